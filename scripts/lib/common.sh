@@ -1,0 +1,88 @@
+# Shared set-up for scripts/run, scripts/test and scripts/screenshot.
+# Every step is idempotent and fast when nothing changed.
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+BUILD="$ROOT/build"
+WIN_BUILD="$BUILD/win"
+NATIVE_BUILD="$BUILD/native"
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+JOBS="$(nproc 2>/dev/null || echo 2)"
+
+log() { printf '== %s\n' "$*"; }
+
+# Installs the Debian packages that are missing; needs root (as on CI) or sudo.
+ensure_packages() {
+    local need=()
+    command -v cmake >/dev/null || need+=(cmake)
+    command -v ninja >/dev/null || need+=(ninja-build)
+    command -v g++ >/dev/null || need+=(g++)
+    command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64-posix)
+    command -v wine >/dev/null || need+=(wine)
+    [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
+    command -v Xvfb >/dev/null || need+=(xvfb)
+    command -v import >/dev/null || need+=(imagemagick)
+    [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+    if [ ${#need[@]} -gt 0 ]; then
+        log "installing: ${need[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+    fi
+}
+
+# Creates the Wine prefix once, without the Mono and Gecko installers (they wait for a click).
+ensure_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        log "creating Wine prefix in $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >"$BUILD/wineboot.log" 2>&1 || true
+        # Without a display Wine falls back to its null driver, so in-process window tests need no X.
+        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f >>"$BUILD/wineboot.log" 2>&1 || true
+        wineserver -w || true
+    fi
+}
+
+# Keeps one Wine server alive for a whole run and ends it (and every helper) on exit.
+start_wineserver() {
+    wineserver -p >/dev/null 2>&1 || true
+    trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+}
+
+build_windows() {
+    log "building Findlark (Windows, mingw-w64)"
+    if [ ! -f "$WIN_BUILD/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$WIN_BUILD" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DFINDLARK_NATIVE_TEST_DIR="$NATIVE_BUILD/tests" >/dev/null
+    fi
+    if [ $# -gt 0 ]; then
+        cmake --build "$WIN_BUILD" -j "$JOBS" --target "$@"
+    else
+        cmake --build "$WIN_BUILD" -j "$JOBS"
+    fi
+}
+
+build_native() {
+    log "building portable logic (native, sanitizers)"
+    if [ ! -f "$NATIVE_BUILD/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$NATIVE_BUILD" -G Ninja \
+            -DCMAKE_BUILD_TYPE=Debug -DFINDLARK_SANITIZE=ON >/dev/null
+    fi
+    cmake --build "$NATIVE_BUILD" -j "$JOBS"
+}
+
+# Starts a virtual display when there is none; sets DISPLAY and stops it on exit.
+ensure_display() {
+    if [ -n "${DISPLAY:-}" ]; then return; fi
+    local n=97
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    trap 'wineserver -k >/dev/null 2>&1 || true; kill $XVFB_PID 2>/dev/null || true' EXIT
+}

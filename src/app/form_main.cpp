@@ -1,0 +1,182 @@
+#include "app/form_main.h"
+
+#include "criteria/tab_marks.h"
+
+namespace findlark {
+namespace {
+
+constexpr SIZE kDesignClient{625, 390};
+constexpr SIZE kMinimumWindow{633, 443};
+
+// Whether the window belongs to a combo box whose list is dropped down (its Enter is its own).
+bool InsideDroppedCombo(HWND hwnd) {
+    for (HWND h = hwnd; h; h = ::GetParent(h)) {
+        wchar_t className[32] = {};
+        ::GetClassNameW(h, className, 32);
+        if (::lstrcmpiW(className, WC_COMBOBOXW) == 0 && ::SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TFormMain::TFormMain(win::Interaction& interaction) : interaction_(interaction) {
+    createWindow({.caption = L"Findlark 1.0",
+                  .designClient = kDesignClient,
+                  .minimumWindow = kMinimumWindow,
+                  .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                  .menu = buildMenus()});
+    LookIn = BuildLookInTable();
+    createControls();
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    Criteria.setPickers(now);
+    layoutControls();
+    centerOn(nullptr);
+}
+
+TFormMain::~TFormMain() = default;
+
+HMENU TFormMain::buildMenus() {
+    win::MenuBarBuilder bar;
+    auto file = bar.popup(L"&File", &File1);
+    Search1 = file.item(L"Search");
+    Pause1 = file.item(L"Pause");
+    file.separator();
+    Open1 = file.item(L"Load search options ...");
+    Save1 = file.item(L"Save search options ...");
+    file.separator();
+    Exit1 = file.item(L"&Exit");
+
+    auto actions = bar.popup(L"&Actions", &Actions1);
+    SelectAll1 = actions.item(L"Select All");
+    actions.separator();
+    DeleteAll1 = actions.item(L"Delete selected");
+    Copyselectedto1 = actions.item(L"Copy selected to ...");
+    Moveselectedto1 = actions.item(L"Move selected to ...");
+    actions.separator();
+    Exportresults1 = actions.item(L"&Export results ...");
+    actions.separator();
+    auto sort = actions.submenu(L"Sort Results by", &SortResultsby1);
+    Name1 = sort.item(L"Name");
+    Destination1 = sort.item(L"Destination");
+    Size1 = sort.item(L"Size");
+    DateModified1 = sort.item(L"Date Modified");
+
+    auto options = bar.popup(L"&Options", &Options1);
+    Castomize1 = options.item(L"Preferences ...");
+
+    auto help = bar.popup(L"&Help", &Help1);
+    auto findlarkHelp = help.submenu(L"Findlark Help", &FindlarkHelp1);
+    Usinghelp1 = findlarkHelp.item(L"Using Help");
+    Contents1 = findlarkHelp.item(L"Contents");
+    auto searchOptions = findlarkHelp.submenu(L"Search Options", &SearchOptions1);
+    HelpCommon1 = searchOptions.item(L"Common");
+    HelpAdditionalFolders1 = searchOptions.item(L"Additional Folders");
+    HelpDateAndTime1 = searchOptions.item(L"Date And Time");
+    HelpSize1 = searchOptions.item(L"Size");
+    HelpAttributes1 = searchOptions.item(L"Attributes");
+    HelpContainingText1 = searchOptions.item(L"Containing Text");
+    HelpAdvanced1 = searchOptions.item(L"Advanced");
+    HelpSearchOnTheInternet1 = findlarkHelp.item(L"Search On The Internet");
+    HelpUsingWildcardCharacters1 = findlarkHelp.item(L"Using Wildcard Characters");
+    ipoftheday1 = help.item(L"Tip of the Day ...");
+    help.separator();
+    FindlarkontheWeb1 = help.item(L"Findlark on the Web");
+    ContactingNorvaleSoftware1 = help.item(L"Contacting Norvale Software");
+    help.separator();
+    About1 = help.item(L"About Findlark...");
+
+    Pause1.setEnabled(false);
+    Name1.setChecked(true);
+    onMenu(Search1.id(), [this] { BitBtnSearchClick(); });
+    onMenu(Pause1.id(), [this] { BitBtnPauseClick(); });
+    onMenu(Exit1.id(), [this] { Exit1Click(); });
+    return bar.handle();
+}
+
+void TFormMain::createControls() {
+    imageListMenu_ = CreateImageListMenu(::GetSystemMetrics(SM_CXSMICON));
+
+    PageControlMain.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
+    PageControlMain.setImageList(imageListMenu_.get());
+    Criteria.create(PageControlMain, LookIn, interaction_, imageListMenu_.get());
+    Internet.create(PageControlMain.addPage(L"Search On The Internet"));
+    PageControlMain.onChange = [this] { PageControlMainChange(); };
+    MarkTabs(PageControlMain);
+
+    BitBtnSearch.create(*this, L"&Search", {544, 32, 75, 25}, win::AnchorTop | win::AnchorRight);
+    BitBtnPause.create(*this, L"&Pause", {544, 64, 75, 25}, win::AnchorTop | win::AnchorRight);
+    BitBtnHelp.create(*this, L"   &Help    ", {544, 96, 75, 25}, win::AnchorTop | win::AnchorRight);
+    BitBtnSearch.onClick = [this] { BitBtnSearchClick(); };
+    BitBtnPause.onClick = [this] { BitBtnPauseClick(); };
+    BitBtnPause.setEnabled(false);
+
+    ListViewResults.create(*this, {0, 216, 625, 153}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
+                           {{L"Name", 155}, {L"In Folder", 155}, {L"Size", 155}, {L"Date Modified", 155}});
+    StatusBar.create(*this);
+
+    // The summary panel lies over the criteria pages while a search runs.
+    PageControlSearchInformation.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
+    win::Panel& information = PageControlSearchInformation.addPage(L"Search Information");
+    GroupBoxSearchInformation.create(information, L"Search Information", {4, 0, 533, 180});
+    LabelNowSearchingFor.create(information, L"Now searching for:", {16, 20, 300, 17});
+    RichEditSearchInformation.create(information, {16, 40, 509, 132});
+    PageControlSearchInformation.setVisible(false);
+}
+
+void TFormMain::PageControlMainChange() {
+    MarkTabs(PageControlMain);
+    BitBtnSearch.setEnabled(PageControlMain.activeIndex() != PageControlMain.count() - 1);
+}
+
+void TFormMain::FormKeyDown(WPARAM key) {
+    // The Search button's state tells whether a search can start here.
+    if (key == VK_RETURN && BitBtnSearch.enabled()) BitBtnSearchClick();
+}
+
+bool TFormMain::preTranslateMessage(MSG& message) {
+    if (message.message != WM_KEYDOWN || !(message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd))) return false;
+    switch (message.wParam) {
+    case VK_RETURN:
+    case VK_ESCAPE:
+        if (InsideDroppedCombo(message.hwnd)) return false;
+        FormKeyDown(message.wParam);
+        return true;
+    case VK_TAB:
+        if (::GetKeyState(VK_CONTROL) >= 0 || !PageControlMain.enabled()) return false;
+        {
+            const int count = PageControlMain.count();
+            const int step = ::GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
+            PageControlMain.changePage((PageControlMain.activeIndex() + step) % count);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFormMain::BitBtnSearchClick() {}
+
+void TFormMain::BitBtnPauseClick() {}
+
+void TFormMain::Exit1Click() { ::PostQuitMessage(0); }
+
+LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        Exit1Click();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) focusBeforeDeactivation_ = ::GetFocus();
+        return 0;
+    case WM_SETFOCUS:
+        ::SetFocus(focusBeforeDeactivation_ && ::IsChild(hwnd(), focusBeforeDeactivation_) ? focusBeforeDeactivation_
+                                                                                           : BitBtnSearch.hwnd());
+        return 0;
+    default:
+        return Form::handleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace findlark

@@ -1,0 +1,66 @@
+#pragma once
+// The main window: criteria pages above, results below, run control at the right.
+#include "criteria/criteria_pages.h"
+#include "search/look_in_table.h"
+#include "web/page_internet.h"
+#include "win/controls.h"
+#include "win/form.h"
+#include "win/interaction.h"
+#include "win/list_view.h"
+#include "win/menu.h"
+
+namespace findlark {
+
+class TFormMain : public win::Form {
+public:
+    explicit TFormMain(win::Interaction& interaction);
+    ~TFormMain() override;
+
+    bool preTranslateMessage(MSG& message) override;
+
+    // Menus, by their designer names.
+    win::MenuItem File1, Search1, Pause1, Open1, Save1, Exit1;
+    win::MenuItem Actions1, SelectAll1, DeleteAll1, Copyselectedto1, Moveselectedto1, Exportresults1;
+    win::MenuItem SortResultsby1, Name1, Destination1, Size1, DateModified1;
+    win::MenuItem Options1, Castomize1;
+    win::MenuItem Help1, FindlarkHelp1, Usinghelp1, Contents1, SearchOptions1;
+    win::MenuItem HelpCommon1, HelpAdditionalFolders1, HelpDateAndTime1, HelpSize1, HelpAttributes1,
+        HelpContainingText1, HelpAdvanced1, HelpSearchOnTheInternet1, HelpUsingWildcardCharacters1;
+    win::MenuItem ipoftheday1, FindlarkontheWeb1, ContactingNorvaleSoftware1, About1;
+
+    win::PageControl PageControlMain;
+    CriteriaPages Criteria;
+    PageInternet Internet;
+
+    win::PageControl PageControlSearchInformation;
+    win::GroupBox GroupBoxSearchInformation;
+    win::Label LabelNowSearchingFor;
+    win::RichEdit RichEditSearchInformation;
+
+    win::Button BitBtnSearch;
+    win::Button BitBtnPause;
+    win::Button BitBtnHelp;
+    win::VirtualListView ListViewResults;
+    win::StatusBar StatusBar;
+
+    LookInTable LookIn;
+
+    void BitBtnSearchClick();
+    void BitBtnPauseClick();
+    void PageControlMainChange();
+    void FormKeyDown(WPARAM key);
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    HMENU buildMenus();
+    void createControls();
+    void Exit1Click();
+
+    win::Interaction& interaction_;
+    win::UniqueImageList imageListMenu_;
+    HWND focusBeforeDeactivation_ = nullptr;
+};
+
+}  // namespace findlark

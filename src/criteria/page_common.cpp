@@ -1,0 +1,50 @@
+#include "criteria/page_common.h"
+
+#include "search/look_in_table.h"
+
+namespace findlark {
+
+void PageCommon::create(win::Panel& page, const LookInTable& lookIn) {
+    GroupBoxCommon.create(page, L"Common search options", {4, 0, 533, 150});
+    CheckBoxAllOrPartOfTheFileName.create(page, L"All or part of the file name:", {16, 20, 250, 19});
+    ComboBoxExAllOrPartOfTheFileName.create(page, win::ComboKind::Editable, {16, 42, 380, 23});
+    CheckBoxCaseSensitiveMask.create(page, L"Case sensitive", {410, 44, 115, 19});
+    CheckBoxLookIn.create(page, L"Look in:", {16, 78, 250, 19});
+    ComboBoxExLookIn.create(page, win::ComboKind::ImageList, {16, 100, 380, 23});
+    ComboBoxExLookIn.setImageList(lookIn.imageList.get());
+    for (size_t i = 0; i < lookIn.captions.size(); ++i) ComboBoxExLookIn.addItem(lookIn.captions[i], lookIn.images[i]);
+
+    CheckBoxAllOrPartOfTheFileName.onClick = [this] { CheckBoxAllOrPartOfTheFileNameClick(); };
+    CheckBoxLookIn.onClick = [this] { CheckBoxLookInClick(); };
+    CheckBoxAllOrPartOfTheFileName.setChecked(true);
+    ComboBoxExLookIn.setSelectedIndex(LookInLocalHardDrives);
+    CheckBoxLookIn.setChecked(true);
+}
+
+void PageCommon::CheckBoxAllOrPartOfTheFileNameClick() {
+    ComboBoxExAllOrPartOfTheFileName.setEnabled(CheckBoxAllOrPartOfTheFileName.checked());
+}
+
+void PageCommon::CheckBoxLookInClick() {
+    const bool on = CheckBoxLookIn.checked();
+    ComboBoxExLookIn.setEnabled(on);
+    if (on && ComboBoxExLookIn.selectedIndex() < 0) ComboBoxExLookIn.setSelectedIndex(LookInLocalHardDrives);
+}
+
+void PageCommon::read(SearchCriteria& c) const {
+    c.AllOrPartOfTheFileName = CheckBoxAllOrPartOfTheFileName.checked();
+    c.Mask = ComboBoxExAllOrPartOfTheFileName.text();
+    c.CaseSensitive = CheckBoxCaseSensitiveMask.checked();
+    c.LookIn = CheckBoxLookIn.checked();
+    c.LookInWhere = ComboBoxExLookIn.selectedIndex();
+}
+
+void PageCommon::apply(const SearchCriteria& c) {
+    ComboBoxExAllOrPartOfTheFileName.setText(c.Mask);
+    CheckBoxCaseSensitiveMask.setChecked(c.CaseSensitive);
+    CheckBoxAllOrPartOfTheFileName.setChecked(c.AllOrPartOfTheFileName);
+    if (c.LookInWhere >= -1 && c.LookInWhere < ComboBoxExLookIn.count()) ComboBoxExLookIn.setSelectedIndex(c.LookInWhere);
+    CheckBoxLookIn.setChecked(c.LookIn);
+}
+
+}  // namespace findlark

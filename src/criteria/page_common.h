@@ -1,0 +1,28 @@
+#pragma once
+// Page "Common": the name mask and the look-in location.
+#include "criteria/search_criteria.h"
+#include "win/controls.h"
+
+namespace findlark {
+
+struct LookInTable;
+
+class PageCommon {
+public:
+    void create(win::Panel& page, const LookInTable& lookIn);
+    void read(SearchCriteria& criteria) const;
+    void apply(const SearchCriteria& criteria);
+
+    win::GroupBox GroupBoxCommon;
+    win::CheckBox CheckBoxAllOrPartOfTheFileName;
+    win::ComboBox ComboBoxExAllOrPartOfTheFileName;
+    win::CheckBox CheckBoxCaseSensitiveMask;
+    win::CheckBox CheckBoxLookIn;
+    win::ComboBox ComboBoxExLookIn;
+
+private:
+    void CheckBoxAllOrPartOfTheFileNameClick();
+    void CheckBoxLookInClick();
+};
+
+}  // namespace findlark

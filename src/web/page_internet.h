@@ -1,0 +1,13 @@
+#pragma once
+// Page "Search On The Internet".
+#include "win/controls.h"
+
+namespace findlark {
+
+class PageInternet {
+public:
+    void create(win::Panel& page);
+    win::GroupBox GroupBoxInternet;
+};
+
+}  // namespace findlark

@@ -1,0 +1,92 @@
+#pragma once
+// Base of every child control: owns nothing but its place in the layout; the parent window destroys it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <string_view>
+
+namespace win {
+
+class Container;
+class Form;
+
+// A rectangle in design units (pixels at 96 dpi).
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+enum Anchor : unsigned {
+    AnchorLeft = 1,
+    AnchorTop = 2,
+    AnchorRight = 4,
+    AnchorBottom = 8,
+    AnchorsDefault = AnchorLeft | AnchorTop,
+};
+
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    HWND hwnd() const { return hwnd_; }
+    Container& parent() const { return *parent_; }
+    const Rect& designRect() const { return rect_; }
+    unsigned anchors() const { return anchors_; }
+
+    bool enabled() const;
+    void setEnabled(bool enabled);
+    // The control's own visibility flag, whatever its parents show.
+    bool visible() const;
+    void setVisible(bool visible);
+    std::wstring text() const;
+    void setText(std::wstring_view text);
+    void focus();
+    bool hasFocus() const;
+
+    // Notifications that the parent window routes to the control it came from.
+    virtual void onCommand(WORD /*code*/) {}
+    virtual LRESULT onNotify(NMHDR& /*header*/) { return 0; }
+    // Runs after the form has moved or resized the control.
+    virtual void afterLayout() {}
+
+    static Control* fromHwnd(HWND hwnd);
+
+protected:
+    void create(Container& parent, const wchar_t* windowClass, std::wstring_view text, DWORD style,
+                DWORD exStyle, Rect rect, unsigned anchors = AnchorsDefault, void* createParam = nullptr,
+                HWND windowParent = nullptr);
+
+private:
+    HWND hwnd_ = nullptr;
+    Container* parent_ = nullptr;
+    Rect rect_;
+    unsigned anchors_ = AnchorsDefault;
+};
+
+// A window of ours that hosts controls and routes their notifications back to them.
+class Container {
+public:
+    Container() = default;
+    Container(const Container&) = delete;
+    Container& operator=(const Container&) = delete;
+    virtual ~Container() = default;
+
+    HWND windowHandle() const { return handle_; }
+    virtual Form& form() = 0;
+
+protected:
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Registers (once) a window class whose procedure dispatches to handleMessage.
+    static const wchar_t* windowClass(const wchar_t* name, HBRUSH background);
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    HWND handle_ = nullptr;
+};
+
+HINSTANCE ModuleInstance();
+
+}  // namespace win

@@ -1,0 +1,387 @@
+#include "win/controls.h"
+
+#include "win/form.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "win/handle.h"
+
+namespace win {
+namespace {
+
+constexpr DWORD kTab = WS_TABSTOP | WS_GROUP;
+
+}  // namespace
+
+void Label::create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors) {
+    Control::create(parent, WC_STATICW, caption, SS_LEFT, 0, rect, anchors);
+}
+
+void GroupBox::create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors) {
+    Control::create(parent, WC_BUTTONW, caption, BS_GROUPBOX | WS_GROUP, 0, rect, anchors);
+}
+
+void Divider::create(Container& parent, Rect rect, unsigned anchors) {
+    Control::create(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, rect, anchors);
+}
+
+void Button::create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors) {
+    Control::create(parent, WC_BUTTONW, caption, BS_PUSHBUTTON | kTab, 0, rect, anchors);
+}
+
+void Button::click() {
+    if (enabled() && onClick) onClick();
+}
+
+void Button::onCommand(WORD code) {
+    if (code == BN_CLICKED && onClick) onClick();
+}
+
+void CheckBox::create(Container& parent, std::wstring_view caption, Rect rect) {
+    Control::create(parent, WC_BUTTONW, caption, BS_AUTOCHECKBOX | kTab, 0, rect);
+}
+
+void CheckBox::setChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    ::SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (onClick) onClick();
+}
+
+void CheckBox::click() { ::SendMessageW(hwnd(), BM_CLICK, 0, 0); }
+
+void CheckBox::onCommand(WORD code) {
+    if (code != BN_CLICKED) return;
+    const bool now = ::SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (now == checked_) return;
+    checked_ = now;
+    if (onClick) onClick();
+}
+
+void RadioButton::create(Container& parent, RadioGroup& group, std::wstring_view caption, Rect rect) {
+    group_ = &group;
+    // The first button of a group starts the group for keyboard navigation.
+    const DWORD style = BS_AUTORADIOBUTTON | (group.count() == 0 ? kTab : 0);
+    Control::create(parent, WC_BUTTONW, caption, style, 0, rect);
+    index_ = group.add(*this);
+}
+
+bool RadioButton::checked() const { return group_->selected() == index_; }
+void RadioButton::setChecked() { group_->select(index_); }
+void RadioButton::click() { ::SendMessageW(hwnd(), BM_CLICK, 0, 0); }
+
+void RadioButton::onCommand(WORD code) {
+    if (code == BN_CLICKED && ::SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED) group_->select(index_);
+}
+
+int RadioGroup::add(RadioButton& button) {
+    buttons_.push_back(&button);
+    return count() - 1;
+}
+
+void RadioGroup::select(int index) {
+    if (index == selected_) return;
+    selected_ = index;
+    for (int i = 0; i < count(); ++i) {
+        const HWND h = buttons_[static_cast<size_t>(i)]->hwnd();
+        ::SendMessageW(h, BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Tab reaches a group at its checked button.
+        LONG_PTR style = ::GetWindowLongPtrW(h, GWL_STYLE);
+        style = i == index ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        ::SetWindowLongPtrW(h, GWL_STYLE, style);
+    }
+    if (onSelect) onSelect(index);
+}
+
+void RadioGroup::setEnabled(bool enabled) {
+    for (RadioButton* button : buttons_) button->setEnabled(enabled);
+}
+
+void Edit::create(Container& parent, std::wstring_view text, Rect rect, DWORD extraStyle) {
+    Control::create(parent, WC_EDITW, text, ES_AUTOHSCROLL | kTab | extraStyle, WS_EX_CLIENTEDGE, rect);
+    ::SetWindowSubclass(hwnd(), &Edit::subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Edit::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR data) {
+    auto* self = reinterpret_cast<Edit*>(data);
+    if (message == WM_CHAR && self->acceptChar && !self->acceptChar(static_cast<wchar_t>(wParam))) return 0;
+    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &Edit::subclassProc, 1);
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void Edit::onCommand(WORD code) {
+    if (code == EN_CHANGE && onChange) onChange();
+}
+
+void ComboBox::create(Container& parent, ComboKind kind, Rect rect, int visibleRows) {
+    kind_ = kind;
+    const DWORD kindStyle = kind == ComboKind::Editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
+    const wchar_t* cls = kind == ComboKind::ImageList ? WC_COMBOBOXEXW : WC_COMBOBOXW;
+    // The height of a combo box's window includes its dropped-down list.
+    Rect withList = rect;
+    withList.h = rect.h + visibleRows * 16;
+    Control::create(parent, cls, L"", kindStyle | WS_VSCROLL | kTab, 0, withList);
+    ::SendMessageW(comboHandle(), CB_SETMINVISIBLE, static_cast<WPARAM>(visibleRows), 0);
+}
+
+HWND ComboBox::comboHandle() const {
+    return kind_ == ComboKind::ImageList ? reinterpret_cast<HWND>(::SendMessageW(hwnd(), CBEM_GETCOMBOCONTROL, 0, 0))
+                                         : hwnd();
+}
+
+void ComboBox::addItem(std::wstring_view text, int image) {
+    std::wstring copy(text);
+    if (kind_ == ComboKind::ImageList) {
+        COMBOBOXEXITEMW item{};
+        item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+        item.iItem = -1;
+        item.pszText = copy.data();
+        item.iImage = item.iSelectedImage = image;
+        ::SendMessageW(hwnd(), CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    } else {
+        ::SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+    }
+}
+
+void ComboBox::setItems(const std::vector<std::wstring>& items) {
+    const std::wstring shown = kind_ == ComboKind::Editable ? text() : std::wstring();
+    clear();
+    for (const auto& item : items) addItem(item);
+    if (kind_ == ComboKind::Editable) setText(shown);
+}
+
+std::vector<std::wstring> ComboBox::items() const {
+    std::vector<std::wstring> result;
+    const HWND combo = comboHandle();
+    const int n = count();
+    for (int i = 0; i < n; ++i) {
+        const auto length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring item(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<size_t>(length > 0 ? length : 0));
+        result.push_back(std::move(item));
+    }
+    return result;
+}
+
+int ComboBox::count() const { return static_cast<int>(::SendMessageW(comboHandle(), CB_GETCOUNT, 0, 0)); }
+
+void ComboBox::clear() {
+    if (kind_ == ComboKind::ImageList) {
+        while (count() > 0) ::SendMessageW(hwnd(), CBEM_DELETEITEM, 0, 0);
+    } else {
+        ::SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
+    }
+    lastIndex_ = -1;
+}
+
+int ComboBox::selectedIndex() const { return static_cast<int>(::SendMessageW(comboHandle(), CB_GETCURSEL, 0, 0)); }
+
+void ComboBox::setSelectedIndex(int index) {
+    if (index == selectedIndex()) return;
+    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    lastIndex_ = selectedIndex();
+    if (onChange) onChange();
+}
+
+bool ComboBox::droppedDown() const { return ::SendMessageW(comboHandle(), CB_GETDROPPEDSTATE, 0, 0) != FALSE; }
+
+void ComboBox::setImageList(HIMAGELIST images) {
+    ::SendMessageW(hwnd(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+}
+
+std::wstring ComboBox::text() const {
+    if (kind_ == ComboKind::Editable) return Control::text();
+    const int index = selectedIndex();
+    if (index < 0) return {};
+    return items()[static_cast<size_t>(index)];
+}
+
+void ComboBox::setText(std::wstring_view text) {
+    if (kind_ == ComboKind::Editable) Control::setText(text);
+}
+
+void ComboBox::onCommand(WORD code) {
+    if (code != CBN_SELCHANGE) return;
+    const int now = selectedIndex();
+    if (now == lastIndex_) return;
+    lastIndex_ = now;
+    if (onChange) onChange();
+}
+
+void ListBox::create(Container& parent, Rect rect) {
+    Control::create(parent, WC_LISTBOXW, L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | kTab,
+                    WS_EX_CLIENTEDGE, rect);
+}
+
+void ListBox::addItem(std::wstring_view text) {
+    const std::wstring copy(text);
+    ::SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+void ListBox::removeAt(int index) { ::SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+void ListBox::clear() { ::SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0); }
+int ListBox::count() const { return static_cast<int>(::SendMessageW(hwnd(), LB_GETCOUNT, 0, 0)); }
+
+std::wstring ListBox::item(int index) const {
+    const auto length = ::SendMessageW(hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    ::SendMessageW(hwnd(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::vector<std::wstring> ListBox::items() const {
+    std::vector<std::wstring> result;
+    for (int i = 0; i < count(); ++i) result.push_back(item(i));
+    return result;
+}
+
+int ListBox::selectedIndex() const { return static_cast<int>(::SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)); }
+void ListBox::setSelectedIndex(int index) { ::SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+void DateTimePicker::create(Container& parent, PickerKind kind, Rect rect) {
+    const DWORD style = kind == PickerKind::Date ? DTS_SHORTDATEFORMAT : DTS_TIMEFORMAT;
+    Control::create(parent, DATETIMEPICK_CLASSW, L"", style | kTab, 0, rect);
+}
+
+SYSTEMTIME DateTimePicker::value() const {
+    SYSTEMTIME time{};
+    ::SendMessageW(hwnd(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    return time;
+}
+
+void DateTimePicker::setValue(const SYSTEMTIME& value) {
+    ::SendMessageW(hwnd(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
+}
+
+void UpDown::create(Container& parent, Rect rect) {
+    Control::create(parent, UPDOWN_CLASSW, L"", UDS_ARROWKEYS, 0, rect);
+    // The position never moves (see onNotify), so a wide range keeps both directions reporting.
+    ::SendMessageW(hwnd(), UDM_SETRANGE32, static_cast<WPARAM>(-1000), 1000);
+}
+
+LRESULT UpDown::onNotify(NMHDR& header) {
+    if (header.code != UDN_DELTAPOS) return 0;
+    const auto& change = reinterpret_cast<NMUPDOWN&>(header);
+    if (onDelta) onDelta(change.iDelta);
+    return TRUE;  // keep the control's own position: the owner keeps the number
+}
+
+void StatusBar::create(Container& parent) {
+    Control::create(parent, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, 0, Rect{});
+    // One panel that runs to the right edge.
+    int edges[] = {-1};
+    ::SendMessageW(hwnd(), SB_SETPARTS, 1, reinterpret_cast<LPARAM>(edges));
+}
+
+void StatusBar::setPanelText(int panel, std::wstring_view text) {
+    const std::wstring copy(text);
+    ::SendMessageW(hwnd(), SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+std::wstring StatusBar::panelText(int panel) const {
+    const auto length = LOWORD(::SendMessageW(hwnd(), SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    ::SendMessageW(hwnd(), SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    return text;
+}
+
+void StatusBar::afterLayout() { ::SendMessageW(hwnd(), WM_SIZE, 0, 0); }
+
+void RichEdit::create(Container& parent, Rect rect) {
+    static const UniqueModule library(::LoadLibraryW(L"msftedit.dll"));
+    Control::create(parent, MSFTEDIT_CLASS, L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | kTab,
+                    WS_EX_CLIENTEDGE, rect);
+}
+
+void Panel::create(Container& parent, Rect rect, unsigned anchors, HWND windowParent) {
+    Control::create(parent, windowClass(L"FindlarkPanel", ::GetSysColorBrush(COLOR_BTNFACE)), L"",
+                    WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, rect, anchors, static_cast<Container*>(this), windowParent);
+}
+
+void PageControl::create(Container& parent, Rect rect, unsigned anchors) {
+    Control::create(parent, WC_TABCONTROLW, L"", TCS_BUTTONS | TCS_FLATBUTTONS | TCS_MULTILINE | WS_CLIPCHILDREN | kTab,
+                    WS_EX_CONTROLPARENT, rect, anchors);
+}
+
+Panel& PageControl::addPage(std::wstring_view caption) {
+    std::wstring text(caption);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
+    item.pszText = text.data();
+    item.iImage = -1;
+    const int index = count();
+    ::SendMessageW(hwnd(), TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    // Pages are windows of ours inside the tab control, so their controls' notifications come to us
+    // and disabling the page control disables every page.
+    auto page = std::make_unique<Panel>();
+    page->create(parent(), Rect{}, AnchorsDefault, hwnd());
+    page->setVisible(index == activeIndex());
+    pages_.push_back(std::move(page));
+    afterLayout();
+    return *pages_.back();
+}
+
+int PageControl::activeIndex() const { return static_cast<int>(::SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0)); }
+
+void PageControl::setActiveIndex(int index) {
+    ::SendMessageW(hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    showActivePage();
+}
+
+void PageControl::changePage(int index) {
+    if (index == activeIndex()) return;
+    setActiveIndex(index);
+    if (onChange) onChange();
+}
+
+void PageControl::showActivePage() {
+    const int active = activeIndex();
+    for (int i = 0; i < count(); ++i) {
+        if (i != active) pages_[static_cast<size_t>(i)]->setVisible(false);
+    }
+    if (active >= 0 && active < count()) pages_[static_cast<size_t>(active)]->setVisible(true);
+}
+
+void PageControl::setImageList(HIMAGELIST images) {
+    ::SendMessageW(hwnd(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+}
+
+int PageControl::tabImage(int index) const {
+    TCITEMW item{};
+    item.mask = TCIF_IMAGE;
+    ::SendMessageW(hwnd(), TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+void PageControl::setTabImage(int index, int image) {
+    TCITEMW item{};
+    item.mask = TCIF_IMAGE;
+    item.iImage = image;
+    ::SendMessageW(hwnd(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+LRESULT PageControl::onNotify(NMHDR& header) {
+    if (header.code == TCN_SELCHANGE) {
+        showActivePage();
+        if (onChange) onChange();
+    }
+    return 0;
+}
+
+void PageControl::afterLayout() {
+    RECT area{};
+    ::GetClientRect(hwnd(), &area);
+    ::SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (const auto& page : pages_) {
+        ::SetWindowPos(page->hwnd(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+}  // namespace win

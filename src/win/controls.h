@@ -1,0 +1,195 @@
+#pragma once
+// Thin wrappers of the standard controls. Each runs its change handler whenever its state
+// changes, whether the user or the program changed it; setting the state it already has runs nothing.
+#include "win/control.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace win {
+
+class Label : public Control {
+public:
+    void create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors = AnchorsDefault);
+};
+
+class GroupBox : public Control {
+public:
+    void create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors = AnchorsDefault);
+};
+
+// A sunken horizontal line.
+class Divider : public Control {
+public:
+    void create(Container& parent, Rect rect, unsigned anchors = AnchorsDefault);
+};
+
+class Button : public Control {
+public:
+    void create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors = AnchorsDefault);
+    // Presses the button as the user would (nothing happens while it is disabled).
+    void click();
+    void onCommand(WORD code) override;
+    std::function<void()> onClick;
+};
+
+class CheckBox : public Control {
+public:
+    void create(Container& parent, std::wstring_view caption, Rect rect);
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+    void click();
+    void onCommand(WORD code) override;
+    std::function<void()> onClick;
+
+private:
+    bool checked_ = false;
+};
+
+class RadioGroup;
+
+class RadioButton : public Control {
+public:
+    void create(Container& parent, RadioGroup& group, std::wstring_view caption, Rect rect);
+    bool checked() const;
+    void setChecked();  // checks this button and clears the others of its group
+    void click();
+    void onCommand(WORD code) override;
+
+private:
+    RadioGroup* group_ = nullptr;
+    int index_ = -1;
+};
+
+// The radio buttons of one choice; the selected index is the choice's value.
+class RadioGroup {
+public:
+    int add(RadioButton& button);
+    int selected() const { return selected_; }
+    void select(int index);
+    RadioButton& button(int index) const { return *buttons_.at(static_cast<size_t>(index)); }
+    int count() const { return static_cast<int>(buttons_.size()); }
+    void setEnabled(bool enabled);
+    std::function<void(int)> onSelect;
+
+private:
+    std::vector<RadioButton*> buttons_;
+    int selected_ = -1;
+};
+
+class Edit : public Control {
+public:
+    void create(Container& parent, std::wstring_view text, Rect rect, DWORD extraStyle = 0);
+    // Decides for every typed character whether the box takes it; unset, every character is taken.
+    std::function<bool(wchar_t)> acceptChar;
+    std::function<void()> onChange;
+    void onCommand(WORD code) override;
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+};
+
+enum class ComboKind { Editable, List, ImageList };
+
+class ComboBox : public Control {
+public:
+    void create(Container& parent, ComboKind kind, Rect rect, int visibleRows = 8);
+    void addItem(std::wstring_view text, int image = -1);
+    void setItems(const std::vector<std::wstring>& items);
+    std::vector<std::wstring> items() const;
+    int count() const;
+    void clear();
+    int selectedIndex() const;
+    void setSelectedIndex(int index);
+    bool droppedDown() const;
+    void setImageList(HIMAGELIST images);
+    // The text of the edit field (editable kind) or of the selected row.
+    std::wstring text() const;
+    void setText(std::wstring_view text);
+    std::function<void()> onChange;
+    void onCommand(WORD code) override;
+
+private:
+    HWND comboHandle() const;
+    ComboKind kind_ = ComboKind::List;
+    int lastIndex_ = -1;
+};
+
+class ListBox : public Control {
+public:
+    void create(Container& parent, Rect rect);
+    void addItem(std::wstring_view text);
+    void removeAt(int index);
+    void clear();
+    int count() const;
+    std::wstring item(int index) const;
+    std::vector<std::wstring> items() const;
+    int selectedIndex() const;
+    void setSelectedIndex(int index);
+};
+
+enum class PickerKind { Date, Time };
+
+class DateTimePicker : public Control {
+public:
+    void create(Container& parent, PickerKind kind, Rect rect);
+    SYSTEMTIME value() const;
+    void setValue(const SYSTEMTIME& value);
+};
+
+// Up-down buttons without a buddy: they report each click's direction and leave the text to the owner.
+class UpDown : public Control {
+public:
+    void create(Container& parent, Rect rect);
+    std::function<void(int delta)> onDelta;
+    LRESULT onNotify(NMHDR& header) override;
+};
+
+class StatusBar : public Control {
+public:
+    void create(Container& parent);
+    void setPanelText(int panel, std::wstring_view text);
+    std::wstring panelText(int panel) const;
+    void afterLayout() override;
+};
+
+class RichEdit : public Control {
+public:
+    void create(Container& parent, Rect rect);
+};
+
+// A child window of ours that hosts controls, such as one page of a page control.
+class Panel : public Control, public Container {
+public:
+    // windowParent: the window that holds the panel when it is not the container itself.
+    void create(Container& parent, Rect rect, unsigned anchors = AnchorsDefault, HWND windowParent = nullptr);
+    Form& form() override { return Control::parent().form(); }
+};
+
+// Tabs shown as flat buttons over a stack of pages; only the active page is visible.
+class PageControl : public Control {
+public:
+    void create(Container& parent, Rect rect, unsigned anchors);
+    Panel& addPage(std::wstring_view caption);
+    Panel& page(int index) const { return *pages_.at(static_cast<size_t>(index)); }
+    int count() const { return static_cast<int>(pages_.size()); }
+    int activeIndex() const;
+    // Brings a page to the front without running the change handler.
+    void setActiveIndex(int index);
+    // Changes the page as the user does: runs the change handler when the page changed.
+    void changePage(int index);
+    void setImageList(HIMAGELIST images);
+    int tabImage(int index) const;
+    void setTabImage(int index, int image);
+    std::function<void()> onChange;
+    LRESULT onNotify(NMHDR& header) override;
+    void afterLayout() override;
+
+private:
+    void showActivePage();
+    std::vector<std::unique_ptr<Panel>> pages_;
+};
+
+}  // namespace win

@@ -1,0 +1,84 @@
+#pragma once
+// One move-only owner for every kind of Win32 handle; the traits say what "empty" is and how to let go.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+namespace win {
+
+template <class Traits>
+class UniqueHandle {
+public:
+    using value_type = typename Traits::type;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(value_type value) noexcept : value_(value) {}
+    ~UniqueHandle() { reset(); }
+
+    UniqueHandle(UniqueHandle&& other) noexcept : value_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    value_type get() const noexcept { return value_; }
+    explicit operator bool() const noexcept { return value_ != Traits::invalid(); }
+
+    value_type release() noexcept { return std::exchange(value_, Traits::invalid()); }
+    void reset(value_type value = Traits::invalid()) noexcept {
+        if (value_ != Traits::invalid()) Traits::close(value_);
+        value_ = value;
+    }
+
+private:
+    value_type value_ = Traits::invalid();
+};
+
+struct KernelHandleTraits {
+    using type = HANDLE;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::CloseHandle(h); }
+};
+struct FindHandleTraits {
+    using type = HANDLE;
+    static type invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void close(type h) noexcept { ::FindClose(h); }
+};
+struct GdiObjectTraits {
+    using type = HGDIOBJ;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::DeleteObject(h); }
+};
+struct IconTraits {
+    using type = HICON;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::DestroyIcon(h); }
+};
+struct ImageListTraits {
+    using type = HIMAGELIST;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::ImageList_Destroy(h); }
+};
+struct WindowTraits {
+    using type = HWND;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::DestroyWindow(h); }
+};
+struct ModuleTraits {
+    using type = HMODULE;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::FreeLibrary(h); }
+};
+
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
+using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueImageList = UniqueHandle<ImageListTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
+
+}  // namespace win

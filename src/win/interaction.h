@@ -1,0 +1,26 @@
+#pragma once
+// The one seam for everything modal or external. The program talks to the user's dialogs only
+// through it, so tests script the answers and never block on a real modal window.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace win {
+
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+    // The folder the user picked in the folder browser rooted at "My Computer", or nothing when
+    // cancelled or when the item has no file-system path.
+    virtual std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) = 0;
+};
+
+// The real dialogs of the system.
+class SystemInteraction final : public Interaction {
+public:
+    std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
+};
+
+}  // namespace win

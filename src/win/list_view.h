@@ -1,0 +1,36 @@
+#pragma once
+// A report-view list view in owner-data mode: it holds no rows, it asks for what it shows.
+#include "win/control.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace win {
+
+struct ListColumn {
+    std::wstring caption;
+    int width = 100;  // design units
+    int format = LVCFMT_LEFT;
+};
+
+class VirtualListView : public Control {
+public:
+    void create(Container& parent, Rect rect, unsigned anchors, const std::vector<ListColumn>& columns);
+    // Changes the number of rows without scrolling or repainting the rows already shown.
+    void setRowCount(int count);
+    int rowCount() const;
+    void redrawAll();
+    int columnWidth(int column) const;
+    void setColumnWidth(int column, int width);
+    void setSmallImages(HIMAGELIST images);
+    std::vector<int> selectedRows() const;
+    void selectAll();
+
+    std::function<void(NMLVDISPINFOW&)> onGetDispInfo;
+    std::function<void(int column)> onColumnClick;
+    std::function<void()> onDblClick;
+    LRESULT onNotify(NMHDR& header) override;
+};
+
+}  // namespace win

@@ -1,0 +1,66 @@
+#include "support/ui_test.h"
+
+#include "win/form.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+std::optional<std::wstring> ScriptedInteraction::browseForFolder(HWND, std::wstring_view instruction) {
+    folderRequests.emplace_back(instruction);
+    if (folderAnswers.empty()) {
+        ADD_FAILURE() << "unexpected folder browser";
+        return std::nullopt;
+    }
+    auto answer = folderAnswers.front();
+    folderAnswers.pop_front();
+    return answer;
+}
+
+void PumpMessages(std::chrono::milliseconds duration) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    do {
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) win::DispatchAppMessage(message);
+        if (duration.count() > 0) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) win::DispatchAppMessage(message);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void PressKey(HWND target, WPARAM key) {
+    MSG down{};
+    down.hwnd = target;
+    down.message = WM_KEYDOWN;
+    down.wParam = key;
+    down.lParam = 1;
+    win::DispatchAppMessage(down);
+    PumpMessages();
+    MSG up = down;
+    up.message = WM_KEYUP;
+    up.lParam = static_cast<LPARAM>(0xC0000001);
+    win::DispatchAppMessage(up);
+    PumpMessages();
+}
+
+void TypeChar(HWND target, wchar_t character) { ::SendMessageW(target, WM_CHAR, character, 1); }
+
+void ClickTab(const win::PageControl& pages, int index) {
+    RECT tab{};
+    ::SendMessageW(pages.hwnd(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
+    const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    ::SendMessageW(pages.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::SendMessageW(pages.hwnd(), WM_LBUTTONUP, 0, point);
+    PumpMessages();
+}
+
+}  // namespace testing_support

@@ -1,0 +1,85 @@
+// Shows the real main window and saves a bitmap of it for every criteria page and date sub-page.
+// Usage: findlark_screenshots.exe OUTPUT_FOLDER (run under a display).
+#include "app/form_main.h"
+#include "win/platform_init.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Pump(DWORD milliseconds) {
+    const DWORD end = ::GetTickCount() + milliseconds;
+    while (::GetTickCount() < end) {
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) win::DispatchAppMessage(message);
+        ::Sleep(10);
+    }
+}
+
+bool SaveWindowBitmap(HWND hwnd, const std::wstring& path) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    ::SelectObject(memory, old);
+    const int stride = ((w * 3 + 3) / 4) * 4;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * h);
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+    out.write(static_cast<const char*>(bits), stride * h);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return out.good();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fputs("usage: findlark_screenshots OUTPUT_FOLDER\n", stderr);
+        return 2;
+    }
+    const std::wstring folder = argv[1];
+    const win::PlatformInit platform;
+    win::SystemInteraction interaction;
+    findlark::TFormMain form(interaction);
+    ::SetWindowPos(form.hwnd(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE);
+    ::ShowWindow(form.hwnd(), SW_SHOW);
+    Pump(800);
+    const wchar_t* names[] = {L"1-common", L"2-additional-folders", L"3-date-time", L"4-size",
+                              L"5-attributes", L"6-containing-text", L"7-advanced", L"8-internet"};
+    int saved = 0;
+    for (int page = 0; page < form.PageControlMain.count(); ++page) {
+        form.PageControlMain.changePage(page);
+        if (page == findlark::PageIndexDateTime) {
+            const wchar_t* subNames[] = {L"-modified", L"-created", L"-accessed"};
+            for (int sub = 0; sub < 3; ++sub) {
+                form.Criteria.DateTime.PageControlDateTime.changePage(sub);
+                form.Criteria.DateTime.Modified.RadioButtonSpecifyDateAndTime.click();
+                Pump(300);
+                saved += SaveWindowBitmap(form.hwnd(), folder + L"\\" + names[page] + subNames[sub] + L".bmp");
+            }
+            continue;
+        }
+        Pump(300);
+        saved += SaveWindowBitmap(form.hwnd(), folder + L"\\" + names[page] + L".bmp");
+    }
+    std::printf("%d screenshots\n", saved);
+    return saved > 0 ? 0 : 1;
+}
