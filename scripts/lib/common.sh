@@ -46,9 +46,12 @@ ensure_prefix() {
 }
 
 # Keeps one Wine server alive for a whole run and ends it (and every helper) on exit.
+# Wine's helper processes (services, the desktop) start with the first program and inherit its
+# output; starting them here, writing to a file, keeps them off CTest's pipes.
 start_wineserver() {
     wineserver -p >/dev/null 2>&1 || true
     trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+    wine cmd.exe /c exit >>"$BUILD/wineserver.log" 2>&1 </dev/null || true
 }
 
 build_windows() {
