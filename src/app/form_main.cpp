@@ -35,7 +35,7 @@ TFormMain::TFormMain(win::Interaction& interaction) : interaction_(interaction) 
     centerOn(nullptr);
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() { stopAllWorkers(); }
 
 HMENU TFormMain::buildMenus() {
     win::MenuBarBuilder bar;
@@ -115,6 +115,7 @@ void TFormMain::createControls() {
     ListViewResults.create(*this, {0, 216, 625, 153}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
                            {{L"Name", 155}, {L"In Folder", 155}, {L"Size", 155}, {L"Date Modified", 155}});
     StatusBar.create(*this);
+    Results.attach(ListViewResults, [] { return std::pair<int, std::wstring>(0, L"B"); });
 
     // The summary panel lies over the criteria pages while a search runs.
     PageControlSearchInformation.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
@@ -131,8 +132,9 @@ void TFormMain::PageControlMainChange() {
 }
 
 void TFormMain::FormKeyDown(WPARAM key) {
-    // The Search button's state tells whether a search can start here.
-    if (key == VK_RETURN && BitBtnSearch.enabled()) BitBtnSearchClick();
+    // Enter starts only where the Search button could (not on the web search page).
+    if (key == VK_RETURN && searchState_ == 0 && BitBtnSearch.enabled()) BitBtnSearchClick();
+    if (key == VK_ESCAPE && searchState_ == 1) BitBtnSearchClick();
 }
 
 bool TFormMain::preTranslateMessage(MSG& message) {
@@ -156,14 +158,13 @@ bool TFormMain::preTranslateMessage(MSG& message) {
     }
 }
 
-void TFormMain::BitBtnSearchClick() {}
-
-void TFormMain::BitBtnPauseClick() {}
-
 void TFormMain::Exit1Click() { ::PostQuitMessage(0); }
 
 LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case kRunEventsMessage:
+        DrainRunEvents();
+        return 0;
     case WM_CLOSE:
         Exit1Click();
         return 0;

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: criteria pages above, results below, run control at the right.
 #include "criteria/criteria_pages.h"
+#include "results/results_list.h"
+#include "search/search_worker.h"
 #include "search/look_in_table.h"
 #include "web/page_internet.h"
 #include "win/controls.h"
@@ -9,7 +11,13 @@
 #include "win/list_view.h"
 #include "win/menu.h"
 
+#include <optional>
+#include <vector>
+
 namespace findlark {
+
+// Posted by a search worker when it has events for the window.
+inline constexpr UINT kRunEventsMessage = WM_APP + 1;
 
 class TFormMain : public win::Form {
 public:
@@ -44,21 +52,46 @@ public:
     win::StatusBar StatusBar;
 
     LookInTable LookIn;
+    ResultsList Results;
 
     void BitBtnSearchClick();
     void BitBtnPauseClick();
     void PageControlMainChange();
     void FormKeyDown(WPARAM key);
+    void ShowSearchStatus(int kind);
+    // 1 while a run is under way (the Search button's Tag), 0 otherwise.
+    int searchState() const { return searchState_; }
+    // 1 while the run is paused (the Pause button's Tag), 0 otherwise.
+    int pauseState() const { return pauseState_; }
+    // Waits until every worker that no longer belongs to a running search has ended.
+    bool waitForStoppedWorkers(DWORD milliseconds);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // A worker and the channel it reports through; the channel lives as long as either side needs it.
+    struct SearchRun {
+        std::shared_ptr<RunChannel> channel;
+        win::WorkerThread worker;
+    };
+
     HMENU buildMenus();
     void createControls();
     void Exit1Click();
+    void StartSearch();
+    void StopSearch();
+    void DrainRunEvents();
+    void EndOfRun();
+    void setCriteriaEditable(bool editable);
+    void setPauseCaptions(std::wstring_view caption);
+    void stopAllWorkers();
 
     win::Interaction& interaction_;
+    int searchState_ = 0;
+    int pauseState_ = 0;
+    std::optional<SearchRun> run_;         // the run the window shows
+    std::vector<SearchRun> finishedRuns_;  // stopped or ended workers, waited for at the end
     win::UniqueImageList imageListMenu_;
     HWND focusBeforeDeactivation_ = nullptr;
 };

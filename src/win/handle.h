@@ -42,6 +42,11 @@ struct KernelHandleTraits {
     static type invalid() noexcept { return nullptr; }
     static void close(type h) noexcept { ::CloseHandle(h); }
 };
+struct FileHandleTraits {
+    using type = HANDLE;
+    static type invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void close(type h) noexcept { ::CloseHandle(h); }
+};
 struct FindHandleTraits {
     using type = HANDLE;
     static type invalid() noexcept { return INVALID_HANDLE_VALUE; }
@@ -74,6 +79,7 @@ struct ModuleTraits {
 };
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;

@@ -1,0 +1,18 @@
+#include "search/search_plan.h"
+
+namespace findlark {
+
+std::wstring EffectiveMask(const SearchCriteria& criteria) {
+    if (!criteria.AllOrPartOfTheFileName || criteria.Mask.empty()) return L"*.*";
+    return criteria.Mask;
+}
+
+bool MaskMatchesEverything(const std::wstring& mask) { return mask == L"*" || mask == L"*.*"; }
+
+std::wstring DocumentsRoot(std::wstring folder) {
+    if (folder.empty() || folder.back() != L'\\') folder.push_back(L'\\');
+    folder.pop_back();
+    return folder;
+}
+
+}  // namespace findlark

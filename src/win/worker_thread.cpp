@@ -1,0 +1,31 @@
+#include "win/worker_thread.h"
+
+#include <memory>
+#include <system_error>
+
+namespace win {
+namespace {
+
+constexpr SIZE_T kStackReservation = 64 * 1024 * 1024;
+
+DWORD WINAPI ThreadStart(void* parameter) {
+    const std::unique_ptr<std::function<void()>> body(static_cast<std::function<void()>*>(parameter));
+    (*body)();
+    return 0;
+}
+
+}  // namespace
+
+WorkerThread::WorkerThread(std::function<void()> body) {
+    auto owned = std::make_unique<std::function<void()>>(std::move(body));
+    handle_.reset(::CreateThread(nullptr, kStackReservation, &ThreadStart, owned.get(), STACK_SIZE_PARAM_IS_A_RESERVATION,
+                                 nullptr));
+    if (!handle_) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), "CreateThread");
+    owned.release();  // the thread owns it now
+}
+
+bool WorkerThread::waitFor(DWORD milliseconds) const {
+    return !handle_ || ::WaitForSingleObject(handle_.get(), milliseconds) == WAIT_OBJECT_0;
+}
+
+}  // namespace win
