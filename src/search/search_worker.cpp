@@ -20,7 +20,7 @@ public:
         row.name = entry.cFileName;
         row.folder = folder;
         row.size = (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-        row.modified = win::FileTimeToLocalDateTime(entry.ftLastWriteTime);
+        row.modified = toLocal_(entry.ftLastWriteTime);
         batcher_.add(std::move(row));
     }
 
@@ -34,6 +34,7 @@ public:
 private:
     RunChannel& channel_;
     RowBatcher batcher_;
+    const win::LocalTimeConverter toLocal_;
 };
 
 }  // namespace

@@ -28,10 +28,15 @@ findlark::DateTime LocalNow() {
     return FromSystemTime(now);
 }
 
-findlark::DateTime FileTimeToLocalDateTime(const FILETIME& utc) {
+LocalTimeConverter::LocalTimeConverter() {
+    haveZone_ = ::GetTimeZoneInformation(&zone_) != TIME_ZONE_ID_INVALID;
+}
+
+findlark::DateTime LocalTimeConverter::operator()(const FILETIME& utc) const {
     SYSTEMTIME universal{}, local{};
     if (!::FileTimeToSystemTime(&utc, &universal)) return 0;
-    if (!::SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) return FromSystemTime(universal);
+    if (!::SystemTimeToTzSpecificLocalTime(haveZone_ ? &zone_ : nullptr, &universal, &local))
+        return FromSystemTime(universal);
     return FromSystemTime(local);
 }
 
