@@ -80,6 +80,20 @@ int wmain(int argc, wchar_t** argv) {
         Pump(300);
         saved += SaveWindowBitmap(form.hwnd(), folder + L"\\" + names[page] + L".bmp");
     }
+    // A finished search, to see rows with their icons, sizes and dates.
+    form.PageControlMain.changePage(findlark::PageIndexCommon);
+    findlark::SearchCriteria criteria = form.Criteria.read();
+    criteria.LookIn = false;
+    criteria.AdditionalFolders = true;
+    wchar_t windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryW(windows, MAX_PATH);
+    criteria.Directories = {windows};
+    criteria.Mask = L"*.exe";
+    form.Criteria.apply(criteria);
+    form.BitBtnSearch.click();
+    for (int waited = 0; form.searchState() == 1 && waited < 100; ++waited) Pump(100);
+    Pump(300);
+    saved += SaveWindowBitmap(form.hwnd(), folder + L"\\9-results.bmp");
     std::printf("%d screenshots\n", saved);
     return saved > 0 ? 0 : 1;
 }

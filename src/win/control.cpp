@@ -53,11 +53,6 @@ void Control::setText(std::wstring_view text) { ::SetWindowTextW(hwnd_, std::wst
 
 void Control::focus() { ::SetFocus(hwnd_); }
 
-bool Control::hasFocus() const {
-    const HWND focused = ::GetFocus();
-    return focused == hwnd_ || (focused && ::IsChild(hwnd_, focused));
-}
-
 LRESULT Container::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:

@@ -44,7 +44,6 @@ public:
     std::wstring text() const;
     void setText(std::wstring_view text);
     void focus();
-    bool hasFocus() const;
 
     // Notifications that the parent window routes to the control it came from.
     virtual void onCommand(WORD /*code*/) {}

@@ -145,13 +145,6 @@ void ComboBox::addItem(std::wstring_view text, int image) {
     }
 }
 
-void ComboBox::setItems(const std::vector<std::wstring>& items) {
-    const std::wstring shown = kind_ == ComboKind::Editable ? text() : std::wstring();
-    clear();
-    for (const auto& item : items) addItem(item);
-    if (kind_ == ComboKind::Editable) setText(shown);
-}
-
 std::vector<std::wstring> ComboBox::items() const {
     std::vector<std::wstring> result;
     const HWND combo = comboHandle();
@@ -185,8 +178,6 @@ void ComboBox::setSelectedIndex(int index) {
     lastIndex_ = selectedIndex();
     if (onChange) onChange();
 }
-
-bool ComboBox::droppedDown() const { return ::SendMessageW(comboHandle(), CB_GETDROPPEDSTATE, 0, 0) != FALSE; }
 
 void ComboBox::setImageList(HIMAGELIST images) {
     ::SendMessageW(hwnd(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));

@@ -69,7 +69,6 @@ public:
     int add(RadioButton& button);
     int selected() const { return selected_; }
     void select(int index);
-    RadioButton& button(int index) const { return *buttons_.at(static_cast<size_t>(index)); }
     int count() const { return static_cast<int>(buttons_.size()); }
     void setEnabled(bool enabled);
     std::function<void(int)> onSelect;
@@ -97,13 +96,11 @@ class ComboBox : public Control {
 public:
     void create(Container& parent, ComboKind kind, Rect rect, int visibleRows = 8);
     void addItem(std::wstring_view text, int image = -1);
-    void setItems(const std::vector<std::wstring>& items);
     std::vector<std::wstring> items() const;
     int count() const;
     void clear();
     int selectedIndex() const;
     void setSelectedIndex(int index);
-    bool droppedDown() const;
     void setImageList(HIMAGELIST images);
     // The text of the edit field (editable kind) or of the selected row.
     std::wstring text() const;

@@ -35,30 +35,8 @@ void VirtualListView::setColumnWidth(int column, int width) { ListView_SetColumn
 
 void VirtualListView::setSmallImages(HIMAGELIST images) { ListView_SetImageList(hwnd(), images, LVSIL_SMALL); }
 
-std::vector<int> VirtualListView::selectedRows() const {
-    std::vector<int> rows;
-    for (int i = ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED); i >= 0;
-         i = ListView_GetNextItem(hwnd(), i, LVNI_SELECTED))
-        rows.push_back(i);
-    return rows;
-}
-
-void VirtualListView::selectAll() { ListView_SetItemState(hwnd(), -1, LVIS_SELECTED, LVIS_SELECTED); }
-
 LRESULT VirtualListView::onNotify(NMHDR& header) {
-    switch (header.code) {
-    case LVN_GETDISPINFOW:
-        if (onGetDispInfo) onGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
-        break;
-    case LVN_COLUMNCLICK:
-        if (onColumnClick) onColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
-        break;
-    case NM_DBLCLK:
-        if (onDblClick) onDblClick();
-        break;
-    default:
-        break;
-    }
+    if (header.code == LVN_GETDISPINFOW && onGetDispInfo) onGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
     return 0;
 }
 

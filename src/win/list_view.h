@@ -24,12 +24,8 @@ public:
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width);
     void setSmallImages(HIMAGELIST images);
-    std::vector<int> selectedRows() const;
-    void selectAll();
 
     std::function<void(NMLVDISPINFOW&)> onGetDispInfo;
-    std::function<void(int column)> onColumnClick;
-    std::function<void()> onDblClick;
     LRESULT onNotify(NMHDR& header) override;
 };
 
