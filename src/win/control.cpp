@@ -3,6 +3,7 @@
 #include "win/form.h"
 
 #include <exception>
+#include <utility>
 #include <system_error>
 
 namespace win {
@@ -31,6 +32,10 @@ void Control::create(Container& parent, const wchar_t* windowClass, std::wstring
     }
     ::SetPropW(hwnd_, kControlProperty, this);
     form.adopt(*this);
+}
+
+Control::~Control() {
+    if (hwnd_ && ::IsWindow(hwnd_)) ::RemovePropW(hwnd_, kControlProperty);
 }
 
 Control* Control::fromHwnd(HWND hwnd) {
@@ -70,6 +75,12 @@ LRESULT Container::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return ::DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+HWND Container::detachWindow() {
+    const HWND window = std::exchange(handle_, nullptr);
+    if (window && ::IsWindow(window)) ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    return window;
 }
 
 const wchar_t* Container::windowClass(const wchar_t* name, HBRUSH background) {

@@ -29,7 +29,8 @@ public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    // The window outlives the object when its parent is destroyed later: it forgets the object.
+    virtual ~Control();
 
     HWND hwnd() const { return hwnd_; }
     Container& parent() const { return *parent_; }
@@ -71,13 +72,15 @@ public:
     Container() = default;
     Container(const Container&) = delete;
     Container& operator=(const Container&) = delete;
-    virtual ~Container() = default;
+    virtual ~Container() { detachWindow(); }
 
     HWND windowHandle() const { return handle_; }
     virtual Form& form() = 0;
 
 protected:
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // From now on the window's messages go to the default procedure; gives the window.
+    HWND detachWindow();
     // Registers (once) a window class whose procedure dispatches to handleMessage.
     static const wchar_t* windowClass(const wchar_t* name, HBRUSH background);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -103,6 +103,10 @@ void Edit::create(Container& parent, std::wstring_view text, Rect rect, DWORD ex
     ::SetWindowSubclass(hwnd(), &Edit::subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
+Edit::~Edit() {
+    if (hwnd() && ::IsWindow(hwnd())) ::RemoveWindowSubclass(hwnd(), &Edit::subclassProc, 1);
+}
+
 LRESULT CALLBACK Edit::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR data) {
     auto* self = reinterpret_cast<Edit*>(data);

@@ -80,6 +80,7 @@ private:
 
 class Edit : public Control {
 public:
+    ~Edit() override;
     void create(Container& parent, std::wstring_view text, Rect rect, DWORD extraStyle = 0);
     // Decides for every typed character whether the box takes it; unset, every character is taken.
     std::function<bool(wchar_t)> acceptChar;

@@ -21,7 +21,9 @@ Form* FormOf(HWND hwnd) {
 }  // namespace
 
 Form::~Form() {
-    if (hwnd()) ::DestroyWindow(hwnd());
+    // The controls are gone by now: the window's last messages must not reach them.
+    controls_.clear();
+    if (const HWND window = detachWindow()) ::DestroyWindow(window);
 }
 
 void Form::createWindow(const FormArgs& args) {
