@@ -29,7 +29,7 @@ ensure_packages() {
         local sudo=""
         [ "$(id -u)" -eq 0 ] || sudo="sudo"
         $sudo apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${need[@]}" >/dev/null
     fi
 }
 

@@ -163,3 +163,17 @@ TEST_F(RunControlTest, EnterStartsAndEscapeStopsFromAnyControl) {
     EXPECT_EQ(form->searchState(), 0);
     EXPECT_EQ(form->Results.count(), 0);
 }
+
+TEST_F(RunControlTest, EnterInAnOpenDropDownBelongsToTheComboBox) {
+    makeWideTree();
+    auto& mask = pages().Common.ComboBoxExAllOrPartOfTheFileName;
+    mask.addItem(L"*.dat");
+    ::SendMessageW(mask.hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
+    if (!::SendMessageW(mask.hwnd(), CB_GETDROPPEDSTATE, 0, 0)) GTEST_SKIP() << "no drop-down without a display";
+    testing_support::PressKey(::GetWindow(mask.hwnd(), GW_CHILD), VK_RETURN);
+    EXPECT_EQ(status(), L"");  // no search started
+    ::SendMessageW(mask.hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
+    testing_support::PressKey(::GetWindow(mask.hwnd(), GW_CHILD), VK_RETURN);
+    EXPECT_NE(status(), L"");
+    ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+}
