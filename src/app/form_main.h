@@ -83,6 +83,7 @@ private:
     void StopSearch();
     void DrainRunEvents();
     void EndOfRun();
+    void ShowFinishedState();
     void setCriteriaEditable(bool editable);
     void setPauseCaptions(std::wstring_view caption);
     void stopAllWorkers();

@@ -42,14 +42,7 @@ void TFormMain::StopSearch() {
         finishedRuns_.push_back(std::move(*run_));
         run_.reset();
     }
-    searchState_ = 0;
-    BitBtnSearch.setText(L"&Search");
-    Search1.setCaption(L"&Search");
-    ShowSearchStatus(2);
-    BitBtnPause.setEnabled(false);
-    Pause1.setEnabled(false);
-    setCriteriaEditable(true);
-    PageControlSearchInformation.setVisible(false);
+    ShowFinishedState();
 }
 
 void TFormMain::BitBtnPauseClick() {
@@ -82,18 +75,24 @@ void TFormMain::DrainRunEvents() {
 // The walk has ended by itself, normally or by an error: the window returns to the finished state
 // either way, so a failure never looks like a search still in progress.
 void TFormMain::EndOfRun() {
-    setCriteriaEditable(true);
-    PageControlSearchInformation.setVisible(false);
-    ShowSearchStatus(2);
+    finishedRuns_.push_back(std::move(*run_));
+    run_.reset();
+    ShowFinishedState();
+}
+
+// The window after a run, whether it ended by itself or was stopped; the status counts the rows
+// listed at this moment.
+void TFormMain::ShowFinishedState() {
     searchState_ = 0;
+    pauseState_ = 0;
     BitBtnSearch.setText(L"&Search");
     Search1.setCaption(L"&Search");
-    pauseState_ = 0;
     setPauseCaptions(L"&Pause");
     BitBtnPause.setEnabled(false);
     Pause1.setEnabled(false);
-    finishedRuns_.push_back(std::move(*run_));
-    run_.reset();
+    setCriteriaEditable(true);
+    PageControlSearchInformation.setVisible(false);
+    ShowSearchStatus(2);
 }
 
 void TFormMain::ShowSearchStatus(int kind) {
