@@ -12,6 +12,14 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 
 log() { printf '== %s\n' "$*"; }
 
+# Ends what a script started: the Wine server with its helpers, and a virtual display.
+XVFB_PID=""
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
+
 # Installs the Debian packages that are missing; needs root (as on CI) or sudo.
 ensure_packages() {
     local need=()
@@ -50,7 +58,6 @@ ensure_prefix() {
 # output; starting them here, writing to a file, keeps them off CTest's pipes.
 start_wineserver() {
     wineserver -p >/dev/null 2>&1 || true
-    trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
     wine cmd.exe /c exit >>"$BUILD/wineserver.log" 2>&1 </dev/null || true
 }
 
@@ -87,5 +94,4 @@ ensure_display() {
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    trap 'wineserver -k >/dev/null 2>&1 || true; kill $XVFB_PID 2>/dev/null || true' EXIT
 }
