@@ -177,3 +177,15 @@ TEST_F(RunControlTest, EnterInAnOpenDropDownBelongsToTheComboBox) {
     EXPECT_NE(status(), L"");
     ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
 }
+
+TEST_F(RunControlTest, CaptionAcceleratorsPressTheirButtons) {
+    makeWideTree();
+    MSG key{};
+    key.hwnd = pages().Common.CheckBoxLookIn.hwnd();
+    key.message = WM_SYSCHAR;
+    key.wParam = L's';
+    key.lParam = 1 << 29;  // Alt held
+    win::DispatchAppMessage(key);
+    EXPECT_NE(status(), L"");
+    ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+}
