@@ -32,10 +32,7 @@ std::vector<RunEvent> RunEvents::drain() {
     return std::exchange(pending_, {});
 }
 
-void RowBatcher::add(FoundRow row) {
-    pending_.push_back(std::move(row));
-    flushIfDue();
-}
+void RowBatcher::add(FoundRow row) { pending_.push_back(std::move(row)); }
 
 void RowBatcher::flushIfDue() {
     if (pending_.empty()) return;
