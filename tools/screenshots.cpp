@@ -91,7 +91,7 @@ int wmain(int argc, wchar_t** argv) {
     criteria.Mask = L"*.exe";
     form.Criteria.apply(criteria);
     form.BitBtnSearch.click();
-    for (int waited = 0; form.searchState() == 1 && waited < 100; ++waited) Pump(100);
+    for (int waited = 0; form.searchState() == findlark::SearchState::Running && waited < 100; ++waited) Pump(100);
     Pump(300);
     saved += SaveWindowBitmap(form.hwnd(), folder + L"\\9-results.bmp");
     std::printf("%d screenshots\n", saved);

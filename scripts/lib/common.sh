@@ -53,6 +53,16 @@ ensure_prefix() {
     fi
 }
 
+# Drive T: of the prefix is a folder of the build that only the tests use, small enough to walk from its
+# root. The mount manager reads drive links when the Wine server starts, so a new link ends the server.
+ensure_test_drive() {
+    mkdir -p "$BUILD/test-drive"
+    if [ ! -L "$WINEPREFIX/dosdevices/t:" ]; then
+        ln -s "$BUILD/test-drive" "$WINEPREFIX/dosdevices/t:"
+        wineserver -k >/dev/null 2>&1 || true
+    fi
+}
+
 # Keeps one Wine server alive for a whole run and ends it (and every helper) on exit.
 # Wine's helper processes (services, the desktop) start with the first program and inherit its
 # output; starting them here, writing to a file, keeps them off CTest's pipes.

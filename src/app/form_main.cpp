@@ -18,14 +18,27 @@ bool InsideDroppedCombo(HWND hwnd) {
     return false;
 }
 
+bool IsPushButton(HWND hwnd) {
+    wchar_t className[32] = {};
+    if (!hwnd || !::GetClassNameW(hwnd, className, 32) || ::lstrcmpiW(className, WC_BUTTONW) != 0) return false;
+    const auto type = ::GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
 }  // namespace
 
-TFormMain::TFormMain(win::Interaction& interaction) : interaction_(interaction) {
+TFormMain::TFormMain(win::Interaction& interaction, RunLauncher launcher)
+    : interaction_(interaction),
+      session_([this] {
+          const HWND target = wakeTarget_.load();
+          return target && ::PostMessageW(target, kRunEventsMessage, 0, 0) != FALSE;
+      }, std::move(launcher)) {
     createWindow({.caption = L"Findlark 1.0",
                   .designClient = kDesignClient,
                   .minimumWindow = kMinimumWindow,
                   .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                   .menu = buildMenus()});
+    wakeTarget_ = hwnd();
     LookIn = BuildLookInTable();
     createControls();
     SYSTEMTIME now{};
@@ -35,7 +48,12 @@ TFormMain::TFormMain(win::Interaction& interaction) : interaction_(interaction) 
     centerOn(nullptr);
 }
 
-TFormMain::~TFormMain() { stopAllWorkers(); }
+// The workers end first; only then does the window go.
+TFormMain::~TFormMain() {
+    session_.stopAll(std::chrono::seconds(1));
+    wakeTarget_ = nullptr;
+    destroyWindow();
+}
 
 HMENU TFormMain::buildMenus() {
     win::MenuBarBuilder bar;
@@ -117,7 +135,7 @@ void TFormMain::createControls() {
     StatusBar.create(*this);
     Results.attach(ListViewResults, [] { return std::pair<int, std::wstring>(0, L"B"); });
 
-    // The summary panel lies over the criteria pages while a search runs.
+    // The summary panel takes the place of the criteria pages while a search runs.
     PageControlSearchInformation.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
     win::Panel& information = PageControlSearchInformation.addPage(L"Search Information");
     GroupBoxSearchInformation.create(information, L"Search Information", {4, 0, 533, 180});
@@ -133,14 +151,20 @@ void TFormMain::PageControlMainChange() {
 
 void TFormMain::FormKeyDown(WPARAM key) {
     // Enter starts only where the Search button could (not on the web search page).
-    if (key == VK_RETURN && searchState_ == 0 && BitBtnSearch.enabled()) BitBtnSearchClick();
-    if (key == VK_ESCAPE && searchState_ == 1) BitBtnSearchClick();
+    if (key == VK_RETURN && searchState() == SearchState::Idle && BitBtnSearch.enabled()) BitBtnSearchClick();
+    if (key == VK_ESCAPE && searchState() == SearchState::Running) BitBtnSearchClick();
 }
 
 bool TFormMain::preTranslateMessage(MSG& message) {
     if (message.message != WM_KEYDOWN || !(message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd))) return false;
     switch (message.wParam) {
     case VK_RETURN:
+        // Enter on a push button presses that button, as everywhere in Windows.
+        if (IsPushButton(message.hwnd)) {
+            ::SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+            return true;
+        }
+        [[fallthrough]];
     case VK_ESCAPE:
         if (InsideDroppedCombo(message.hwnd)) return false;
         FormKeyDown(message.wParam);
@@ -164,6 +188,12 @@ LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kRunEventsMessage:
         DrainRunEvents();
+        return 0;
+    case WM_TIMER:
+        if (wParam == kDrainTimer) {
+            DrainRunEvents();
+            Results.publish();
+        }
         return 0;
     case WM_CLOSE:
         Exit1Click();

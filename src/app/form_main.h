@@ -1,9 +1,10 @@
 #pragma once
 // The main window: criteria pages above, results below, run control at the right.
 #include "criteria/criteria_pages.h"
+#include "criteria/look_in_table.h"
+#include "criteria/validation.h"
 #include "results/results_list.h"
-#include "search/search_worker.h"
-#include "search/look_in_table.h"
+#include "search/search_session.h"
 #include "web/page_internet.h"
 #include "win/controls.h"
 #include "win/form.h"
@@ -11,17 +12,22 @@
 #include "win/list_view.h"
 #include "win/menu.h"
 
-#include <optional>
-#include <vector>
+#include <atomic>
 
 namespace findlark {
 
-// Posted by a search worker when it has events for the window.
+// Posted on behalf of a search worker when it has rows or its end for the window.
 inline constexpr UINT kRunEventsMessage = WM_APP + 1;
+// While a run is under way this timer drains too, so a lost wake-up never leaves the window waiting.
+inline constexpr UINT_PTR kDrainTimer = 1;
+
+// The texts of the status bar's first part.
+enum class SearchStatus { Searching, Finished, Paused };
 
 class TFormMain : public win::Form {
 public:
-    explicit TFormMain(win::Interaction& interaction);
+    // `launcher` starts each run's worker; tests put their own in its place.
+    explicit TFormMain(win::Interaction& interaction, RunLauncher launcher = WorkerLauncher());
     ~TFormMain() override;
 
     bool preTranslateMessage(MSG& message) override;
@@ -58,41 +64,32 @@ public:
     void BitBtnPauseClick();
     void PageControlMainChange();
     void FormKeyDown(WPARAM key);
-    void ShowSearchStatus(int kind);
-    // 1 while a run is under way (the Search button's Tag), 0 otherwise.
-    int searchState() const { return searchState_; }
-    // 1 while the run is paused (the Pause button's Tag), 0 otherwise.
-    int pauseState() const { return pauseState_; }
-    // Waits until every worker that no longer belongs to a running search has ended.
-    bool waitForStoppedWorkers(DWORD milliseconds);
+    void ShowSearchStatus(SearchStatus status);
+    bool ValidateCriteria();
+    // The Search button's state: a run is under way or not.
+    SearchState searchState() const { return session_.state(); }
+    // The Pause button's state.
+    PauseState pauseState() const { return session_.pauseState(); }
+    SearchSession& session() { return session_; }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // A worker and the channel it reports through; the channel lives as long as either side needs it.
-    struct SearchRun {
-        std::shared_ptr<RunChannel> channel;
-        win::WorkerThread worker;
-    };
-
     HMENU buildMenus();
     void createControls();
     void Exit1Click();
     void StartSearch();
     void StopSearch();
     void DrainRunEvents();
-    void EndOfRun();
     void ShowFinishedState();
-    void setCriteriaEditable(bool editable);
+    void setRunningState(bool running);
     void setPauseCaptions(std::wstring_view caption);
-    void stopAllWorkers();
+    void focusFault(FaultFocus focus);
 
     win::Interaction& interaction_;
-    int searchState_ = 0;
-    int pauseState_ = 0;
-    std::optional<SearchRun> run_;         // the run the window shows
-    std::vector<SearchRun> finishedRuns_;  // stopped or ended workers, waited for at the end
+    std::atomic<HWND> wakeTarget_{nullptr};  // where workers ask for a drain; cleared before the window goes
+    SearchSession session_;
     win::UniqueImageList imageListMenu_;
     HWND focusBeforeDeactivation_ = nullptr;
 };

@@ -1,35 +1,64 @@
 // Run control of the main window: start, stop, pause and resume a search, and the window's
-// states while one is under way.
+// states while one is under way. The run itself lives in the window-free SearchSession.
 #include "app/form_main.h"
 
 namespace findlark {
+namespace {
+
+// Rows appended per drain; the rest follow on the next message, so the window never stalls.
+constexpr std::size_t kRowsPerDrain = 16384;
+constexpr UINT kDrainTimerInterval = 250;
+
+std::wstring Widen(const char* text) {
+    std::wstring wide;
+    for (const char* c = text; *c; ++c) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*c)));
+    return wide;
+}
+
+}  // namespace
 
 void TFormMain::BitBtnSearchClick() {
-    pauseState_ = 0;
     setPauseCaptions(L"&Pause");
-    if (searchState_ == 0) {
+    if (searchState() == SearchState::Idle) {
         StartSearch();
     } else {
         StopSearch();
     }
 }
 
+bool TFormMain::ValidateCriteria() {
+    const std::optional<CriteriaFault> fault = FindCriteriaFault(Criteria.read());
+    if (!fault) return true;
+    ShowCriteriaPage(PageControlMain, fault->page, &Criteria.DateTime.PageControlDateTime, fault->subPage);
+    focusFault(fault->focus);
+    interaction_.messageBox(hwnd(), fault->message, L"Warning", MB_OK | MB_ICONWARNING);
+    return false;
+}
+
+void TFormMain::focusFault(FaultFocus focus) {
+    switch (focus) {
+    case FaultFocus::NameMask:
+        Criteria.Common.ComboBoxExAllOrPartOfTheFileName.focus();
+        break;
+    case FaultFocus::Unchanged:
+        break;
+    }
+}
+
 void TFormMain::StartSearch() {
-    const SearchCriteria criteria = Criteria.read();
-    searchState_ = 1;
-
+    if (!ValidateCriteria()) return;
+    SearchRequest request{Criteria.read(), LookIn.driveLetters()};
     Results.clear();
-    setCriteriaEditable(false);
-    ShowSearchStatus(1);
-
-    const HWND window = hwnd();
-    auto channel = std::make_shared<RunChannel>([window] { ::PostMessageW(window, kRunEventsMessage, 0, 0); });
-    // Workers that ended since the last run need no more waiting for.
-    std::erase_if(finishedRuns_, [](const SearchRun& run) { return run.worker.finished(); });
-    run_.emplace(SearchRun{channel, StartSearchWorker(criteria, LookIn.entries, channel)});
-
-    PageControlSearchInformation.setVisible(true);
-    ::SetWindowPos(PageControlSearchInformation.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    try {
+        session_.start(std::move(request));
+    } catch (const std::exception& error) {
+        ShowFinishedState();
+        interaction_.messageBox(hwnd(), L"The search could not start: " + Widen(error.what()), L"Findlark 1.0",
+                                MB_OK | MB_ICONERROR);
+        return;
+    }
+    setRunningState(true);
+    ShowSearchStatus(SearchStatus::Searching);
     BitBtnSearch.setText(L"&Stop");
     Search1.setCaption(L"&Stop");
     BitBtnPause.setEnabled(true);
@@ -37,113 +66,82 @@ void TFormMain::StartSearch() {
 }
 
 void TFormMain::StopSearch() {
-    if (run_) {
-        run_->channel->control.requestStop();  // also releases a paused worker
-        finishedRuns_.push_back(std::move(*run_));
-        run_.reset();
-    }
+    session_.stop();
     ShowFinishedState();
 }
 
 void TFormMain::BitBtnPauseClick() {
-    if (!run_) return;
-    if (pauseState_ == 0) {
-        pauseState_ = 1;
-        run_->channel->control.requestPause();
+    if (searchState() == SearchState::Idle) return;
+    if (pauseState() == PauseState::Running) {
+        session_.pause();
         setPauseCaptions(L"&Resume");
-        ShowSearchStatus(3);
+        ShowSearchStatus(SearchStatus::Paused);
     } else {
-        run_->channel->control.resume();
-        pauseState_ = 0;
+        session_.resume();
         setPauseCaptions(L"&Pause");
-        ShowSearchStatus(1);
+        ShowSearchStatus(SearchStatus::Searching);
     }
 }
 
 void TFormMain::DrainRunEvents() {
-    if (!run_) return;  // a stopped run's rows never reach the list
-    for (RunEvent& event : run_->channel->events.drain()) {
-        if (event.kind == RunEvent::Kind::Rows) {
-            Results.append(std::move(event.rows));
-        } else {
-            EndOfRun();
-            return;
-        }
-    }
-}
-
-// The walk has ended by itself, normally or by an error: the window returns to the finished state
-// either way, so a failure never looks like a search still in progress.
-void TFormMain::EndOfRun() {
-    finishedRuns_.push_back(std::move(*run_));
-    run_.reset();
-    ShowFinishedState();
+    if (searchState() == SearchState::Idle) return;  // a stopped run's rows never reach the list
+    const RunEvents::Taken taken = session_.drain(kRowsPerDrain);
+    Results.append(taken.slices);
+    // The walk has ended by itself, normally or by an error: the window returns to the finished
+    // state either way, so a failure never looks like a search still in progress.
+    if (taken.ended) ShowFinishedState();
 }
 
 // The window after a run, whether it ended by itself or was stopped; the status counts the rows
 // listed at this moment.
 void TFormMain::ShowFinishedState() {
-    searchState_ = 0;
-    pauseState_ = 0;
+    Results.publish();
     BitBtnSearch.setText(L"&Search");
     Search1.setCaption(L"&Search");
     setPauseCaptions(L"&Pause");
     BitBtnPause.setEnabled(false);
     Pause1.setEnabled(false);
-    setCriteriaEditable(true);
-    PageControlSearchInformation.setVisible(false);
-    ShowSearchStatus(2);
+    setRunningState(false);
+    ShowSearchStatus(SearchStatus::Finished);
 }
 
-void TFormMain::ShowSearchStatus(int kind) {
-    switch (kind) {
-    case 1:
+void TFormMain::ShowSearchStatus(SearchStatus status) {
+    switch (status) {
+    case SearchStatus::Searching:
         StatusBar.setPanelText(0, L"Searching ...");
         break;
-    case 2:
-        StatusBar.setPanelText(0, L"Finished. " + std::to_wstring(ListViewResults.rowCount()) + L" items found.");
+    case SearchStatus::Finished:
+        StatusBar.setPanelText(0, L"Finished. " + std::to_wstring(Results.count()) + L" items found.");
         break;
-    case 3:
+    case SearchStatus::Paused:
         StatusBar.setPanelText(0, L"Paused ...");
-        break;
-    default:
         break;
     }
 }
 
-void TFormMain::setCriteriaEditable(bool editable) {
-    PageControlMain.setEnabled(editable);
-    Actions1.setEnabled(editable);
-    Options1.setEnabled(editable);
-    Open1.setEnabled(editable);
-    Save1.setEnabled(editable);
+// While a run is under way the summary takes the place of the criteria pages, and the menus that
+// would change the criteria or the results are out of reach.
+void TFormMain::setRunningState(bool running) {
+    // Focus inside the pages would stay in a hidden window; on the list, Enter does not stop the run.
+    if (running && PageControlMain.contains(::GetFocus())) ListViewResults.focus();
+    PageControlMain.setEnabled(!running);
+    PageControlMain.setVisible(!running);
+    PageControlSearchInformation.setVisible(running);
+    Actions1.setEnabled(!running);
+    Options1.setEnabled(!running);
+    Open1.setEnabled(!running);
+    Save1.setEnabled(!running);
     ::DrawMenuBar(hwnd());
+    if (running) {
+        ::SetTimer(hwnd(), kDrainTimer, kDrainTimerInterval, nullptr);
+    } else {
+        ::KillTimer(hwnd(), kDrainTimer);
+    }
 }
 
 void TFormMain::setPauseCaptions(std::wstring_view caption) {
     BitBtnPause.setText(caption);
     Pause1.setCaption(caption);
-}
-
-// Ends every worker within a bounded time; a worker still inside one directory call after that is
-// left to end by itself (it owns everything it touches).
-void TFormMain::stopAllWorkers() {
-    if (run_) {
-        finishedRuns_.push_back(std::move(*run_));
-        run_.reset();
-    }
-    for (SearchRun& run : finishedRuns_) run.channel->control.requestStop();
-    waitForStoppedWorkers(1000);
-    finishedRuns_.clear();
-}
-
-bool TFormMain::waitForStoppedWorkers(DWORD milliseconds) {
-    const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
-    for (const SearchRun& run : finishedRuns_) {
-        const ULONGLONG now = ::GetTickCount64();
-        if (!run.worker.waitFor(now < deadline ? static_cast<DWORD>(deadline - now) : 0)) return false;
-    }
-    return true;
 }
 
 }  // namespace findlark

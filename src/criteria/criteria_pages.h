@@ -6,21 +6,11 @@
 #include "criteria/page_containing_text.h"
 #include "criteria/page_date_time.h"
 #include "criteria/page_folders.h"
+#include "criteria/page_index.h"
 #include "criteria/page_size.h"
 #include "criteria/search_criteria.h"
 
 namespace findlark {
-
-enum CriteriaPage : int {
-    PageIndexCommon = 0,
-    PageIndexAdditionalFolders = 1,
-    PageIndexDateTime = 2,
-    PageIndexSize = 3,
-    PageIndexAttributes = 4,
-    PageIndexContainingText = 5,
-    PageIndexAdvanced = 6,
-    PageIndexSearchOnTheInternet = 7,
-};
 
 class CriteriaPages {
 public:

@@ -1,6 +1,6 @@
 #include "criteria/page_common.h"
 
-#include "search/look_in_table.h"
+#include "criteria/look_in_table.h"
 
 namespace findlark {
 

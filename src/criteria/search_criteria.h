@@ -29,6 +29,9 @@ enum SizeChoice : int {
     SizeSpecify = 6,
 };
 
+// The fixed rows of the look-in list (`LookInWhere`); one row per drive follows from row 3 on.
+enum LookInChoice : int { LookInMyComputer = 0, LookInMyDocuments = 1, LookInLocalHardDrives = 2, LookInFirstDrive = 3 };
+
 enum TextOperator : int { TextAnd = 0, TextOr = 1, TextNot = 2 };
 
 enum MatchMode : int { MatchExact = 1, MatchContainSelected = 2 };

@@ -1,21 +1,55 @@
 #include "results/result_rows.h"
 
+#include <cstdint>
+
 namespace findlark {
 
-void ResultRows::clear() {
-    entries_.clear();
-    ResultRecords.clear();
-    rowCount_ = 0;
+namespace {
+constexpr std::uint32_t kDirectoryAttribute = 0x10;
 }
 
-void ResultRows::append(std::vector<FoundRow>&& rows) {
-    entries_.reserve(entries_.size() + rows.size());
-    ResultRecords.resize(static_cast<size_t>(rowCount_));
-    ResultRecords.reserve(ResultRecords.size() + rows.size());
-    for (FoundRow& row : rows) {
-        ResultRecords.push_back({row.size, row.modified});
-        entries_.push_back({std::move(row.name), std::move(row.folder), rowCount_++, -1});
+std::wstring ResultEntry::fullPath() const {
+    std::wstring path;
+    path.reserve(folder->size() + 1 + name.size());
+    path.append(*folder).append(1, L'\\').append(name);
+    return path;
+}
+
+bool ResultEntry::isFolder() const { return (attributes & kDirectoryAttribute) != 0; }
+
+void ResultRows::clear() {
+    names_.clear();
+    folders_.clear();
+    records_.clear();
+    order_.clear();
+}
+
+void ResultRows::append(const RowSlice& slice) {
+    const RowBatch& batch = *slice.batch;
+    std::uint32_t batchFolder = UINT32_MAX, folder = 0;
+    for (std::size_t row = slice.begin; row < slice.end; ++row) {
+        // Rows of one folder arrive together and share its path.
+        if (batch.folderIndex(row) != batchFolder) {
+            batchFolder = batch.folderIndex(row);
+            const std::shared_ptr<const std::wstring>& path = batch.folder(batchFolder);
+            if (folders_.empty() || folders_.back() != path) folders_.push_back(path);
+            folder = static_cast<std::uint32_t>(folders_.size() - 1);
+        }
+        ResultRecord record;
+        record.name = names_.add(batch.name(row));
+        record.folder = folder;
+        record.attributes = batch.attributes(row);
+        record.size = batch.sizeOf(row);
+        record.modified = batch.modified(row);
+        order_.push_back(static_cast<std::int32_t>(records_.size()));
+        records_.push_back(record);
     }
+}
+
+ResultEntry ResultRows::entryOf(std::int32_t data) const {
+    const ResultRecord& record = records_[static_cast<std::size_t>(data)];
+    return {names_.get(record.name), folders_[record.folder].get(), data, record.size, record.modified,
+            record.attributes};
 }
 
 }  // namespace findlark

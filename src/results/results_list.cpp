@@ -1,34 +1,40 @@
 #include "results/results_list.h"
 
+#include "criteria/system_date_time.h"
+#include "results/icon_rule.h"
 #include "results/size_text.h"
-#include "win/system_time.h"
 
 #include <shellapi.h>
 
 namespace findlark {
 namespace {
 
-void CopyText(NMLVDISPINFOW& info, const std::wstring& text) {
+void CopyText(NMLVDISPINFOW& info, std::wstring_view text) {
     if (info.item.cchTextMax <= 0) return;
-    ::lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
+    const size_t length = std::min<size_t>(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
+    text.copy(info.item.pszText, length);
+    info.item.pszText[length] = L'\0';
 }
 
-int SystemIconIndex(const std::wstring& path) {
+int SystemIconIndex(const std::wstring& path, DWORD attributes, UINT extraFlags) {
     SHFILEINFOW file{};
-    if (!::SHGetFileInfoW(path.c_str(), 0, &file, sizeof(file), SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) return 0;
+    if (!::SHGetFileInfoW(path.c_str(), attributes, &file, sizeof(file), SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extraFlags))
+        return 0;
     return file.iIcon;
 }
 
 HIMAGELIST SystemSmallImages() {
     SHFILEINFOW file{};
-    return reinterpret_cast<HIMAGELIST>(
-        ::SHGetFileInfoW(L"C:\\", 0, &file, sizeof(file), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    return reinterpret_cast<HIMAGELIST>(::SHGetFileInfoW(L"C:\\", FILE_ATTRIBUTE_DIRECTORY, &file, sizeof(file),
+                                                         SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
 }
+
+constexpr std::chrono::milliseconds kPublishInterval{100};
 
 }  // namespace
 
 std::wstring FormatDateText(DateTime local) {
-    const SYSTEMTIME time = win::ToSystemTime(local);
+    const SYSTEMTIME time = ToSystemTime(local);
     wchar_t date[128] = {}, clock[128] = {};
     ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, 128, nullptr);
     if (time.wHour == 0 && time.wMinute == 0 && time.wSecond == 0 && time.wMilliseconds == 0) return date;
@@ -45,22 +51,51 @@ void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int
 
 void ResultsList::clear() {
     rows_.clear();
+    iconsFromFiles_.clear();
     view_->setRowCount(0);
     view_->redrawAll();
 }
 
-void ResultsList::append(std::vector<FoundRow>&& rows) {
-    rows_.append(std::move(rows));
-    view_->setRowCount(rows_.count());
+void ResultsList::append(const std::vector<RowSlice>& slices) {
+    for (const RowSlice& slice : slices) rows_.append(slice);
+    // The list control's row count costs time in proportion to the rows, so a long list is told less often.
+    const auto interval = kPublishInterval + std::chrono::milliseconds(rows_.count() / 20000);
+    if (std::chrono::steady_clock::now() - published_ >= interval) publish();
+}
+
+void ResultsList::publish() {
+    published_ = std::chrono::steady_clock::now();
+    if (view_->rowCount() != rows_.count()) view_->setRowCount(rows_.count());
+}
+
+bool ResultsList::onRemoteDrive(const std::wstring& folder) {
+    if (folder.size() < 2 || folder[1] != L':') return false;
+    const wchar_t letter = folder[0] >= L'a' && folder[0] <= L'z' ? static_cast<wchar_t>(folder[0] - 32) : folder[0];
+    const auto known = remoteDrives_.find(letter);
+    if (known != remoteDrives_.end()) return known->second;
+    const wchar_t root[] = {letter, L':', L'\\', 0};
+    return remoteDrives_[letter] = ::GetDriveTypeW(root) == DRIVE_REMOTE;
+}
+
+int ResultsList::iconOf(const ResultEntry& entry) {
+    if (!entry.isFolder() && IconLivesInFile(entry.name) && !IsNetworkPath(*entry.folder) &&
+        !onRemoteDrive(*entry.folder)) {
+        const auto known = iconsFromFiles_.find(entry.data);
+        if (known != iconsFromFiles_.end()) return known->second;
+        return iconsFromFiles_[entry.data] = SystemIconIndex(entry.fullPath(), 0, 0);
+    }
+    const std::wstring key = IconTypeKey(entry.name, entry.isFolder());
+    const auto known = iconsByType_.find(key);
+    if (known != iconsByType_.end()) return known->second;
+    // The shell looks at the name and the attributes only, never at the file.
+    const DWORD attributes = entry.isFolder() ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    return iconsByType_[key] = SystemIconIndex(L"x" + key, attributes, SHGFI_USEFILEATTRIBUTES);
 }
 
 void ResultsList::GetDispInfo(NMLVDISPINFOW& info) {
     if (info.item.iItem < 0 || info.item.iItem >= rows_.count()) return;
-    ResultEntry& entry = rows_.entry(info.item.iItem);
-    if (info.item.mask & LVIF_IMAGE) {
-        if (entry.icon < 0) entry.icon = SystemIconIndex(entry.fullPath());
-        info.item.iImage = entry.icon;
-    }
+    const ResultEntry entry = rows_.entry(info.item.iItem);
+    if (info.item.mask & LVIF_IMAGE) info.item.iImage = iconOf(entry);
     if (!(info.item.mask & LVIF_TEXT)) return;
     switch (info.item.iSubItem) {
     case 0:
@@ -71,11 +106,11 @@ void ResultsList::GetDispInfo(NMLVDISPINFOW& info) {
         break;
     case 2: {
         const auto [unit, unitText] = sizeUnit_();
-        CopyText(info, FormatSizeText(rows_.record(entry).size, unit, unitText));
+        CopyText(info, FormatSizeText(entry.size, unit, unitText));
         break;
     }
     case 3:
-        CopyText(info, FormatDateText(rows_.record(entry).modified));
+        CopyText(info, FormatDateText(entry.modified));
         break;
     default:
         break;

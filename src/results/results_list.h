@@ -1,10 +1,14 @@
 #pragma once
 // The results list: an owner-data list view over the rows model. Texts are written when a row is
-// shown; the shell's icon of a row is looked up the first time it is shown.
+// shown; icons come from the system image list, chosen by kind and extension.
 #include "results/result_rows.h"
 #include "win/list_view.h"
 
+#include <chrono>
 #include <functional>
+#include <map>
+#include <string>
+#include <unordered_map>
 
 namespace findlark {
 
@@ -13,16 +17,26 @@ public:
     // `sizeUnit` gives the unit's index and text whenever a size is written.
     void attach(win::VirtualListView& view, std::function<std::pair<int, std::wstring>()> sizeUnit);
     void clear();
-    void append(std::vector<FoundRow>&& rows);
+    // Adds rows to the model; the list control learns of them every few tenths of a second, or at
+    // once by `publish`.
+    void append(const std::vector<RowSlice>& slices);
+    void publish();
     int count() const { return rows_.count(); }
     ResultRows& rows() { return rows_; }
+    // The system image list index of a row's small icon.
+    int iconOf(const ResultEntry& entry);
 
 private:
     void GetDispInfo(NMLVDISPINFOW& info);
+    bool onRemoteDrive(const std::wstring& folder);
 
     win::VirtualListView* view_ = nullptr;
     std::function<std::pair<int, std::wstring>()> sizeUnit_;
     ResultRows rows_;
+    std::map<std::wstring, int> iconsByType_;
+    std::unordered_map<std::int32_t, int> iconsFromFiles_;  // by data value
+    std::map<wchar_t, bool> remoteDrives_;
+    std::chrono::steady_clock::time_point published_{};
 };
 
 // "Date Modified" text: the short date, a space and the long time; the date alone at midnight.

@@ -43,7 +43,7 @@ bool FolderWalk::SearchRoot(const std::wstring& root) {
         return !options_.searchSubfolders || WalkSubfolders(root, nullptr);
     }
     if (options_.searchSubfolders) {
-        const DWORD attributes = ::GetFileAttributesW(root.c_str());  // failure: all bits set
+        const DWORD attributes = ::GetFileAttributesW(FolderQueryPath(root).c_str());  // failure: all bits set
         const bool skipped = ((attributes & FILE_ATTRIBUTE_SYSTEM) && !options_.searchSystemFolders) ||
                              ((attributes & FILE_ATTRIBUTE_HIDDEN) && !options_.searchHiddenFilesAndFolders);
         if (!skipped) {
@@ -111,7 +111,7 @@ bool FolderWalk::LeadsToAncestor(const std::wstring& link) {
     const std::wstring target = FinalPath(link);
     if (target.empty()) return false;
     for (Level& level : ancestors_) {
-        if (level.finalPath.empty()) level.finalPath = FinalPath(*level.path);
+        if (level.finalPath.empty()) level.finalPath = FinalPath(FolderQueryPath(*level.path));
         if (::CompareStringOrdinal(level.finalPath.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL) return true;
     }
     return false;

@@ -28,7 +28,9 @@ bool RunControl::checkRunRequests(const std::function<void()>& beforeWait) {
     if (!pauseRequested()) return true;
     if (beforeWait) beforeWait();
     std::unique_lock lock(mutex_);
+    holding_ = true;
     changed_.wait(lock, [this] { return stopRequested() || !pauseRequested(); });
+    holding_ = false;
     return !stopRequested();
 }
 

@@ -15,6 +15,8 @@ public:
     void resume();
     bool stopRequested() const { return stop_.load(std::memory_order_acquire); }
     bool pauseRequested() const { return pause_.load(std::memory_order_acquire); }
+    // The worker is held by a pause at this moment.
+    bool holding() const { return holding_.load(std::memory_order_acquire); }
 
     // The worker's check after every entry: waits while paused (running `beforeWait` first) and
     // returns false when the run must end.
@@ -23,6 +25,7 @@ public:
 private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> pause_{false};
+    std::atomic<bool> holding_{false};
     std::mutex mutex_;
     std::condition_variable changed_;
 };

@@ -1,38 +1,81 @@
 #include "search/run_events.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace findlark {
 
-void RunEvents::pushRows(std::vector<FoundRow> rows) {
-    RunEvent event;
-    event.rows = std::move(rows);
-    push(std::move(event));
+void RunEvents::wakeLocked() {
+    if (!wakeDelivered_ && wake_) wakeDelivered_ = wake_();
 }
 
-void RunEvents::pushEnd(bool failed) {
-    RunEvent event;
-    event.kind = RunEvent::Kind::Ended;
-    event.failed = failed;
-    push(std::move(event));
+std::size_t RunEvents::Taken::rowCount() const {
+    std::size_t count = 0;
+    for (const RowSlice& slice : slices) count += slice.end - slice.begin;
+    return count;
 }
 
-void RunEvents::push(RunEvent event) {
-    bool wasEmpty = false;
+void RunEvents::pushRows(RowBatch&& rows) {
+    if (rows.empty()) return;
+    auto batch = std::make_shared<const RowBatch>(std::move(rows));
+    std::unique_lock lock(mutex_);
+    room_.wait(lock, [this] { return closed_ || pendingRows_ < kMaxPendingRows; });
+    if (closed_) return;
+    pendingRows_ += batch->size();
+    batches_.push_back(std::move(batch));
+    wakeLocked();
+}
+
+void RunEvents::pushEnd(bool failed) noexcept {
+    try {
+        const std::lock_guard lock(mutex_);
+        ended_ = true;
+        failed_ = failed;
+        wakeLocked();
+    } catch (...) {
+        // Only a broken mutex lands here; the window's fallback timer still finds the end.
+        failed_ = failed;
+        ended_ = true;
+    }
+}
+
+void RunEvents::close() {
     {
         const std::lock_guard lock(mutex_);
-        wasEmpty = pending_.empty();
-        pending_.push_back(std::move(event));
+        closed_ = true;
+        batches_.clear();
+        takenFromFront_ = 0;
+        pendingRows_ = 0;
     }
-    if (wasEmpty && wake_) wake_();
+    room_.notify_all();
 }
 
-std::vector<RunEvent> RunEvents::drain() {
-    const std::lock_guard lock(mutex_);
-    return std::exchange(pending_, {});
+RunEvents::Taken RunEvents::take(std::size_t maxRows) {
+    Taken taken;
+    {
+        const std::lock_guard lock(mutex_);
+        wakeDelivered_ = false;
+        std::size_t count = 0;
+        while (!batches_.empty() && count < maxRows) {
+            const std::size_t available = batches_.front()->size() - takenFromFront_;
+            const std::size_t wanted = std::min(available, maxRows - count);
+            taken.slices.push_back({batches_.front(), takenFromFront_, takenFromFront_ + wanted});
+            count += wanted;
+            pendingRows_ -= wanted;
+            if (wanted == available) {
+                batches_.pop_front();
+                takenFromFront_ = 0;
+            } else {
+                takenFromFront_ += wanted;
+            }
+        }
+        taken.ended = ended_ && batches_.empty();
+        taken.failed = taken.ended && failed_;
+        if (!batches_.empty()) wakeLocked();
+    }
+    room_.notify_all();
+    return taken;
 }
-
-void RowBatcher::add(FoundRow row) { pending_.push_back(std::move(row)); }
 
 void RowBatcher::flushIfDue() {
     if (pending_.empty()) return;

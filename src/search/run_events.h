@@ -1,45 +1,54 @@
 #pragma once
 // What a search worker reports to the window, in order: batches of rows, then the end.
-#include "criteria/date_time.h"
+#include "results/row_batch.h"
 
+#include <atomic>
 #include <chrono>
-#include <cstdint>
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
 #include <functional>
-#include <memory>
 #include <mutex>
-#include <string>
 #include <vector>
 
 namespace findlark {
 
-// One entry that passed every test, as the worker found it.
-struct FoundRow {
-    std::wstring name;
-    std::shared_ptr<const std::wstring> folder;  // shared by the rows of one folder
-    std::int64_t size = 0;
-    DateTime modified = 0;  // local time
-};
-
-struct RunEvent {
-    enum class Kind { Rows, Ended } kind = Kind::Rows;
-    std::vector<FoundRow> rows;
-    bool failed = false;  // Ended: an error escaped the walk
-};
-
-// A queue from one worker to the window. `wake` runs when the queue turns non-empty, so the
-// window is told once per batch of events, not once per event.
+// A queue from one worker to the window. The window is asked to drain when rows arrive and no
+// earlier request is still on its way; a request that could not be delivered is made again with the
+// next rows. A worker far ahead of the window waits for room, so memory stays bounded.
 class RunEvents {
 public:
-    explicit RunEvents(std::function<void()> wake) : wake_(std::move(wake)) {}
-    void pushRows(std::vector<FoundRow> rows);
-    void pushEnd(bool failed);
-    std::vector<RunEvent> drain();
+    static constexpr std::size_t kMaxPendingRows = 262144;
+
+    // `wake` asks the window to drain and says whether the request was delivered.
+    explicit RunEvents(std::function<bool()> wake) : wake_(std::move(wake)) {}
+    void pushRows(RowBatch&& rows);
+    // Never fails, so the end always arrives.
+    void pushEnd(bool failed) noexcept;
+    // Takes no more rows: a worker waiting for room goes on at once and its rows are dropped.
+    void close();
+
+    struct Taken {
+        std::vector<RowSlice> slices;  // in order
+        bool ended = false;   // the worker has ended and every row before the end is taken
+        bool failed = false;  // ended by an error that escaped the walk
+        std::size_t rowCount() const;
+    };
+    // At most `maxRows` of the pending rows, in order. When more remain, the window is asked again.
+    Taken take(std::size_t maxRows);
 
 private:
-    void push(RunEvent event);
-    std::function<void()> wake_;
+    void wakeLocked();
+    std::function<bool()> wake_;
     std::mutex mutex_;
-    std::vector<RunEvent> pending_;
+    std::condition_variable room_;
+    std::deque<std::shared_ptr<const RowBatch>> batches_;
+    std::size_t takenFromFront_ = 0;  // rows of the first batch already taken
+    std::size_t pendingRows_ = 0;
+    std::atomic<bool> ended_{false};
+    std::atomic<bool> failed_{false};
+    bool closed_ = false;
+    bool wakeDelivered_ = false;  // a drain request is on its way
 };
 
 // Collects rows on the worker and hands them on at least every `interval` while there are any; the
@@ -47,7 +56,10 @@ private:
 class RowBatcher {
 public:
     RowBatcher(RunEvents& events, std::chrono::milliseconds interval) : events_(events), interval_(interval) {}
-    void add(FoundRow row);
+    void add(std::wstring_view name, const std::shared_ptr<const std::wstring>& folder, std::int64_t size,
+             DateTime modified, std::uint32_t attributes) {
+        pending_.add(name, folder, size, modified, attributes);
+    }
     // Hands on what is pending when the interval has passed since the last hand-over.
     void flushIfDue();
     void flush();
@@ -56,7 +68,7 @@ private:
     RunEvents& events_;
     std::chrono::milliseconds interval_;
     std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
-    std::vector<FoundRow> pending_;
+    RowBatch pending_;
 };
 
 }  // namespace findlark

@@ -15,4 +15,10 @@ std::wstring DocumentsRoot(std::wstring folder) {
     return folder;
 }
 
+std::wstring FolderQueryPath(const std::wstring& folder) {
+    const bool bareDrive = folder.size() == 2 && folder[1] == L':' &&
+                           ((folder[0] >= L'A' && folder[0] <= L'Z') || (folder[0] >= L'a' && folder[0] <= L'z'));
+    return bareDrive ? folder + L"\\" : folder;
+}
+
 }  // namespace findlark

@@ -16,4 +16,8 @@ bool MaskMatchesEverything(const std::wstring& mask);
 // The documents folder as a root: without a trailing separator (an empty path stays empty).
 std::wstring DocumentsRoot(std::wstring folder);
 
+// The path to hand to calls about the folder itself (attributes, opening it). A drive root is walked
+// as "C:", which those calls read as the current folder of drive C, so it gets its separator back.
+std::wstring FolderQueryPath(const std::wstring& folder);
+
 }  // namespace findlark

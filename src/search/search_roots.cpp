@@ -1,8 +1,7 @@
 #include "search/search_roots.h"
 
-#include "search/look_in_table.h"
 #include "search/search_plan.h"
-#include "search/shell_folders.h"
+#include "win/shell_folders.h"
 
 #include <windows.h>
 
@@ -23,7 +22,7 @@ std::vector<std::wstring> DriveRoots(bool fixedOnly) {
 
 }  // namespace
 
-std::vector<std::wstring> SearchRoots(const SearchCriteria& criteria, const std::vector<std::wstring>& lookInEntries) {
+std::vector<std::wstring> SearchRoots(const SearchCriteria& criteria, const std::vector<wchar_t>& lookInDrives) {
     std::vector<std::wstring> roots;
     if (criteria.LookIn) {
         switch (criteria.LookInWhere) {
@@ -31,15 +30,15 @@ std::vector<std::wstring> SearchRoots(const SearchCriteria& criteria, const std:
             roots = DriveRoots(false);
             break;
         case LookInMyDocuments:
-            roots.push_back(DocumentsRoot(UserDocumentsFolder()));
+            roots.push_back(DocumentsRoot(win::UserDocumentsFolder()));
             break;
         case LookInLocalHardDrives:
             roots = DriveRoots(true);
             break;
         default:
             if (criteria.LookInWhere >= LookInFirstDrive &&
-                criteria.LookInWhere < static_cast<int>(lookInEntries.size()))
-                roots.push_back(lookInEntries[static_cast<size_t>(criteria.LookInWhere)] + L":");
+                criteria.LookInWhere - LookInFirstDrive < static_cast<int>(lookInDrives.size()))
+                roots.push_back({lookInDrives[static_cast<size_t>(criteria.LookInWhere - LookInFirstDrive)], L':'});
             break;
         }
     }

@@ -7,7 +7,8 @@
 
 namespace findlark {
 
-// `lookInEntries` is the look-in table as built at start-up; drives are read again now.
-std::vector<std::wstring> SearchRoots(const SearchCriteria& criteria, const std::vector<std::wstring>& lookInEntries);
+// `lookInDrives` holds the drive letters of the look-in rows from `LookInFirstDrive` on, as the list
+// was built at start-up; the present drives are read again now.
+std::vector<std::wstring> SearchRoots(const SearchCriteria& criteria, const std::vector<wchar_t>& lookInDrives);
 
 }  // namespace findlark

@@ -1,5 +1,6 @@
 #include "search/search_worker.h"
 
+#include "criteria/system_date_time.h"
 #include "search/folder_walk.h"
 #include "search/search_plan.h"
 #include "search/search_roots.h"
@@ -16,12 +17,8 @@ public:
     explicit RowCollector(RunChannel& channel) : channel_(channel), batcher_(channel.events, kBatchInterval) {}
 
     void onMatch(const std::shared_ptr<const std::wstring>& folder, const WIN32_FIND_DATAW& entry) override {
-        FoundRow row;
-        row.name = entry.cFileName;
-        row.folder = folder;
-        row.size = (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-        row.modified = toLocal_(entry.ftLastWriteTime);
-        batcher_.add(std::move(row));
+        batcher_.add(entry.cFileName, folder, (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow,
+                     FromSystemTime(toLocal_(entry.ftLastWriteTime)), entry.dwFileAttributes);
     }
 
     bool checkRunRequests() override {
@@ -39,31 +36,26 @@ private:
 
 }  // namespace
 
-void RunSearch(const SearchCriteria& criteria, const std::vector<std::wstring>& lookInEntries, RunChannel& channel) {
-    WalkOptions options;
-    options.searchAllFilesAndFolders = criteria.SearchAllFilesAndFolders;
-    options.searchSystemFolders = criteria.SearchSystemFolders;
-    options.searchHiddenFilesAndFolders = criteria.SearchHiddenFilesAndFolders;
-    options.searchSubfolders = criteria.SearchSubfolders;
-    RowCollector collector(channel);
+void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept {
     bool failed = false;
     try {
+        const SearchCriteria& criteria = request.criteria;
+        WalkOptions options;
         options.mask = EffectiveMask(criteria);
+        options.searchAllFilesAndFolders = criteria.SearchAllFilesAndFolders;
+        options.searchSystemFolders = criteria.SearchSystemFolders;
+        options.searchHiddenFilesAndFolders = criteria.SearchHiddenFilesAndFolders;
+        options.searchSubfolders = criteria.SearchSubfolders;
+        RowCollector collector(channel);
         FolderWalk walk(options, collector);
-        for (const std::wstring& root : SearchRoots(criteria, lookInEntries)) {
+        for (const std::wstring& root : SearchRoots(criteria, request.lookInDrives)) {
             if (!walk.SearchRoot(root)) return;  // stopped: the window has already ended the run
         }
+        collector.finish();
     } catch (...) {
-        failed = true;  // the rows found so far still count
+        failed = true;  // the rows handed on so far still count
     }
-    collector.finish();
     if (!channel.control.stopRequested()) channel.events.pushEnd(failed);
-}
-
-win::WorkerThread StartSearchWorker(SearchCriteria criteria, std::vector<std::wstring> lookInEntries,
-                                    std::shared_ptr<RunChannel> channel) {
-    return win::WorkerThread([criteria = std::move(criteria), entries = std::move(lookInEntries),
-                              channel = std::move(channel)] { RunSearch(criteria, entries, *channel); });
 }
 
 }  // namespace findlark

@@ -4,26 +4,35 @@
 #include "criteria/search_criteria.h"
 #include "search/run_control.h"
 #include "search/run_events.h"
-#include "win/worker_thread.h"
 
-#include <memory>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace findlark {
 
+// What a run needs: the criteria as they stood when Search was pressed, and the drive letters of the
+// look-in list's drive rows.
+struct SearchRequest {
+    SearchCriteria criteria;
+    std::vector<wchar_t> lookInDrives;
+};
+
+// The stop and pause requests of one run and its queue to the window.
 struct RunChannel {
-    explicit RunChannel(std::function<void()> wake) : events(std::move(wake)) {}
+    explicit RunChannel(std::function<bool()> wake) : events(std::move(wake)) {}
+    // The window has let the run go: the worker ends at its next check and its rows are dropped.
+    void stop() {
+        control.requestStop();
+        events.close();
+    }
     RunControl control;
     RunEvents events;
 };
 
-// The walk itself, on the calling thread: every root of the criteria, rows into the channel, then
-// the end. An error that escapes the walk ends the run as failed.
-void RunSearch(const SearchCriteria& criteria, const std::vector<std::wstring>& lookInEntries, RunChannel& channel);
-
-// Starts RunSearch on a worker thread that keeps the channel alive for as long as it runs.
-win::WorkerThread StartSearchWorker(SearchCriteria criteria, std::vector<std::wstring> lookInEntries,
-                                    std::shared_ptr<RunChannel> channel);
+// The walk itself, on the calling thread: every root of the request, rows into the channel, then
+// the end. Nothing escapes: an error ends the run as failed, and the end event always follows
+// unless the run was stopped.
+void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept;
 
 }  // namespace findlark

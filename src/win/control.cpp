@@ -14,15 +14,16 @@ constexpr wchar_t kControlProperty[] = L"Findlark.Control";
 HINSTANCE ModuleInstance() { return ::GetModuleHandleW(nullptr); }
 
 void Control::create(Container& parent, const wchar_t* windowClass, std::wstring_view text,
-                     DWORD style, DWORD exStyle, Rect rect, unsigned anchors, void* createParam, HWND windowParent) {
+                     DWORD style, DWORD exStyle, Rect rect, unsigned anchors, void* createParam) {
     parent_ = &parent;
     rect_ = rect;
     anchors_ = anchors;
     Form& form = parent.form();
+    form_ = &form;
     const std::wstring caption(text);
     hwnd_ = ::CreateWindowExW(exStyle, windowClass, caption.c_str(), style | WS_CHILD | WS_VISIBLE,
                               form.scale(rect.x), form.scale(rect.y), form.scale(rect.w),
-                              form.scale(rect.h), windowParent ? windowParent : parent.windowHandle(),
+                              form.scale(rect.h), parent.windowHandle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.nextControlId())),
                               ModuleInstance(), createParam);
     if (!hwnd_) {
@@ -35,7 +36,11 @@ void Control::create(Container& parent, const wchar_t* windowClass, std::wstring
 }
 
 Control::~Control() {
-    if (hwnd_ && ::IsWindow(hwnd_)) ::RemovePropW(hwnd_, kControlProperty);
+    if (form_) form_->forget(*this);
+    if (hwnd_ && ::IsWindow(hwnd_)) {
+        ::RemovePropW(hwnd_, kControlProperty);
+        ::DestroyWindow(hwnd_);
+    }
 }
 
 Control* Control::fromHwnd(HWND hwnd) {

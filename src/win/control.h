@@ -1,5 +1,6 @@
 #pragma once
-// Base of every child control: owns nothing but its place in the layout; the parent window destroys it.
+// Base of every child control. The object owns its window: a control destroyed before its form takes
+// its window with it and leaves the form's layout.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -29,7 +30,6 @@ public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    // The window outlives the object when its parent is destroyed later: it forgets the object.
     virtual ~Control();
 
     HWND hwnd() const { return hwnd_; }
@@ -38,10 +38,10 @@ public:
     unsigned anchors() const { return anchors_; }
 
     bool enabled() const;
-    void setEnabled(bool enabled);
+    virtual void setEnabled(bool enabled);
     // The control's own visibility flag, whatever its parents show.
     bool visible() const;
-    void setVisible(bool visible);
+    virtual void setVisible(bool visible);
     std::wstring text() const;
     void setText(std::wstring_view text);
     void focus();
@@ -53,15 +53,19 @@ public:
     virtual void afterLayout() {}
 
     static Control* fromHwnd(HWND hwnd);
+    // The form's window is being destroyed and takes this control's window with it.
+    void windowGone() { hwnd_ = nullptr; }
+    // The form itself is gone before this control.
+    void formGone() { form_ = nullptr; }
 
 protected:
     void create(Container& parent, const wchar_t* windowClass, std::wstring_view text, DWORD style,
-                DWORD exStyle, Rect rect, unsigned anchors = AnchorsDefault, void* createParam = nullptr,
-                HWND windowParent = nullptr);
+                DWORD exStyle, Rect rect, unsigned anchors = AnchorsDefault, void* createParam = nullptr);
 
 private:
     HWND hwnd_ = nullptr;
     Container* parent_ = nullptr;
+    Form* form_ = nullptr;
     Rect rect_;
     unsigned anchors_ = AnchorsDefault;
 };

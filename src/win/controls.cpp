@@ -294,14 +294,14 @@ void RichEdit::create(Container& parent, Rect rect) {
                     WS_EX_CLIENTEDGE, rect);
 }
 
-void Panel::create(Container& parent, Rect rect, unsigned anchors, HWND windowParent) {
+void Panel::create(Container& parent, Rect rect, unsigned anchors) {
     Control::create(parent, windowClass(L"FindlarkPanel", ::GetSysColorBrush(COLOR_BTNFACE)), L"",
-                    WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, rect, anchors, static_cast<Container*>(this), windowParent);
+                    WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, rect, anchors, static_cast<Container*>(this));
 }
 
 void PageControl::create(Container& parent, Rect rect, unsigned anchors) {
-    Control::create(parent, WC_TABCONTROLW, L"", TCS_BUTTONS | TCS_FLATBUTTONS | TCS_MULTILINE | WS_CLIPCHILDREN | kTab,
-                    WS_EX_CONTROLPARENT, rect, anchors);
+    Control::create(parent, WC_TABCONTROLW, L"", TCS_BUTTONS | TCS_FLATBUTTONS | TCS_MULTILINE | kTab, 0, rect,
+                    anchors);
 }
 
 Panel& PageControl::addPage(std::wstring_view caption) {
@@ -312,11 +312,10 @@ Panel& PageControl::addPage(std::wstring_view caption) {
     item.iImage = -1;
     const int index = count();
     ::SendMessageW(hwnd(), TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    // Pages are windows of ours inside the tab control, so their controls' notifications come to us
-    // and disabling the page control disables every page.
     auto page = std::make_unique<Panel>();
-    page->create(parent(), Rect{}, AnchorsDefault, hwnd());
-    page->setVisible(index == activeIndex());
+    page->create(parent(), Rect{});
+    page->Control::setVisible(index == activeIndex() && visible());
+    if (!enabled()) page->Control::setEnabled(false);
     pages_.push_back(std::move(page));
     afterLayout();
     return *pages_.back();
@@ -336,11 +335,30 @@ void PageControl::changePage(int index) {
 }
 
 void PageControl::showActivePage() {
-    const int active = activeIndex();
+    const int active = visible() ? activeIndex() : -1;
     for (int i = 0; i < count(); ++i) {
-        if (i != active) pages_[static_cast<size_t>(i)]->setVisible(false);
+        if (i != active) pages_[static_cast<size_t>(i)]->Control::setVisible(false);
     }
-    if (active >= 0 && active < count()) pages_[static_cast<size_t>(active)]->setVisible(true);
+    if (active >= 0 && active < count()) pages_[static_cast<size_t>(active)]->Control::setVisible(true);
+}
+
+bool PageControl::contains(HWND window) const {
+    if (!window) return false;
+    if (window == hwnd()) return true;
+    for (const auto& page : pages_) {
+        if (window == page->hwnd() || ::IsChild(page->hwnd(), window)) return true;
+    }
+    return false;
+}
+
+void PageControl::setEnabled(bool enabled) {
+    Control::setEnabled(enabled);
+    for (const auto& page : pages_) page->Control::setEnabled(enabled);
+}
+
+void PageControl::setVisible(bool visible) {
+    Control::setVisible(visible);
+    showActivePage();
 }
 
 void PageControl::setImageList(HIMAGELIST images) {
@@ -365,16 +383,30 @@ LRESULT PageControl::onNotify(NMHDR& header) {
     if (header.code == TCN_SELCHANGE) {
         showActivePage();
         if (onChange) onChange();
+    } else if (header.code == TCN_KEYDOWN) {
+        // Button tabs move only a focus mark with the arrows; here the arrows switch pages.
+        const WORD key = reinterpret_cast<NMTCKEYDOWN&>(header).wVKey;
+        const int active = activeIndex();
+        if (key == VK_RIGHT && active + 1 < count()) changePage(active + 1);
+        if (key == VK_LEFT && active > 0) changePage(active - 1);
     }
     return 0;
 }
 
+// The form places the control over its whole design rectangle; the strip keeps the height of its rows
+// of buttons and the pages fill the rest.
 void PageControl::afterLayout() {
-    RECT area{};
-    ::GetClientRect(hwnd(), &area);
-    ::SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    RECT placed{};
+    ::GetWindowRect(hwnd(), &placed);
+    ::MapWindowPoints(HWND_DESKTOP, parent().windowHandle(), reinterpret_cast<POINT*>(&placed), 2);
+    const int width = placed.right - placed.left;
+    if (placed.bottom - placed.top != stripHeight_) wholeHeight_ = placed.bottom - placed.top;
+    RECT display{0, 0, width, wholeHeight_};
+    ::SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    stripHeight_ = display.top;
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, width, stripHeight_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& page : pages_) {
-        ::SetWindowPos(page->hwnd(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+        ::SetWindowPos(page->hwnd(), nullptr, placed.left, placed.top + stripHeight_, width, wholeHeight_ - stripHeight_,
                        SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }

@@ -161,12 +161,13 @@ public:
 // A child window of ours that hosts controls, such as one page of a page control.
 class Panel : public Control, public Container {
 public:
-    // windowParent: the window that holds the panel when it is not the container itself.
-    void create(Container& parent, Rect rect, unsigned anchors = AnchorsDefault, HWND windowParent = nullptr);
+    void create(Container& parent, Rect rect, unsigned anchors = AnchorsDefault);
     Form& form() override { return Control::parent().form(); }
 };
 
-// Tabs shown as flat buttons over a stack of pages; only the active page is visible.
+// Tabs shown as flat buttons above a stack of pages; only the active page is visible. The tab strip is
+// a tab stop of its own (the arrow keys then switch pages); the pages are its siblings below it, so
+// keyboard navigation walks into the active page after the strip.
 class PageControl : public Control {
 public:
     void create(Container& parent, Rect rect, unsigned anchors);
@@ -181,6 +182,11 @@ public:
     void setImageList(HIMAGELIST images);
     int tabImage(int index) const;
     void setTabImage(int index, int image);
+    // Whether the window is the strip, a page or inside a page.
+    bool contains(HWND window) const;
+    // The strip and its pages together.
+    void setEnabled(bool enabled) override;
+    void setVisible(bool visible) override;
     std::function<void()> onChange;
     LRESULT onNotify(NMHDR& header) override;
     void afterLayout() override;
@@ -188,6 +194,8 @@ public:
 private:
     void showActivePage();
     std::vector<std::unique_ptr<Panel>> pages_;
+    int wholeHeight_ = 0;  // strip and pages, as the form placed the control
+    int stripHeight_ = -1;
 };
 
 }  // namespace win

@@ -1,5 +1,6 @@
 #include "win/form.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace win {
@@ -21,9 +22,15 @@ Form* FormOf(HWND hwnd) {
 }  // namespace
 
 Form::~Form() {
-    // The controls are gone by now: the window's last messages must not reach them.
-    controls_.clear();
-    if (const HWND window = detachWindow()) ::DestroyWindow(window);
+    destroyWindow();
+    for (Control* control : controls_) control->formGone();
+}
+
+void Form::destroyWindow() {
+    const HWND window = detachWindow();
+    if (!window) return;
+    for (Control* control : controls_) control->windowGone();
+    ::DestroyWindow(window);
 }
 
 void Form::createWindow(const FormArgs& args) {
@@ -45,15 +52,15 @@ void Form::createWindow(const FormArgs& args) {
 void Form::updateFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    if (::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi_)) {
-        font_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
-    } else {
-        NONCLIENTMETRICSW fallback{};
-        fallback.cbSize = sizeof(fallback);
-        ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(fallback), &fallback, 0);
-        fallback.lfMessageFont.lfHeight = ::MulDiv(fallback.lfMessageFont.lfHeight, static_cast<int>(dpi_), 96);
-        font_.reset(::CreateFontIndirectW(&fallback.lfMessageFont));
+    if (!::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi_)) {
+        metrics = NONCLIENTMETRICSW{};
+        metrics.cbSize = sizeof(metrics);
+        ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi_), 96);
     }
+    // The controls get the new font before the old one is freed: none may ever draw with a freed font.
+    UniqueGdiObject previous = std::move(font_);
+    font_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
     for (Control* control : controls_) ::SendMessageW(control->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
 }
 
@@ -61,6 +68,8 @@ void Form::adopt(Control& control) {
     controls_.push_back(&control);
     ::SendMessageW(control.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
 }
+
+void Form::forget(Control& control) { std::erase(controls_, &control); }
 
 void Form::layoutControls() {
     RECT client{};

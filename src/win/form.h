@@ -30,6 +30,8 @@ public:
     int nextControlId() { return nextControlId_++; }
     // Called by every control on creation: gives it the form's font and a place in the layout.
     void adopt(Control& control);
+    // Called by a control that is destroyed: it leaves the layout.
+    void forget(Control& control);
 
     // Sees every message meant for this form or its controls before they do; true when consumed.
     virtual bool preTranslateMessage(MSG& /*message*/) { return false; }
@@ -43,6 +45,9 @@ public:
 protected:
     Form() = default;
     void createWindow(const FormArgs& args);
+    // Destroys the window and every control's window while all the form's members still live; a
+    // derived form calls it first in its destructor, so no message reaches a half-destroyed form.
+    void destroyWindow();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Places every control from its design rectangle, anchors and the current client size.
     void layoutControls();

@@ -47,4 +47,8 @@ std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::
     return path;
 }
 
+int SystemInteraction::messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
+    return ::MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), flags);
+}
+
 }  // namespace win

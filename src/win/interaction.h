@@ -15,12 +15,15 @@ public:
     // The folder the user picked in the folder browser rooted at "My Computer", or nothing when
     // cancelled or when the item has no file-system path.
     virtual std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) = 0;
+    // A modal message box; gives the button pressed (IDOK, IDYES, ...).
+    virtual int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) = 0;
 };
 
 // The real dialogs of the system.
 class SystemInteraction final : public Interaction {
 public:
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
+    int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
 };
 
 }  // namespace win

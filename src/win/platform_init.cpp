@@ -6,6 +6,8 @@
 namespace win {
 
 PlatformInit::PlatformInit() {
+    // A drive without a medium yields nothing instead of the system's "no disk" box.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     comInitialised_ = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);

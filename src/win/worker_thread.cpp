@@ -10,8 +10,15 @@ constexpr SIZE_T kStackReservation = 64 * 1024 * 1024;
 
 DWORD WINAPI ThreadStart(void* parameter) {
     const std::unique_ptr<std::function<void()>> body(static_cast<std::function<void()>*>(parameter));
-    (*body)();
-    return 0;
+    // An empty drive must not raise the system's "no disk" box from this thread either.
+    ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, nullptr);
+    // No exception may leave a thread: that would end the whole program.
+    try {
+        (*body)();
+        return 0;
+    } catch (...) {
+        return 1;
+    }
 }
 
 }  // namespace

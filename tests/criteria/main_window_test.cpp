@@ -1,7 +1,7 @@
 #include "criteria/main_window_fixture.h"
 
 #include "criteria/search_criteria.h"
-#include "win/system_time.h"
+#include "criteria/system_date_time.h"
 
 using namespace findlark;
 
@@ -79,10 +79,10 @@ TEST_F(MainWindowTest, NeverSmallerThanDesignedAndAnchorsFollowTheWindow) {
 }
 
 TEST_F(MainWindowTest, FreshWindowReadsBackAsTheDefaultCriteria) {
-    const DateTime before = win::LocalNow();
+    const DateTime before = LocalNow();
     form.reset();
     form = std::make_unique<TFormMain>(interaction);
-    const DateTime after = win::LocalNow();
+    const DateTime after = LocalNow();
     const SearchCriteria read = pages().read();
 
     // Pickers hold whole seconds of the moment the window was made.

@@ -82,3 +82,23 @@ TEST_F(MainWindowTest, CtrlTabMovesBetweenPages) {
     keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
     ::SetKeyboardState(keys);
 }
+
+// Keyboard users reach the page tabs with Tab, as in any dialog, and switch pages with the arrows.
+TEST_F(MainWindowTest, TheTabStripIsInTheTabCycleAndArrowsSwitchPages) {
+    ::ShowWindow(form->hwnd(), SW_SHOW);
+    const HWND maskEdit = ::GetWindow(pages().Common.ComboBoxExAllOrPartOfTheFileName.hwnd(), GW_CHILD);
+    ::SetFocus(maskEdit);
+    ASSERT_EQ(::GetFocus(), maskEdit);
+    bool reached = false;
+    for (int presses = 0; presses < 30 && !reached; ++presses) {
+        testing_support::PressKey(::GetFocus(), VK_TAB);
+        reached = ::GetFocus() == form->PageControlMain.hwnd();
+    }
+    ASSERT_TRUE(reached);
+    testing_support::PressKey(::GetFocus(), VK_RIGHT);
+    EXPECT_EQ(form->PageControlMain.activeIndex(), 1);
+    EXPECT_EQ(Marks(form->PageControlMain), Expected(8, 1));
+    // The next Tab goes into the page now shown.
+    testing_support::PressKey(::GetFocus(), VK_TAB);
+    EXPECT_TRUE(form->PageControlMain.page(1).hwnd() == ::GetParent(::GetFocus()));
+}

@@ -5,12 +5,12 @@
 namespace findlark {
 namespace {
 
-std::vector<FoundRow> Rows(std::initializer_list<const wchar_t*> names, const std::wstring& folder = L"C:\\x") {
+RowSlice Rows(std::initializer_list<const wchar_t*> names, const std::wstring& folder = L"C:\\x") {
     const auto shared = std::make_shared<const std::wstring>(folder);
-    std::vector<FoundRow> rows;
+    auto batch = std::make_shared<RowBatch>();
     std::int64_t size = 1;
-    for (const wchar_t* name : names) rows.push_back({name, shared, size++, 1.5});
-    return rows;
+    for (const wchar_t* name : names) batch->add(name, shared, size++, 1.5, 0);
+    return {batch, 0, batch->size()};
 }
 
 TEST(ResultRows, DataValuesCountUpAcrossBatchesAndIndexTheRecords) {
@@ -20,7 +20,7 @@ TEST(ResultRows, DataValuesCountUpAcrossBatchesAndIndexTheRecords) {
     ASSERT_EQ(rows.count(), 3);
     EXPECT_EQ(rows.rowCount(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(rows.entry(i).data, i);
-    EXPECT_EQ(rows.record(rows.entry(1)).size, 2);
+    EXPECT_EQ(rows.entry(1).size, 2);
     EXPECT_EQ(rows.entry(2).fullPath(), L"D:\\c");
     EXPECT_EQ(rows.entry(0).fullPath(), L"C:\\x\\a");
 }
@@ -32,7 +32,47 @@ TEST(ResultRows, ClearStartsTheRowCountAgain) {
     rows.append(Rows({L"z"}));
     ASSERT_EQ(rows.count(), 1);
     EXPECT_EQ(rows.entry(0).data, 0);
-    EXPECT_EQ(rows.ResultRecords.size(), 1u);
+    EXPECT_EQ(rows.rowCount(), 1);
+}
+
+// Appending must never move what is listed: a list of millions of rows otherwise stalls the window
+// on every batch.
+TEST(ResultRows, AppendingNeverMovesRowsAlreadyListed) {
+    ResultRows rows;
+    rows.append(Rows({L"first-name"}));
+    const wchar_t* const firstName = rows.entry(0).name.data();
+    const auto folder = std::make_shared<const std::wstring>(L"C:\\many");
+    for (int round = 0; round < 300; ++round) {
+        auto batch = std::make_shared<RowBatch>();
+        for (int i = 0; i < 1000; ++i) batch->add(L"a-longer-name-than-any-small-string-buffer.txt", folder, 0, 0, 0);
+        rows.append({batch, 0, batch->size()});
+    }
+    EXPECT_EQ(rows.count(), 300001);
+    EXPECT_EQ(rows.entry(0).name.data(), firstName);
+    EXPECT_EQ(rows.entry(0).name, L"first-name");
+    EXPECT_EQ(rows.entry(300000).fullPath(), L"C:\\many\\a-longer-name-than-any-small-string-buffer.txt");
+    EXPECT_EQ(rows.entry(300000).data, 300000);
+}
+
+TEST(ResultRows, SlicesOfABatchAndEveryNameComeBackWhole) {
+    ResultRows rows;
+    const auto folder = std::make_shared<const std::wstring>(L"D:\\f");
+    const auto other = std::make_shared<const std::wstring>(L"E:");
+    auto batch = std::make_shared<RowBatch>();
+    const std::wstring longName(300, L'n');
+    batch->add(longName, folder, 7, 2.5, 0x10);
+    batch->add(L"", folder, 0, 0, 0);
+    batch->add(L"\U0001F600x", other, 0, 0, 0);
+    rows.append({batch, 0, 1});
+    rows.append({batch, 1, 3});
+    ASSERT_EQ(rows.count(), 3);
+    EXPECT_EQ(rows.entry(0).name, longName);
+    EXPECT_EQ(rows.entry(0).size, 7);
+    EXPECT_EQ(rows.entry(0).modified, 2.5);
+    EXPECT_TRUE(rows.entry(0).isFolder());
+    EXPECT_EQ(rows.entry(1).name, L"");
+    EXPECT_EQ(rows.entry(2).fullPath(), L"E:\\\U0001F600x");
+    EXPECT_EQ(rows.entry(0).folder, rows.entry(1).folder);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "search/search_fixture.h"
 
 #include "results/results_list.h"
-#include "win/system_time.h"
+#include "criteria/system_date_time.h"
 
 using namespace findlark;
 
@@ -21,9 +21,9 @@ TEST_F(SearchTest, RowsCarryTheirRecordsInWalkOrder) {
     ASSERT_EQ(search(c), (std::vector<std::wstring>{L"a.bin", L"big.bin", L"c"}));
     auto& rows = form->Results.rows();
     for (int i = 0; i < rows.count(); ++i) EXPECT_EQ(rows.entry(i).data, i);
-    EXPECT_EQ(rows.record(rows.entry(0)).size, 1234567);
-    EXPECT_EQ(rows.record(rows.entry(1)).size, 5LL * 1024 * 1024 * 1024);
-    EXPECT_EQ(rows.record(rows.entry(2)).size, 0);
+    EXPECT_EQ(rows.entry(0).size, 1234567);
+    EXPECT_EQ(rows.entry(1).size, 5LL * 1024 * 1024 * 1024);
+    EXPECT_EQ(rows.entry(2).size, 0);
 
     const auto& view = form->ListViewResults;
     EXPECT_EQ(ShownText(view, 0, 0), L"a.bin");
@@ -31,7 +31,7 @@ TEST_F(SearchTest, RowsCarryTheirRecordsInWalkOrder) {
     EXPECT_EQ(ShownText(view, 0, 2), L"1,234,567 B");
     EXPECT_EQ(ShownText(view, 1, 2), L"5,368,709,120 B");
     EXPECT_EQ(ShownText(view, 2, 2), L"0 B");
-    EXPECT_EQ(ShownText(view, 2, 3), FormatDateText(rows.record(rows.entry(2)).modified));
+    EXPECT_EQ(ShownText(view, 2, 3), FormatDateText(rows.entry(2).modified));
 
     // Every row has an icon from the shell once shown.
     LVITEMW item{};
@@ -45,7 +45,7 @@ TEST_F(SearchTest, RowsCarryTheirRecordsInWalkOrder) {
     search(c);
     ASSERT_EQ(rows.count(), 1);
     EXPECT_EQ(rows.entry(0).data, 0);
-    EXPECT_EQ(rows.ResultRecords.size(), 1u);
+    EXPECT_EQ(rows.rowCount(), 1);
 }
 
 TEST_F(SearchTest, DateTextLeavesOutMidnight) {
@@ -72,7 +72,7 @@ TEST_F(SearchTest, ModifiedTimesUseTheOffsetOfTheirOwnDate) {
     ASSERT_EQ(search(c), (std::vector<std::wstring>{L"summer.txt", L"winter.txt"}));
     auto& rows = form->Results.rows();
     const double hour = 1.0 / 24;
-    const double summerOffset = rows.record(rows.entry(0)).modified - EncodeDateTime({2026, 7, 15, 12});
-    const double winterOffset = rows.record(rows.entry(1)).modified - EncodeDateTime({2026, 1, 15, 12});
+    const double summerOffset = rows.entry(0).modified - EncodeDateTime({2026, 7, 15, 12});
+    const double winterOffset = rows.entry(1).modified - EncodeDateTime({2026, 1, 15, 12});
     EXPECT_NEAR(summerOffset - winterOffset, -zone.DaylightBias / 60.0 * hour, 1e-6);
 }

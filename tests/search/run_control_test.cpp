@@ -23,45 +23,48 @@ protected:
     static void TearDownTestSuite() { wide.reset(); }
     static std::unique_ptr<testing_support::TempTree> wide;
 
-    int makeWideTree() {
+    int useWideTree() {
         pages().apply(foldersOnly({wide->root()}));
         return kFolders * (kFilesPerFolder + 1);
     }
-    bool searchEnabledStates(bool idle) const {
+    bool criteriaEditable(bool idle) const {
         return form->PageControlMain.enabled() == idle && form->Actions1.enabled() == idle &&
                form->Options1.enabled() == idle && form->Open1.enabled() == idle && form->Save1.enabled() == idle;
     }
+    bool idle() const { return form->searchState() == SearchState::Idle; }
 };
 
 std::unique_ptr<testing_support::TempTree> RunControlTest::wide;
 
 TEST_F(RunControlTest, StatesOfTheWindowThroughARun) {
     EXPECT_EQ(status(), L"");
-    const int expected = makeWideTree();
+    const int expected = useWideTree();
+    gate.close();
 
     form->BitBtnSearch.click();
-    EXPECT_EQ(form->searchState(), 1);
+    EXPECT_EQ(form->searchState(), SearchState::Running);
     EXPECT_EQ(form->BitBtnSearch.text(), L"&Stop");
     EXPECT_EQ(form->Search1.caption(), L"&Stop");
     EXPECT_TRUE(form->BitBtnPause.enabled());
     EXPECT_TRUE(form->Pause1.enabled());
     EXPECT_TRUE(form->PageControlSearchInformation.visible());
-    EXPECT_TRUE(searchEnabledStates(false));
+    EXPECT_TRUE(criteriaEditable(false));
     EXPECT_EQ(status(), L"Searching ...");
 
     form->BitBtnPause.click();
-    EXPECT_EQ(form->pauseState(), 1);
+    EXPECT_EQ(form->pauseState(), PauseState::Paused);
     EXPECT_EQ(form->BitBtnPause.text(), L"&Resume");
     EXPECT_EQ(form->Pause1.caption(), L"&Resume");
     EXPECT_EQ(status(), L"Paused ...");
-    EXPECT_TRUE(searchEnabledStates(false));
+    EXPECT_TRUE(criteriaEditable(false));
 
     // Nothing is lost across the pause.
+    gate.open();
     PumpMessages(100ms);
     form->BitBtnPause.click();
     EXPECT_EQ(form->BitBtnPause.text(), L"&Pause");
     EXPECT_EQ(status(), L"Searching ...");
-    ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return idle(); }));
     EXPECT_EQ(form->Results.count(), expected);
     EXPECT_EQ(status(), L"Finished. " + std::to_wstring(expected) + L" items found.");
     EXPECT_EQ(form->BitBtnSearch.text(), L"&Search");
@@ -69,48 +72,59 @@ TEST_F(RunControlTest, StatesOfTheWindowThroughARun) {
     EXPECT_FALSE(form->BitBtnPause.enabled());
     EXPECT_FALSE(form->Pause1.enabled());
     EXPECT_FALSE(form->PageControlSearchInformation.visible());
-    EXPECT_TRUE(searchEnabledStates(true));
+    EXPECT_TRUE(criteriaEditable(true));
 }
 
 TEST_F(RunControlTest, PausedRunAddsNoRowsUntilResumed) {
-    makeWideTree();
+    const int expected = useWideTree();
+    gate.close();
     form->BitBtnSearch.click();
     form->BitBtnPause.click();
-    PumpMessages(150ms);
-    if (form->searchState() == 0) GTEST_SKIP() << "the run ended before the pause took effect";
+    gate.open();
+    // The worker stops at its first check, having handed on what it held.
+    ASSERT_TRUE(PumpUntil([&] { return form->session().workerHolding(); }));
+    PumpMessages(50ms);
     const int shown = form->Results.count();
     PumpMessages(200ms);
     EXPECT_EQ(form->Results.count(), shown);
+    EXPECT_LT(shown, expected);
+    EXPECT_EQ(form->searchState(), SearchState::Running);
     form->BitBtnPause.click();
-    EXPECT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return idle(); }));
+    EXPECT_EQ(form->Results.count(), expected);
 }
 
 TEST_F(RunControlTest, StopWhilePausedEndsTheWorker) {
-    makeWideTree();
+    useWideTree();
+    gate.close();
     form->BitBtnSearch.click();
     form->BitBtnPause.click();
+    gate.open();
+    ASSERT_TRUE(PumpUntil([&] { return form->session().workerHolding(); }));
     PumpMessages(50ms);
+    const int shown = form->Results.count();
     form->BitBtnSearch.click();
-    EXPECT_EQ(form->searchState(), 0);
-    EXPECT_EQ(form->pauseState(), 0);
+    EXPECT_TRUE(idle());
+    EXPECT_EQ(form->pauseState(), PauseState::Running);
     EXPECT_EQ(form->BitBtnPause.text(), L"&Pause");
     EXPECT_FALSE(form->BitBtnPause.enabled());
-    EXPECT_EQ(status(), L"Finished. " + std::to_wstring(form->Results.count()) + L" items found.");
-    EXPECT_TRUE(form->waitForStoppedWorkers(1000));
+    EXPECT_EQ(status(), L"Finished. " + std::to_wstring(shown) + L" items found.");
+    EXPECT_TRUE(form->session().waitForStoppedWorkers(1s));
     // The stopped run's rows stay listed and no further row arrives.
-    const int kept = form->Results.count();
     PumpMessages(100ms);
-    EXPECT_EQ(form->Results.count(), kept);
+    EXPECT_EQ(form->Results.count(), shown);
 }
 
 TEST_F(RunControlTest, NewRunRightAfterStopNeverMixesRows) {
-    makeWideTree();
+    useWideTree();
     tree.file(L"only.txt");
+    gate.close();
     form->BitBtnSearch.click();
-    form->BitBtnSearch.click();  // stop
+    form->BitBtnSearch.click();  // stopped while its worker has not even begun
     pages().apply(foldersOnly({tree.root()}));
     form->BitBtnSearch.click();
-    ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+    gate.open();  // both workers go on now: the stopped one must add nothing
+    ASSERT_TRUE(PumpUntil([&] { return idle(); }));
     PumpMessages(100ms);
     ASSERT_EQ(form->Results.count(), 1);
     EXPECT_EQ(form->Results.rows().entry(0).fullPath(), tree.path(L"only.txt"));
@@ -118,15 +132,15 @@ TEST_F(RunControlTest, NewRunRightAfterStopNeverMixesRows) {
 }
 
 TEST_F(RunControlTest, ClosingTheWindowEndsARunningOrPausedWorkerPromptly) {
-    makeWideTree();
     for (const bool paused : {false, true}) {
-        makeWideTree();
+        useWideTree();
         form->BitBtnSearch.click();
         if (paused) form->BitBtnPause.click();
+        ASSERT_EQ(form->searchState(), SearchState::Running);
         const auto start = std::chrono::steady_clock::now();
         form.reset();
         EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-        form = std::make_unique<TFormMain>(interaction);
+        form = std::make_unique<TFormMain>(interaction, gate.launcher());
     }
 }
 
@@ -138,48 +152,57 @@ TEST_F(RunControlTest, NoLocationFindsNothing) {
     EXPECT_EQ(status(), L"Finished. 0 items found.");
 }
 
-TEST_F(RunControlTest, EnterStartsAndEscapeStopsFromAnyControl) {
-    makeWideTree();
+TEST_F(RunControlTest, EnterStartsAndEscapeStopsFromInputBoxesAndLists) {
+    useWideTree();
+    gate.close();
     const HWND maskEdit = ::GetWindow(pages().Common.ComboBoxExAllOrPartOfTheFileName.hwnd(), GW_CHILD);
     ASSERT_TRUE(maskEdit);
 
     testing_support::PressKey(maskEdit, VK_ESCAPE);  // idle: nothing
     EXPECT_EQ(status(), L"");
     testing_support::PressKey(maskEdit, VK_RETURN);
-    EXPECT_NE(status(), L"");
-    if (form->searchState() == 1) {
-        form->BitBtnPause.click();
-        testing_support::PressKey(form->ListViewResults.hwnd(), VK_RETURN);  // running: nothing
-        EXPECT_EQ(form->searchState(), 1);
-        testing_support::PressKey(form->ListViewResults.hwnd(), VK_ESCAPE);  // paused: stops
-        EXPECT_EQ(form->searchState(), 0);
-    }
-    ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+    ASSERT_EQ(form->searchState(), SearchState::Running);
+    form->BitBtnPause.click();
+    testing_support::PressKey(form->ListViewResults.hwnd(), VK_RETURN);  // running: nothing
+    EXPECT_EQ(form->searchState(), SearchState::Running);
+    testing_support::PressKey(form->ListViewResults.hwnd(), VK_ESCAPE);  // paused: stops
+    EXPECT_TRUE(idle());
+    gate.open();
 
     // On the web search page the Search button is off, and so is Enter.
     testing_support::ClickTab(form->PageControlMain, PageIndexSearchOnTheInternet);
     form->Results.clear();
     testing_support::PressKey(form->ListViewResults.hwnd(), VK_RETURN);
-    EXPECT_EQ(form->searchState(), 0);
-    EXPECT_EQ(form->Results.count(), 0);
+    EXPECT_TRUE(idle());
+    EXPECT_EQ(status(), L"Finished. 0 items found.");
+}
+
+TEST_F(RunControlTest, EnterOnAPushButtonPressesThatButton) {
+    auto& folders = pages().AdditionalFolders;
+    folders.CheckBoxLookInSpecifiedFolders.setChecked(true);
+    interaction.folderAnswers.push_back(wide->root());
+    testing_support::PressKey(folders.ButtonAdd.hwnd(), VK_RETURN);
+    EXPECT_EQ(interaction.folderRequests.size(), 1u);
+    EXPECT_EQ(folders.ListBoxLookInSpecifiedFolders.items(), std::vector<std::wstring>{wide->root()});
+    EXPECT_EQ(status(), L"");  // no search started
 }
 
 TEST_F(RunControlTest, EnterInAnOpenDropDownBelongsToTheComboBox) {
-    makeWideTree();
+    useWideTree();
     auto& mask = pages().Common.ComboBoxExAllOrPartOfTheFileName;
     mask.addItem(L"*.dat");
     ::SendMessageW(mask.hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
-    if (!::SendMessageW(mask.hwnd(), CB_GETDROPPEDSTATE, 0, 0)) GTEST_SKIP() << "no drop-down without a display";
+    ASSERT_TRUE(::SendMessageW(mask.hwnd(), CB_GETDROPPEDSTATE, 0, 0));
     testing_support::PressKey(::GetWindow(mask.hwnd(), GW_CHILD), VK_RETURN);
     EXPECT_EQ(status(), L"");  // no search started
     ::SendMessageW(mask.hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
     testing_support::PressKey(::GetWindow(mask.hwnd(), GW_CHILD), VK_RETURN);
     EXPECT_NE(status(), L"");
-    ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return idle(); }));
 }
 
 TEST_F(RunControlTest, CaptionAcceleratorsPressTheirButtons) {
-    makeWideTree();
+    useWideTree();
     MSG key{};
     key.hwnd = pages().Common.CheckBoxLookIn.hwnd();
     key.message = WM_SYSCHAR;
@@ -187,5 +210,5 @@ TEST_F(RunControlTest, CaptionAcceleratorsPressTheirButtons) {
     key.lParam = 1 << 29;  // Alt held
     win::DispatchAppMessage(key);
     EXPECT_NE(status(), L"");
-    ASSERT_TRUE(PumpUntil([&] { return form->searchState() == 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return idle(); }));
 }

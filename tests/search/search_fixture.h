@@ -21,7 +21,7 @@ protected:
     std::vector<std::wstring> search(const findlark::SearchCriteria& c) {
         pages().apply(c);
         form->BitBtnSearch.click();
-        EXPECT_TRUE(testing_support::PumpUntil([&] { return form->searchState() == 0; }));
+        EXPECT_TRUE(testing_support::PumpUntil([&] { return form->searchState() == findlark::SearchState::Idle; }));
         return rowPaths();
     }
 

@@ -8,12 +8,12 @@
 
 namespace testing_support {
 
-TempTree::TempTree() {
+TempTree::TempTree(const std::wstring& parent) {
     wchar_t temp[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
-    root_ = std::wstring(temp) + L"findlark-test-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++serial);
+    root_ = (parent.empty() ? std::wstring(temp) : parent) + L"findlark-test-" + std::to_wstring(::GetCurrentProcessId()) +
+            L"-" + std::to_wstring(++serial);
     ::CreateDirectoryW(root_.c_str(), nullptr);
 }
 

@@ -9,7 +9,8 @@ namespace testing_support {
 
 class TempTree {
 public:
-    TempTree();
+    // A fresh folder in the temporary folder, or in `parent` when given.
+    explicit TempTree(const std::wstring& parent = {});
     ~TempTree();
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;

@@ -17,6 +17,36 @@ std::optional<std::wstring> ScriptedInteraction::browseForFolder(HWND, std::wstr
     return answer;
 }
 
+int ScriptedInteraction::messageBox(HWND, std::wstring_view text, std::wstring_view caption, UINT flags) {
+    messages.push_back({std::wstring(text), std::wstring(caption), flags});
+    if (!messageAnswers.empty()) {
+        const int answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    switch (flags & MB_TYPEMASK) {
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return IDYES;
+    default:
+        return IDOK;
+    }
+}
+
+GatedLauncher::GatedLauncher() : open_(std::make_shared<std::atomic<bool>>(true)) {}
+
+findlark::RunLauncher GatedLauncher::launcher() const {
+    return [open = open_](findlark::SearchRequest request, std::shared_ptr<findlark::RunChannel> channel) {
+        return win::WorkerThread([open, request = std::move(request), channel = std::move(channel)] {
+            while (!*open && !channel->control.stopRequested()) ::Sleep(5);
+            findlark::RunSearch(request, *channel);
+        });
+    };
+}
+
+void GatedLauncher::open() { *open_ = true; }
+void GatedLauncher::close() { *open_ = false; }
+
 void PumpMessages(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
     do {

@@ -1,7 +1,11 @@
 #pragma once
 // Helpers for driving forms in-process: scripted answers for the modal seam and a message pump.
 #include "win/controls.h"
+#include "search/search_session.h"
 #include "win/interaction.h"
+
+#include <atomic>
+#include <memory>
 
 #include <chrono>
 #include <deque>
@@ -12,13 +16,37 @@
 
 namespace testing_support {
 
+// A message box as the program showed it.
+struct ShownMessage {
+    std::wstring text;
+    std::wstring caption;
+    UINT flags = 0;
+};
+
 // Answers modal requests from a script; records what was asked. Never blocks.
 class ScriptedInteraction final : public win::Interaction {
 public:
     std::deque<std::optional<std::wstring>> folderAnswers;
     std::vector<std::wstring> folderRequests;
+    // Answers of message boxes in turn; when none is left a box is answered with its first button.
+    std::deque<int> messageAnswers;
+    std::vector<ShownMessage> messages;
 
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
+    int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
+};
+
+// Starts each run's real worker, but the walk waits until the gate is open (or the run is stopped),
+// so a test can act on a run that is certainly still under way.
+class GatedLauncher {
+public:
+    GatedLauncher();
+    findlark::RunLauncher launcher() const;
+    void open();
+    void close();
+
+private:
+    std::shared_ptr<std::atomic<bool>> open_;
 };
 
 // Dispatches pending messages as the program's loop does, for a while or until a condition holds.

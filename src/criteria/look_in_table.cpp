@@ -1,7 +1,7 @@
-#include "search/look_in_table.h"
+#include "criteria/look_in_table.h"
 
-#include "search/look_in_caption.h"
-#include "search/shell_folders.h"
+#include "criteria/look_in_caption.h"
+#include "win/shell_folders.h"
 
 #include <shellapi.h>
 
@@ -31,6 +31,12 @@ std::wstring WindowsFolder() {
 
 }  // namespace
 
+std::vector<wchar_t> LookInTable::driveLetters() const {
+    std::vector<wchar_t> letters;
+    for (size_t i = LookInFirstDrive; i < entries.size(); ++i) letters.push_back(entries[i].empty() ? L'?' : entries[i][0]);
+    return letters;
+}
+
 LookInTable BuildLookInTable() {
     LookInTable table;
     const int iconSize = ::GetSystemMetrics(SM_CXSMICON);
@@ -38,7 +44,7 @@ LookInTable BuildLookInTable() {
     const HIMAGELIST list = table.imageList.get();
     AddSmallShellIcon(list, WindowsFolder() + L"\\explorer.exe");  // image 0
     AddSmallShellIcon(list, L"c:\\");                               // image 1
-    AddSmallShellIcon(list, MachineDocumentsFolder());               // image 2
+    AddSmallShellIcon(list, win::MachineDocumentsFolder());               // image 2
 
     std::wstring fixedLetters;
     std::vector<std::wstring> driveEntries, driveCaptions;

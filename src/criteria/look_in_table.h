@@ -1,5 +1,6 @@
 #pragma once
 // The look-in locations offered on the Common page, built once at start-up.
+#include "criteria/search_criteria.h"
 #include "win/handle.h"
 
 #include <string>
@@ -7,13 +8,14 @@
 
 namespace findlark {
 
-enum LookInRow : int { LookInMyComputer = 0, LookInMyDocuments = 1, LookInLocalHardDrives = 2, LookInFirstDrive = 3 };
-
 struct LookInTable {
     std::vector<std::wstring> entries;   // "My Computer", "My Documents", "Local Hard Drives", then drive letters
     std::vector<std::wstring> captions;  // the rows of the combo box
     std::vector<int> images;             // each row's image in `imageList`
     win::UniqueImageList imageList;
+
+    // The drive letters of the rows from `LookInFirstDrive` on, as a run needs them.
+    std::vector<wchar_t> driveLetters() const;
 };
 
 LookInTable BuildLookInTable();

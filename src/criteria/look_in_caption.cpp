@@ -1,4 +1,4 @@
-#include "search/look_in_caption.h"
+#include "criteria/look_in_caption.h"
 
 namespace findlark {
 

@@ -1,0 +1,13 @@
+#pragma once
+// The program's date-time values to and from the system's time records.
+#include "criteria/date_time.h"
+
+#include <windows.h>
+
+namespace findlark {
+
+DateTime FromSystemTime(const SYSTEMTIME& time);
+SYSTEMTIME ToSystemTime(DateTime value);
+DateTime LocalNow();
+
+}  // namespace findlark

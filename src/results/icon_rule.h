@@ -1,0 +1,17 @@
+#pragma once
+// Which rows' icons may be read from the file itself. Every other icon is chosen by the entry's kind
+// and extension alone, so showing a row never opens its file or wakes a slow disk.
+#include <string>
+#include <string_view>
+
+namespace findlark {
+
+// Programs, icon files, shortcuts and cursors carry their own pictures.
+bool IconLivesInFile(std::wstring_view name);
+// A path on a share ("\\server\share\..."): never read for an icon.
+bool IsNetworkPath(std::wstring_view path);
+// The key under which icons chosen by kind are kept: folders share one, files one per extension
+// (folded to lower case).
+std::wstring IconTypeKey(std::wstring_view name, bool folder);
+
+}  // namespace findlark

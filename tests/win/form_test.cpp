@@ -1,0 +1,69 @@
+// The toolkit's forms: what happens to controls that go before their form, and font changes.
+#include "win/controls.h"
+#include "win/form.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <memory>
+
+namespace {
+
+class TestForm : public win::Form {
+public:
+    TestForm() { createWindow({.caption = L"test", .designClient = {300, 200}}); }
+    ~TestForm() override { destroyWindow(); }
+    void changeDpi(UINT dpi) {
+        RECT r{};
+        ::GetWindowRect(hwnd(), &r);
+        ::SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    }
+    win::Button kept;
+};
+
+TEST(Form, AControlDestroyedBeforeItsFormTakesItsWindowAndLeavesTheLayout) {
+    TestForm form;
+    form.kept.create(form, L"kept", {10, 10, 80, 25}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
+    auto early = std::make_unique<win::Button>();
+    early->create(form, L"early", {10, 50, 80, 25}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
+    const HWND earlyWindow = early->hwnd();
+    early.reset();
+    EXPECT_FALSE(::IsWindow(earlyWindow));
+    // Layout and fonts after the control is gone reach only the living ones.
+    ::SetWindowPos(form.hwnd(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+    form.changeDpi(144);
+    RECT r{};
+    ::GetClientRect(form.kept.hwnd(), &r);
+    EXPECT_GT(r.right, 80);
+}
+
+// Records, whenever a control is handed a font, whether the font it had until then still exists.
+LRESULT CALLBACK CheckReplacedFont(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    if (message == WM_SETFONT) {
+        const auto previous = reinterpret_cast<HGDIOBJ>(::SendMessageW(hwnd, WM_GETFONT, 0, 0));
+        if (previous && ::GetObjectType(previous) == 0) ++*reinterpret_cast<int*>(data);
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST(Form, ControlsGetTheNewFontBeforeTheOldOneIsFreed) {
+    TestForm form;
+    form.kept.create(form, L"kept", {10, 10, 80, 25});
+    int drawnWithFreedFont = 0;
+    ::SetWindowSubclass(form.kept.hwnd(), &CheckReplacedFont, 1, reinterpret_cast<DWORD_PTR>(&drawnWithFreedFont));
+    const auto before = reinterpret_cast<HGDIOBJ>(::SendMessageW(form.kept.hwnd(), WM_GETFONT, 0, 0));
+    form.changeDpi(144);
+    form.changeDpi(96);
+    ::RemoveWindowSubclass(form.kept.hwnd(), &CheckReplacedFont, 1);
+    EXPECT_EQ(drawnWithFreedFont, 0);
+    EXPECT_NE(reinterpret_cast<HGDIOBJ>(::SendMessageW(form.kept.hwnd(), WM_GETFONT, 0, 0)), before);
+    EXPECT_EQ(::GetObjectType(before), 0u);  // and the old one is not leaked
+}
+
+TEST(Form, TheProgramNeverShowsTheSystemsNoDiskBox) {
+    const UINT wanted = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+    EXPECT_EQ(::GetErrorMode() & wanted, wanted);
+}
+
+}  // namespace
