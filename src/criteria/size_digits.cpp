@@ -4,10 +4,8 @@
 #include <optional>
 
 namespace findlark {
-namespace {
 
-// A run of decimal digits as a number, or nothing when it is not one or exceeds the maximum.
-std::optional<std::int64_t> ReadBounded(std::wstring_view digits) {
+std::optional<std::int64_t> ReadSizeNumber(std::wstring_view digits) {
     if (digits.empty()) return std::nullopt;
     std::int64_t value = 0;
     for (const wchar_t c : digits) {
@@ -18,14 +16,12 @@ std::optional<std::int64_t> ReadBounded(std::wstring_view digits) {
     return value;
 }
 
-}  // namespace
-
 bool SizeBoxAcceptsChar(std::wstring_view text, wchar_t typed) {
     if (typed == L'\b') return true;
     if (typed < L'0' || typed > L'9') return false;
     std::wstring appended(text);
     appended.push_back(typed);
-    return ReadBounded(appended).has_value();
+    return ReadSizeNumber(appended).has_value();
 }
 
 std::wstring DigitsOnly(std::wstring_view text) {
@@ -37,7 +33,7 @@ std::wstring DigitsOnly(std::wstring_view text) {
 std::wstring SpinSizeText(std::wstring_view text, int delta) {
     const std::wstring digits = DigitsOnly(text);
     // Digits beyond the maximum count as the maximum.
-    const std::int64_t current = digits.empty() ? 0 : ReadBounded(digits).value_or(kSizeBoxMaximum);
+    const std::int64_t current = digits.empty() ? 0 : ReadSizeNumber(digits).value_or(kSizeBoxMaximum);
     return std::to_wstring(std::clamp<std::int64_t>(current + delta, 0, kSizeBoxMaximum));
 }
 

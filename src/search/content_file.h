@@ -1,0 +1,31 @@
+#pragma once
+// The content test on a real file: the phrases in the system's ANSI code page, the file read in pieces
+// of bounded size, opened for reading only and shared, so that it never locks anyone out.
+#include "search/content_rule.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace findlark {
+
+// The rule of a run from its criteria; nothing when "Specify text" is off.
+std::optional<ContentRule> MakeContentRule(const SearchCriteria& criteria);
+
+enum class ContentVerdict { Pass, Fail, Stopped };
+
+class ContentReader {
+public:
+    static constexpr std::size_t kPieceBytes = 1 << 20;
+    // `stopRequested` is asked between pieces, so a stop never waits for a large file.
+    explicit ContentReader(std::function<bool()> stopRequested);
+    // A file that cannot be opened or read (a folder, one locked by another program) has empty content.
+    ContentVerdict MatchContent(const std::wstring& path, const ContentRule& rule);
+
+private:
+    std::function<bool()> stopRequested_;
+    std::vector<unsigned char> buffer_;
+};
+
+}  // namespace findlark

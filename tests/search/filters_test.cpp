@@ -1,0 +1,205 @@
+// The entry tests and the content test on real files whose times, sizes, attributes and contents the
+// tests set.
+#include "search/search_fixture.h"
+
+#include "criteria/system_date_time.h"
+#include "search/content_file.h"
+
+#include <chrono>
+#include <fstream>
+
+using namespace findlark;
+using Paths = std::vector<std::wstring>;
+
+namespace {
+
+// The UTC file time of a local date and time, by the zone rules of that date.
+SYSTEMTIME UtcOfLocal(DateTime local) {
+    const SYSTEMTIME localTime = ToSystemTime(local);
+    SYSTEMTIME utc{};
+    ::TzSpecificLocalTimeToSystemTime(nullptr, &localTime, &utc);
+    return utc;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes, std::int64_t at = 0) {
+    const win::UniqueFileHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
+    LARGE_INTEGER offset{};
+    offset.QuadPart = at;
+    ::SetFilePointerEx(file.get(), offset, nullptr, FILE_BEGIN);
+    DWORD written = 0;
+    ASSERT_TRUE(::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+}
+
+}  // namespace
+
+class FiltersTest : public SearchTest {
+protected:
+    std::vector<std::wstring> searchNames(SearchCriteria c) {
+        c.SearchSubfolders = false;
+        Paths paths = search(c);
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
+};
+
+TEST_F(FiltersTest, ModifiedTimesPassWithinOneSecondOfTheBounds) {
+    const DateTime from = EncodeDateTime({2025, 11, 20, 8, 0, 0});
+    const DateTime to = EncodeDateTime({2025, 11, 20, 18, 0, 0});
+    const double ms = 1.0 / kMillisecondsPerDay;
+    const std::pair<const wchar_t*, DateTime> files[] = {
+        {L"before-1000.txt", from - 1000 * ms}, {L"before-999.txt", from - 999 * ms}, {L"at-from.txt", from},
+        {L"after-999.txt", to + 999 * ms},      {L"after-1000.txt", to + 1000 * ms},
+    };
+    for (const auto& [name, local] : files) {
+        tree.file(name);
+        tree.setModified(name, UtcOfLocal(local));
+    }
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.ModifiedDateTime.When = WhenSpecifyDateAndTime;
+    c.ModifiedDateTime.FromDate = DatePart(from);
+    c.ModifiedDateTime.FromTime = TimePart(from);
+    c.ModifiedDateTime.ToDate = DatePart(to);
+    c.ModifiedDateTime.ToTime = TimePart(to);
+    EXPECT_EQ(searchNames(c), (Paths{L"after-999.txt", L"at-from.txt", L"before-999.txt"}));
+}
+
+TEST_F(FiltersTest, ASummerTimeIsJudgedByTheSummerOffset) {
+    TIME_ZONE_INFORMATION zone{};
+    ASSERT_NE(::GetTimeZoneInformation(&zone), TIME_ZONE_ID_INVALID);
+    ASSERT_NE(zone.DaylightDate.wMonth, 0) << "the tests run in a zone with daylight saving";
+    tree.file(L"summer.txt");
+    tree.setModified(L"summer.txt", SYSTEMTIME{2026, 7, 0, 15, 10, 0, 0, 0});  // UTC
+    const DateTime localNoon = EncodeDateTime({2026, 7, 15, 10, 0, 0}) + (-(zone.Bias + zone.DaylightBias)) / 1440.0;
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.ModifiedDateTime.When = WhenSpecifyDateAndTime;
+    c.ModifiedDateTime.FromDate = c.ModifiedDateTime.ToDate = DatePart(localNoon);
+    c.ModifiedDateTime.FromTime = c.ModifiedDateTime.ToTime = TimePart(localNoon);
+    EXPECT_EQ(searchNames(c), Paths{L"summer.txt"});
+}
+
+TEST_F(FiltersTest, SizesAndAttributes) {
+    tree.file(L"small.bin", 1000);
+    tree.file(L"exact.bin", 1024);
+    tree.file(L"big.bin", 6LL << 30);  // sparse
+    tree.file(L"hidden.txt", 0, FILE_ATTRIBUTE_HIDDEN);
+    tree.file(L"readonly.txt", 0, FILE_ATTRIBUTE_READONLY);
+    tree.folder(L"folder");
+    SearchCriteria c = foldersOnly({tree.root()});
+
+    c.Size = SizeVerySmall;  // 0 to 1024, both included; folders count as 0
+    EXPECT_EQ(searchNames(c), (Paths{L"exact.bin", L"folder", L"hidden.txt", L"readonly.txt", L"small.bin"}));
+    c.Size = SizeSpecify;
+    c.AtLeastSize = L"5";
+    c.AtLeastSizeB = 3;  // 5 GB: a bound beyond 32 bits
+    c.AtMost = false;
+    EXPECT_EQ(searchNames(c), Paths{L"big.bin"});
+    c.Size = SizeDoNotRemember;
+
+    c.Attributes = true;
+    c.Archive = c.Compressed = c.Encrypted = c.ReadOnly = false;
+    c.Directory = true;
+    EXPECT_EQ(searchNames(c), Paths{L"folder"});
+    c.Directory = false;
+    c.ReadOnly = true;
+    EXPECT_EQ(searchNames(c), Paths{L"readonly.txt"});
+    c.ReadOnly = false;
+    c.Hidden = true;
+    EXPECT_EQ(searchNames(c), Paths{L"hidden.txt"});
+    c.SearchAllFilesAndFolders = false;
+    c.SearchHiddenFilesAndFolders = false;  // hidden entries go, even when asked for
+    EXPECT_EQ(searchNames(c), Paths{});
+    c.Hidden = false;
+    c.Normal = true;
+    c.Archive = true;  // Normal comes only alone, so with another attribute nothing passes
+    EXPECT_EQ(searchNames(c), Paths{});
+}
+
+TEST_F(FiltersTest, CaseSensitiveNamesDropWhatOnlyTheShortNameOffered) {
+    tree.file(L"LongFileName.html");
+    tree.file(L"page.htm");
+    tree.file(L"PAGE2.HTM");
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.Mask = L"*.htm";
+    EXPECT_EQ(searchNames(c), (Paths{L"LongFileName.html", L"PAGE2.HTM", L"page.htm"}));
+    c.CaseSensitive = true;
+    EXPECT_EQ(searchNames(c), Paths{L"page.htm"});
+    c.Mask = L"*.*";
+    tree.file(L"noext");
+    EXPECT_EQ(searchNames(c), (Paths{L"LongFileName.html", L"PAGE2.HTM", L"page.htm"}));
+}
+
+TEST_F(FiltersTest, ContentIsReadWhereverItCanBeAndNothingStaysOpen) {
+    WriteBytes(tree.path(L"plain.txt"), "some needle here");
+    WriteBytes(tree.path(L"readonly.txt"), "a needle too");
+    ::SetFileAttributesW(tree.path(L"readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteBytes(tree.path(L"held.txt"), "held needle");
+    WriteBytes(tree.path(L"afterzero.bin"), std::string("head\0needle", 11));
+    WriteBytes(tree.path(L"other.txt"), "nothing");
+    tree.file(L"empty.txt");
+    tree.folder(L"needle-folder");
+    // Another program writes to this one while we search.
+    const win::UniqueFileHandle held(::CreateFileW(tree.path(L"held.txt").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.ContainingText = true;
+    c.ContainingText0 = L"needle";
+    EXPECT_EQ(searchNames(c), (Paths{L"held.txt", L"plain.txt", L"readonly.txt"}));
+    c.AdditionalText[0] = {true, TextNot, L"too"};
+    EXPECT_EQ(searchNames(c), (Paths{L"held.txt", L"plain.txt"}));
+
+    // Every file can be deleted at once: the test opened each for reading, shared, and let it go.
+    ::SetFileAttributesW(tree.path(L"readonly.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    for (const wchar_t* name : {L"plain.txt", L"readonly.txt", L"afterzero.bin", L"other.txt", L"empty.txt"})
+        EXPECT_TRUE(::DeleteFileW(tree.path(name).c_str())) << name;
+}
+
+TEST_F(FiltersTest, FilesBeyondFourGigabytesAreReadPastThe32BitSize) {
+    // 4 GiB + 16 bytes: the low 32 bits of the size say 16, the phrase lies at 100.
+    const std::int64_t fourGiB = 4LL << 30;
+    tree.file(L"huge.bin", fourGiB + 16);
+    WriteBytes(tree.path(L"huge.bin"), std::string(100, 'x') + "needle");
+    // The zero-byte rule holds over the whole file: a phrase after the zeros does not count.
+    tree.file(L"late.bin", fourGiB + 4096);
+    WriteBytes(tree.path(L"late.bin"), "needle", fourGiB + 100);
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.ContainingText = true;
+    c.ContainingText0 = L"needle";
+    EXPECT_EQ(searchNames(c), Paths{L"huge.bin"});
+}
+
+TEST_F(FiltersTest, StopIsHonouredBetweenPiecesOfALargeFile) {
+    WriteBytes(tree.path(L"large.txt"), std::string(3 * ContentReader::kPieceBytes + 10, 'x') + "needle");
+    SearchCriteria c;
+    c.ContainingText = true;
+    c.ContainingText0 = L"needle";
+    const std::optional<ContentRule> rule = MakeContentRule(c);
+    ASSERT_TRUE(rule);
+    int asked = 0;
+    ContentReader stopping([&] { return ++asked >= 1; });
+    EXPECT_EQ(stopping.MatchContent(tree.path(L"large.txt"), *rule), ContentVerdict::Stopped);
+    EXPECT_EQ(asked, 1);  // after the first piece
+    ContentReader reading([] { return false; });
+    EXPECT_EQ(reading.MatchContent(tree.path(L"large.txt"), *rule), ContentVerdict::Pass);
+}
+
+TEST_F(FiltersTest, AnInvalidMaskReachingTheWorkerEndsTheRunAsFailed) {
+    tree.file(L"a.txt");
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.CaseSensitive = true;
+    c.Mask = L"[";
+    std::atomic<bool> woken{false};
+    SearchSession session([&] { return woken = true; });
+    session.start({c, {}});
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return woken.load(); }));
+    RunEvents::Taken taken;
+    ASSERT_TRUE(testing_support::PumpUntil([&] {
+        taken = session.drain(100);
+        return taken.ended;
+    }));
+    EXPECT_TRUE(taken.failed);
+    EXPECT_EQ(session.state(), SearchState::Idle);
+}
