@@ -3,6 +3,7 @@
 // long Stop takes while a run scans a file of more than 1 GiB without a zero byte.
 // Usage: content_bench.exe TEXT_FOLDER HUGE_FOLDER PHRASE
 #include "app/form_main.h"
+#include "settings/registry_store.h"
 #include "bench_support.h"
 #include "win/platform_init.h"
 
@@ -81,7 +82,8 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     win::SystemInteraction interaction;
-    findlark::TFormMain form(interaction);
+    findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
+    findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
     form.Criteria.apply(ContentCriteria(form, argv[1], argv[3]));
     int rows = 0;
     for (int round = 0; round < 3; ++round) {

@@ -2,6 +2,7 @@
 // the main window's rows model and list, while the UI thread's responsiveness is measured.
 // Usage: rows_bench.exe [ROWS]
 #include "app/form_main.h"
+#include "settings/registry_store.h"
 #include "bench_support.h"
 #include "win/platform_init.h"
 
@@ -36,7 +37,8 @@ int wmain(int argc, wchar_t** argv) {
     const long long total = argc > 1 ? std::wcstoll(argv[1], nullptr, 10) : 4000000;
     const win::PlatformInit platform;
     win::SystemInteraction interaction;
-    findlark::TFormMain form(interaction, Synthetic(total));
+    findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
+    findlark::TFormMain form({interaction, settings, Synthetic(total), nullptr});
     findlark::SearchCriteria criteria = form.Criteria.read();
     criteria.LookIn = false;
     form.Criteria.apply(criteria);

@@ -2,6 +2,7 @@
 // through the real worker, event queue and rows model, with the UI thread's responsiveness measured.
 // Usage: walk_bench.exe TREE_FOLDER
 #include "app/form_main.h"
+#include "settings/registry_store.h"
 #include "bench_support.h"
 #include "win/platform_init.h"
 
@@ -56,7 +57,8 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     win::SystemInteraction interaction;
-    findlark::TFormMain form(interaction);
+    findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
+    findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
     findlark::SearchCriteria criteria = form.Criteria.read();
     criteria.LookIn = false;
     criteria.AdditionalFolders = true;

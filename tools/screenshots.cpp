@@ -1,6 +1,7 @@
 // Shows the real main window and saves a bitmap of it for every criteria page and date sub-page.
 // Usage: findlark_screenshots.exe OUTPUT_FOLDER (run under a display).
 #include "app/form_main.h"
+#include "settings/registry_store.h"
 #include "win/platform_init.h"
 
 #include <cstdio>
@@ -58,7 +59,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring folder = argv[1];
     const win::PlatformInit platform;
     win::SystemInteraction interaction;
-    findlark::TFormMain form(interaction);
+    findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
+    findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
     ::SetWindowPos(form.hwnd(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE);
     ::ShowWindow(form.hwnd(), SW_SHOW);
     Pump(800);

@@ -5,9 +5,6 @@
 namespace findlark {
 namespace {
 
-constexpr SIZE kDesignClient{625, 390};
-constexpr SIZE kMinimumWindow{633, 443};
-
 // Whether the window belongs to a combo box whose list is dropped down (its Enter is its own).
 bool InsideDroppedCombo(HWND hwnd) {
     for (HWND h = hwnd; h; h = ::GetParent(h)) {
@@ -27,30 +24,25 @@ bool IsPushButton(HWND hwnd) {
 
 }  // namespace
 
-TFormMain::TFormMain(win::Interaction& interaction, RunLauncher launcher)
-    : interaction_(interaction),
+TFormMain::TFormMain(MainWindowServices services)
+    : interaction_(services.interaction),
+      settings_(services.settings),
+      instanceEventName_(services.instanceEvent),
       session_([this] {
           const HWND target = wakeTarget_.load();
           return target && ::PostMessageW(target, kRunEventsMessage, 0, 0) != FALSE;
-      }, std::move(launcher)) {
+      }, std::move(services.launcher)) {
     createWindow({.caption = L"Findlark 1.0",
                   .designClient = kDesignClient,
                   .minimumWindow = kMinimumWindow,
                   .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                   .menu = buildMenus()});
     wakeTarget_ = hwnd();
-    LookIn = BuildLookInTable();
-    createControls();
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    Criteria.setPickers(now);
-    layoutControls();
-    centerOn(nullptr);
+    FormCreate();
 }
 
-// The workers end first; only then does the window go.
 TFormMain::~TFormMain() {
-    session_.stopAll(std::chrono::seconds(1));
+    FormDestroy();
     wakeTarget_ = nullptr;
     destroyWindow();
 }
@@ -110,6 +102,8 @@ HMENU TFormMain::buildMenus() {
     onMenu(Search1.id(), [this] { BitBtnSearchClick(); });
     onMenu(Pause1.id(), [this] { BitBtnPauseClick(); });
     onMenu(Exit1.id(), [this] { Exit1Click(); });
+    onMenu(Castomize1.id(), [this] { Castomize1Click(); });
+    onMenu(ipoftheday1.id(), [this] { ipoftheday1Click(); });
     return bar.handle();
 }
 
@@ -133,7 +127,7 @@ void TFormMain::createControls() {
     ListViewResults.create(*this, {0, 216, 625, 153}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
                            {{L"Name", 155}, {L"In Folder", 155}, {L"Size", 155}, {L"Date Modified", 155}});
     StatusBar.create(*this);
-    Results.attach(ListViewResults, [] { return std::pair<int, std::wstring>(0, L"B"); });
+    Results.attach(ListViewResults, [this] { return options_ ? options_->sizeUnit() : std::pair<int, std::wstring>(0, L"B"); });
 
     // The summary panel takes the place of the criteria pages while a search runs.
     PageControlSearchInformation.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
@@ -182,8 +176,6 @@ bool TFormMain::preTranslateMessage(MSG& message) {
     }
 }
 
-void TFormMain::Exit1Click() { ::PostQuitMessage(0); }
-
 LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kRunEventsMessage:
@@ -199,7 +191,14 @@ LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Exit1Click();
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) focusBeforeDeactivation_ = ::GetFocus();
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            focusBeforeDeactivation_ = ::GetFocus();
+        } else {
+            FormActivate();
+        }
+        return 0;
+    case kShowTipMessage:
+        tip_.show(interaction_, hwnd());
         return 0;
     case WM_SETFOCUS:
         ::SetFocus(focusBeforeDeactivation_ && ::IsChild(hwnd(), focusBeforeDeactivation_) ? focusBeforeDeactivation_

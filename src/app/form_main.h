@@ -1,10 +1,14 @@
 #pragma once
 // The main window: criteria pages above, results below, run control at the right.
+#include "app/single_instance.h"
 #include "criteria/criteria_pages.h"
 #include "criteria/look_in_table.h"
 #include "criteria/validation.h"
+#include "help/form_tip.h"
 #include "results/results_list.h"
 #include "search/search_session.h"
+#include "settings/form_options.h"
+#include "settings/settings_store.h"
 #include "web/page_internet.h"
 #include "win/controls.h"
 #include "win/form.h"
@@ -13,6 +17,8 @@
 #include "win/menu.h"
 
 #include <atomic>
+#include <utility>
+#include <vector>
 
 namespace findlark {
 
@@ -21,14 +27,33 @@ inline constexpr UINT kRunEventsMessage = WM_APP + 1;
 // While a run is under way this timer drains too, so a lost wake-up never leaves the window waiting.
 inline constexpr UINT_PTR kDrainTimer = 1;
 
+inline constexpr SIZE kDesignClient{625, 390};
+inline constexpr SIZE kMinimumWindow{633, 443};
+
+// Shows the tip of the day after the first activation has run its course.
+inline constexpr UINT kShowTipMessage = WM_APP + 2;
+
 // The texts of the status bar's first part.
 enum class SearchStatus { Searching, Finished, Paused };
 
+// What the main window works with. Tests put their own launcher in place and leave the instance
+// event out, since one test process makes many main windows.
+struct MainWindowServices {
+    win::Interaction& interaction;
+    SettingsStore& settings;
+    RunLauncher launcher = WorkerLauncher();
+    const wchar_t* instanceEvent = L"MYPROGRAM_CHECKEXIST";
+};
+
 class TFormMain : public win::Form {
 public:
-    // `launcher` starts each run's worker; tests put their own in its place.
-    explicit TFormMain(win::Interaction& interaction, RunLauncher launcher = WorkerLauncher());
+    explicit TFormMain(MainWindowServices services);
+    // Runs FormDestroy: the worker ends before any setting is written.
     ~TFormMain() override;
+    // The dialogs made after the main window.
+    void connect(TFormOptions& options);
+    // Shows the window in the state it was left in (or `showCommand` when that was normal).
+    void showInitially(int showCommand);
 
     bool preTranslateMessage(MSG& message) override;
 
@@ -60,6 +85,9 @@ public:
     LookInTable LookIn;
     ResultsList Results;
 
+    void FormCreate();
+    void FormActivate();
+    void FormDestroy();
     void BitBtnSearchClick();
     void BitBtnPauseClick();
     void PageControlMainChange();
@@ -71,6 +99,10 @@ public:
     // The Pause button's state.
     PauseState pauseState() const { return session_.pauseState(); }
     SearchSession& session() { return session_; }
+    TipOfTheDay& tipOfTheDay() { return tip_; }
+    const std::wstring& helpFile() const { return helpFile_; }
+    void Castomize1Click();
+    void ipoftheday1Click();
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -86,8 +118,20 @@ private:
     void setRunningState(bool running);
     void setPauseCaptions(std::wstring_view caption);
     void focusFault(FaultFocus focus);
+    void pushUsedTexts();
+    // The six boxes with a recent list and their sections, in the order they are loaded and saved.
+    std::vector<std::pair<win::ComboBox*, const wchar_t*>> recentBoxes();
 
     win::Interaction& interaction_;
+    SettingsStore& settings_;
+    const wchar_t* instanceEventName_;
+    InstanceEvent instanceEvent_;
+    TFormOptions* options_ = nullptr;
+    TipOfTheDay tip_;
+    bool firstActivation_ = true;
+    bool endRequested_ = false;  // another copy runs: this one ends as soon as its loop runs
+    int initialShow_ = SW_SHOWNORMAL;
+    std::wstring helpFile_;
     std::atomic<HWND> wakeTarget_{nullptr};  // where workers ask for a drain; cleared before the window goes
     SearchSession session_;
     win::UniqueImageList imageListMenu_;

@@ -47,6 +47,7 @@ void TFormMain::focusFault(FaultFocus focus) {
 
 void TFormMain::StartSearch() {
     if (!ValidateCriteria()) return;
+    pushUsedTexts();
     SearchRequest request{Criteria.read(), LookIn.driveLetters()};
     Results.clear();
     try {

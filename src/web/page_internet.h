@@ -8,6 +8,8 @@ class PageInternet {
 public:
     void create(win::Panel& page);
     win::GroupBox GroupBoxInternet;
+    win::Label LabelWhatAreYouLookingFor;
+    win::ComboBox ComboBoxSearchOnTheInternetWhatAreYouLookingFor;
 };
 
 }  // namespace findlark

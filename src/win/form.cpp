@@ -38,10 +38,11 @@ void Form::createWindow(const FormArgs& args) {
     minimumWindow_ = args.minimumWindow;
     dpi_ = DpiOf(args.owner);
     RECT frame{0, 0, scale(args.designClient.cx), scale(args.designClient.cy)};
-    ::AdjustWindowRectExForDpi(&frame, args.style, args.menu != nullptr, WS_EX_CONTROLPARENT, dpi_);
+    const DWORD exStyle = args.exStyle | WS_EX_CONTROLPARENT;
+    ::AdjustWindowRectExForDpi(&frame, args.style, args.menu != nullptr, exStyle, dpi_);
     const std::wstring caption(args.caption);
     const HWND created = ::CreateWindowExW(
-        WS_EX_CONTROLPARENT, windowClass(L"FindlarkForm", ::GetSysColorBrush(COLOR_BTNFACE)), caption.c_str(),
+        exStyle, windowClass(L"FindlarkForm", ::GetSysColorBrush(COLOR_BTNFACE)), caption.c_str(),
         args.style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, args.owner,
         args.menu, ModuleInstance(), static_cast<Container*>(this));
     if (!created) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), "CreateWindowEx");

@@ -14,6 +14,7 @@ struct FormArgs {
     SIZE designClient{};  // client size at 96 dpi that the layout table was drawn for
     SIZE minimumWindow{}; // smallest outer size at 96 dpi, zero for none
     DWORD style = WS_OVERLAPPEDWINDOW;
+    DWORD exStyle = 0;
     HMENU menu = nullptr; // taken over by the window
     HWND owner = nullptr;
 };

@@ -78,6 +78,12 @@ struct ModuleTraits {
     static void close(type h) noexcept { ::FreeLibrary(h); }
 };
 
+struct RegistryKeyTraits {
+    using type = HKEY;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::RegCloseKey(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
@@ -86,5 +92,6 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueImageList = UniqueHandle<ImageListTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 
 }  // namespace win

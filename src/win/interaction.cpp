@@ -1,5 +1,7 @@
 #include "win/interaction.h"
 
+#include "win/dialog.h"
+
 #include <shlobj.h>
 
 #include <memory>
@@ -46,6 +48,8 @@ std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::
     if (path.empty()) return std::nullopt;
     return path;
 }
+
+int SystemInteraction::showModal(Dialog& dialog, HWND owner) { return dialog.runModal(owner); }
 
 int SystemInteraction::messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
     return ::MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), flags);

@@ -9,12 +9,16 @@
 
 namespace win {
 
+class Dialog;
+
 class Interaction {
 public:
     virtual ~Interaction() = default;
     // The folder the user picked in the folder browser rooted at "My Computer", or nothing when
     // cancelled or when the item has no file-system path.
     virtual std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) = 0;
+    // Shows one of the program's own dialogs modally over `owner`; gives its result.
+    virtual int showModal(Dialog& dialog, HWND owner) = 0;
     // A modal message box; gives the button pressed (IDOK, IDYES, ...).
     virtual int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) = 0;
 };
@@ -23,6 +27,7 @@ public:
 class SystemInteraction final : public Interaction {
 public:
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
+    int showModal(Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
 };
 

@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, NeverSmallerThanDesignedAndAnchorsFollowTheWindow) {
 TEST_F(MainWindowTest, FreshWindowReadsBackAsTheDefaultCriteria) {
     const DateTime before = LocalNow();
     form.reset();
-    form = std::make_unique<TFormMain>(interaction);
+    form = makeForm();
     const DateTime after = LocalNow();
     const SearchCriteria read = pages().read();
 

@@ -140,7 +140,7 @@ TEST_F(RunControlTest, ClosingTheWindowEndsARunningOrPausedWorkerPromptly) {
         const auto start = std::chrono::steady_clock::now();
         form.reset();
         EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-        form = std::make_unique<TFormMain>(interaction, gate.launcher());
+        form = makeForm();
     }
 }
 

@@ -53,7 +53,7 @@ TEST_F(SearchTest, NothingEscapesTheWorkerAndItsEndAlwaysArrives) {
 
 TEST_F(SearchTest, ARunThatCannotStartSaysWhyAndLeavesTheWindowFinished) {
     form.reset();
-    form = std::make_unique<TFormMain>(interaction, [](SearchRequest, std::shared_ptr<RunChannel>) -> win::WorkerThread {
+    form = makeForm([](SearchRequest, std::shared_ptr<RunChannel>) -> win::WorkerThread {
         throw std::system_error(ERROR_NOT_ENOUGH_MEMORY, std::system_category(), "CreateThread");
     });
     pages().apply(foldersOnly({tree.root()}));
@@ -86,7 +86,7 @@ RunLauncher Flood() {
 
 TEST_F(SearchTest, ClosingTheWindowDuringAHugeRunEndsWithinSeconds) {
     form.reset();
-    form = std::make_unique<TFormMain>(interaction, Flood());
+    form = makeForm(Flood());
     pages().apply(foldersOnly({tree.root()}));
     form->BitBtnSearch.click();
     ASSERT_TRUE(PumpUntil([&] { return form->Results.count() >= 1500000; }, 60s));
@@ -96,5 +96,5 @@ TEST_F(SearchTest, ClosingTheWindowDuringAHugeRunEndsWithinSeconds) {
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) win::DispatchAppMessage(message);
     form.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
-    form = std::make_unique<TFormMain>(interaction, gate.launcher());
+    form = makeForm();
 }

@@ -17,6 +17,22 @@ std::optional<std::wstring> ScriptedInteraction::browseForFolder(HWND, std::wstr
     return answer;
 }
 
+int ScriptedInteraction::showModal(win::Dialog& dialog, HWND) {
+    wchar_t caption[256] = {};
+    ::GetWindowTextW(dialog.hwnd(), caption, 256);
+    dialogs.emplace_back(caption);
+    dialog.beginModal();
+    if (dialogScripts.empty()) {
+        ADD_FAILURE() << "unexpected dialog";
+    } else {
+        const auto script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        script(dialog);
+    }
+    if (dialog.showing()) dialog.endModal(IDCANCEL);
+    return dialog.modalResult();
+}
+
 int ScriptedInteraction::messageBox(HWND, std::wstring_view text, std::wstring_view caption, UINT flags) {
     messages.push_back({std::wstring(text), std::wstring(caption), flags});
     if (!messageAnswers.empty()) {

@@ -2,6 +2,7 @@
 // Helpers for driving forms in-process: scripted answers for the modal seam and a message pump.
 #include "win/controls.h"
 #include "search/search_session.h"
+#include "win/dialog.h"
 #include "win/interaction.h"
 
 #include <atomic>
@@ -31,8 +32,13 @@ public:
     // Answers of message boxes in turn; when none is left a box is answered with its first button.
     std::deque<int> messageAnswers;
     std::vector<ShownMessage> messages;
+    // What the user does in each of the program's own dialogs, in turn; each ends the dialog (or it
+    // counts as cancelled). The captions of the dialogs shown are recorded.
+    std::deque<std::function<void(win::Dialog&)>> dialogScripts;
+    std::vector<std::wstring> dialogs;
 
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
+    int showModal(win::Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
 };
 

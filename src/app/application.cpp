@@ -1,0 +1,22 @@
+#include "app/application.h"
+
+namespace findlark {
+
+Application::Application(MainWindowServices services)
+    : main_(std::make_unique<TFormMain>(services)),
+      options_(std::make_unique<TFormOptions>(services.settings, main_->hwnd())),
+      about_(std::make_unique<TFormAbout>(main_->hwnd())),
+      confirm_(std::make_unique<TFormConfirm>(main_->hwnd())),
+      rename_(std::make_unique<TFormRenameFile>(main_->hwnd())) {
+    main_->connect(*options_);
+}
+
+Application::~Application() { main_.reset(); }
+
+int Application::run(int showCommand) {
+    main_->showInitially(showCommand);
+    main_->BitBtnSearch.focus();
+    return win::RunMessageLoop();
+}
+
+}  // namespace findlark

@@ -1,0 +1,86 @@
+#include "settings/form_options.h"
+
+namespace findlark {
+namespace {
+constexpr const wchar_t* kUnits[] = {L"B", L"KB", L"MB", L"GB"};
+}
+
+TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(settings) {
+    createDialog(L"Preferences", {487, 303}, owner);
+    GroupBoxGeneral.create(*this, L"General preferences", {8, 6, 471, 92});
+    CheckBoxGeneralRememberWindowPosition.create(*this, L"Remember window position", {20, 26, 300, 19});
+    CheckBoxGeneralRememberWindowSize.create(*this, L"Remember window size", {20, 48, 300, 19});
+    CheckBoxGeneralRememberSearchOptions.create(*this, L"Remember search options", {20, 70, 300, 19});
+    GroupBoxFileSize.create(*this, L"File size", {8, 104, 471, 74});
+    LabelShowFileSizeIn.create(*this, L"Show file size in (B - bytes, KB - kilobytes, MB - megabytes, GB - gigabytes):",
+                               {20, 124, 450, 17});
+    ComboBoxShowFileSizeIn.create(*this, win::ComboKind::List, {20, 144, 80, 23}, 4);
+    for (const wchar_t* unit : kUnits) ComboBoxShowFileSizeIn.addItem(unit);
+    GroupBoxActions.create(*this, L"Actions", {8, 184, 471, 72});
+    CheckBoxDeleteWithoutPrompting.create(*this, L"Delete without prompting", {20, 204, 300, 19});
+    CheckBoxOverwriteWithoutPrompting.create(*this, L"Overwrite without prompting", {20, 226, 300, 19});
+    BitBtnOK.create(*this, L"&OK", {164, 268, 75, 25});
+    BitBtnApply.create(*this, L"&Apply", {245, 268, 75, 25});
+    BitBtnCancel.create(*this, L"&Cancel", {326, 268, 75, 25});
+    BitBtnHelp.create(*this, L"&Help", {407, 268, 75, 25});
+    setDefaultButton(BitBtnOK);
+    setCancelButton(BitBtnCancel);
+
+    FormCreate();
+    for (win::CheckBox* box : {&CheckBoxGeneralRememberWindowPosition, &CheckBoxGeneralRememberWindowSize,
+                               &CheckBoxGeneralRememberSearchOptions, &CheckBoxDeleteWithoutPrompting,
+                               &CheckBoxOverwriteWithoutPrompting})
+        box->onClick = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
+    ComboBoxShowFileSizeIn.onChange = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
+    BitBtnOK.onClick = [this] { BitBtnOKClick(); };
+    BitBtnApply.onClick = [this] { BitBtnApplyClick(); };
+    BitBtnCancel.onClick = [this] { BitBtnCancelClick(); };
+    BitBtnHelp.onClick = [this] { BitBtnHelpClick(); };
+}
+
+TFormOptions::~TFormOptions() { destroyWindow(); }
+
+void TFormOptions::FormCreate() {
+    CheckBoxGeneralRememberWindowPosition.setChecked(settings_.read(setting::RememberWindowPosition));
+    CheckBoxGeneralRememberWindowSize.setChecked(settings_.read(setting::RememberWindowSize));
+    CheckBoxGeneralRememberSearchOptions.setChecked(settings_.read(setting::RememberSearchOptions));
+    // A stored unit outside the list shows bytes rather than leaving sizes without a unit.
+    const int unit = settings_.read(setting::ShowFileSizeIn);
+    ComboBoxShowFileSizeIn.setSelectedIndex(unit >= 0 && unit <= 3 ? unit : 0);
+    CheckBoxDeleteWithoutPrompting.setChecked(settings_.read(setting::DeleteWithoutPrompting));
+    CheckBoxOverwriteWithoutPrompting.setChecked(settings_.read(setting::OverwriteWithoutPrompting));
+    BitBtnApply.setEnabled(false);
+}
+
+void TFormOptions::CheckBoxGeneralRememberWindowPositionClick() { BitBtnApply.setEnabled(true); }
+
+void TFormOptions::BitBtnApplyClick() {
+    settings_.write(setting::RememberWindowPosition, CheckBoxGeneralRememberWindowPosition.checked());
+    settings_.write(setting::RememberWindowSize, CheckBoxGeneralRememberWindowSize.checked());
+    settings_.write(setting::RememberSearchOptions, CheckBoxGeneralRememberSearchOptions.checked());
+    settings_.write(setting::ShowFileSizeIn, ComboBoxShowFileSizeIn.selectedIndex());
+    settings_.write(setting::DeleteWithoutPrompting, CheckBoxDeleteWithoutPrompting.checked());
+    settings_.write(setting::OverwriteWithoutPrompting, CheckBoxOverwriteWithoutPrompting.checked());
+    BitBtnApply.setEnabled(false);
+    if (onApplied) onApplied();
+}
+
+// OK applies in full even when nothing changed.
+void TFormOptions::BitBtnOKClick() {
+    BitBtnApplyClick();
+    endModal(IDOK);
+}
+
+void TFormOptions::BitBtnCancelClick() { endModal(IDCANCEL); }
+
+void TFormOptions::BitBtnHelpClick() {
+    if (onHelp) onHelp();
+}
+
+std::pair<int, std::wstring> TFormOptions::sizeUnit() const {
+    const int index = ComboBoxShowFileSizeIn.selectedIndex();
+    return index >= 0 && index <= 3 ? std::pair<int, std::wstring>(index, kUnits[index])
+                                    : std::pair<int, std::wstring>(0, kUnits[0]);
+}
+
+}  // namespace findlark

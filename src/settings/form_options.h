@@ -1,0 +1,54 @@
+#pragma once
+// "Preferences": what is remembered between runs, the unit of sizes and whether deleting and
+// overwriting ask first. Its controls are the live state of the unit and of the two prompting
+// choices; the Remember choices act through the store.
+#include "settings/settings_store.h"
+#include "win/dialog.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+
+namespace findlark {
+
+class TFormOptions : public win::Dialog {
+public:
+    TFormOptions(SettingsStore& settings, HWND owner);
+    ~TFormOptions() override;
+
+    win::GroupBox GroupBoxGeneral;
+    win::CheckBox CheckBoxGeneralRememberWindowPosition;
+    win::CheckBox CheckBoxGeneralRememberWindowSize;
+    win::CheckBox CheckBoxGeneralRememberSearchOptions;
+    win::GroupBox GroupBoxFileSize;
+    win::Label LabelShowFileSizeIn;
+    win::ComboBox ComboBoxShowFileSizeIn;
+    win::GroupBox GroupBoxActions;
+    win::CheckBox CheckBoxDeleteWithoutPrompting;
+    win::CheckBox CheckBoxOverwriteWithoutPrompting;
+    win::Button BitBtnOK;
+    win::Button BitBtnApply;
+    win::Button BitBtnCancel;
+    win::Button BitBtnHelp;
+
+    void FormCreate();
+    void CheckBoxGeneralRememberWindowPositionClick();
+    void BitBtnApplyClick();
+    void BitBtnOKClick();
+    void BitBtnCancelClick();
+    void BitBtnHelpClick();
+
+    // The unit sizes are shown in: its index 0 to 3 and its text.
+    std::pair<int, std::wstring> sizeUnit() const;
+    bool deleteWithoutPrompting() const { return CheckBoxDeleteWithoutPrompting.checked(); }
+    bool overwriteWithoutPrompting() const { return CheckBoxOverwriteWithoutPrompting.checked(); }
+
+    // Runs at the end of every Apply: the list shows its sizes in the unit now chosen.
+    std::function<void()> onApplied;
+    std::function<void()> onHelp;
+
+private:
+    SettingsStore& settings_;
+};
+
+}  // namespace findlark

@@ -1,0 +1,38 @@
+#pragma once
+// The settings of the section "Preferences", each declared once with its key and its default.
+namespace findlark {
+
+inline constexpr wchar_t kPreferences[] = L"Preferences";
+
+struct BoolSetting {
+    const wchar_t* key;
+    bool fallback;
+};
+struct IntSetting {
+    const wchar_t* key;
+    int fallback;
+};
+
+namespace setting {
+inline constexpr BoolSetting RememberWindowPosition{L"RememberWindowPosition", true};
+inline constexpr BoolSetting RememberWindowSize{L"RememberWindowSize", true};
+inline constexpr BoolSetting RememberSearchOptions{L"RememberSearchOptions", true};
+inline constexpr IntSetting ShowFileSizeIn{L"ShowFileSizeIn", 0};
+inline constexpr BoolSetting DeleteWithoutPrompting{L"DeleteWithoutPrompting", false};
+inline constexpr BoolSetting OverwriteWithoutPrompting{L"OverwriteWithoutPrompting", false};
+inline constexpr IntSetting MainWindowTop{L"MainWindowTop", -10000};
+inline constexpr IntSetting MainWindowLeft{L"MainWindowLeft", -10000};
+// The two size keys hold the crossed dimensions: "Width" the height, "Height" the width.
+inline constexpr IntSetting MainWindowWidth{L"MainWindowWidth", 443};
+inline constexpr IntSetting MainWindowHeight{L"MainWindowHeight", 633};
+inline constexpr IntSetting WindowState{L"WindowState", 0};
+inline constexpr IntSetting ActivePageIndex{L"ActivePageIndex", 0};
+inline constexpr IntSetting ColumnWidth[4] = {
+    {L"Column0Width", 155}, {L"Column1Width", 155}, {L"Column2Width", 155}, {L"Column3Width", 155}};
+inline constexpr BoolSetting ShowTipOfTheDayOnStartup{L"ShowTipOfTheDayOnStartup", true};
+}  // namespace setting
+
+inline constexpr int kPositionUnset = -10000;
+enum StoredWindowState : int { StoredNormal = 0, StoredMaximized = 1, StoredMinimized = 2 };
+
+}  // namespace findlark

@@ -1,0 +1,84 @@
+#include "win/dialog.h"
+
+namespace win {
+namespace {
+
+bool IsPushButton(HWND hwnd) {
+    wchar_t className[32] = {};
+    if (!hwnd || !::GetClassNameW(hwnd, className, 32) || ::lstrcmpiW(className, WC_BUTTONW) != 0) return false;
+    const auto type = ::GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
+void Dialog::createDialog(std::wstring_view caption, SIZE designClient, HWND owner) {
+    createWindow({.caption = caption,
+                  .designClient = designClient,
+                  .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                  .exStyle = WS_EX_DLGMODALFRAME,
+                  .owner = owner});
+}
+
+void Dialog::beginModal() {
+    showing_ = true;
+    result_ = 0;
+}
+
+void Dialog::endModal(int result) {
+    result_ = result;
+    showing_ = false;
+    ::ShowWindow(hwnd(), SW_HIDE);
+}
+
+int Dialog::runModal(HWND owner) {
+    beginModal();
+    centerOn(owner);
+    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+    ::ShowWindow(hwnd(), SW_SHOW);
+    MSG message{};
+    while (showing_) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));  // the program ends: leave the loop too
+            endModal(IDCANCEL);
+            break;
+        }
+        DispatchAppMessage(message);
+    }
+    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+    if (owner) ::SetActiveWindow(owner);
+    return result_;
+}
+
+bool Dialog::preTranslateMessage(MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    if (message.wParam == VK_RETURN) {
+        if (IsPushButton(message.hwnd)) {
+            ::SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        } else if (defaultButton_) {
+            defaultButton_->click();
+        }
+        return true;
+    }
+    if (message.wParam == VK_ESCAPE) {
+        if (cancelButton_) {
+            cancelButton_->click();
+        } else {
+            endModal(IDCANCEL);
+        }
+        return true;
+    }
+    return false;
+}
+
+LRESULT Dialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        endModal(IDCANCEL);
+        return 0;
+    }
+    return Form::handleMessage(message, wParam, lParam);
+}
+
+}  // namespace win

@@ -1,0 +1,39 @@
+#pragma once
+// A form shown modally: it ends with a result and hides again, keeping the state of its controls
+// between showings. Enter presses the focused push button or else the default button; Escape and the
+// close box cancel.
+#include "win/controls.h"
+#include "win/form.h"
+
+namespace win {
+
+class Dialog : public Form {
+public:
+    // Starts a showing: no result yet.
+    void beginModal();
+    // Ends the showing with a result (IDOK, IDCANCEL, ...).
+    void endModal(int result);
+    bool showing() const { return showing_; }
+    int modalResult() const { return result_; }
+    // The system's modal loop: the owner disabled, the dialog centred on it, messages pumped until the
+    // dialog ends. Gives the result.
+    int runModal(HWND owner);
+
+    bool preTranslateMessage(MSG& message) override;
+
+protected:
+    Dialog() = default;
+    void createDialog(std::wstring_view caption, SIZE designClient, HWND owner);
+    // The button that Enter presses when the focus is not on a push button, and the one Escape presses.
+    void setDefaultButton(Button& button) { defaultButton_ = &button; }
+    void setCancelButton(Button& button) { cancelButton_ = &button; }
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool showing_ = false;
+    int result_ = 0;
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
+};
+
+}  // namespace win
