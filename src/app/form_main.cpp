@@ -28,6 +28,7 @@ TFormMain::TFormMain(MainWindowServices services)
     : interaction_(services.interaction),
       settings_(services.settings),
       instanceEventName_(services.instanceEvent),
+      automaticOptionsFile_(std::move(services.automaticOptionsFile)),
       session_([this] {
           const HWND target = wakeTarget_.load();
           return target && ::PostMessageW(target, kRunEventsMessage, 0, 0) != FALSE;
@@ -103,6 +104,8 @@ HMENU TFormMain::buildMenus() {
     onMenu(Pause1.id(), [this] { BitBtnPauseClick(); });
     onMenu(Exit1.id(), [this] { Exit1Click(); });
     onMenu(Castomize1.id(), [this] { Castomize1Click(); });
+    onMenu(Open1.id(), [this] { Open1Click(); });
+    onMenu(Save1.id(), [this] { Save1Click(); });
     onMenu(ipoftheday1.id(), [this] { ipoftheday1Click(); });
     return bar.handle();
 }

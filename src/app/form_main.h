@@ -39,10 +39,19 @@ enum class SearchStatus { Searching, Finished, Paused };
 // What the main window works with. Tests put their own launcher in place and leave the instance
 // event out, since one test process makes many main windows.
 struct MainWindowServices {
+    MainWindowServices(win::Interaction& interaction, SettingsStore& settings, RunLauncher launcher = WorkerLauncher(),
+                       const wchar_t* instanceEvent = L"MYPROGRAM_CHECKEXIST", std::wstring automaticOptionsFile = {})
+        : interaction(interaction),
+          settings(settings),
+          launcher(std::move(launcher)),
+          instanceEvent(instanceEvent),
+          automaticOptionsFile(std::move(automaticOptionsFile)) {}
     win::Interaction& interaction;
     SettingsStore& settings;
-    RunLauncher launcher = WorkerLauncher();
-    const wchar_t* instanceEvent = L"MYPROGRAM_CHECKEXIST";
+    RunLauncher launcher;
+    const wchar_t* instanceEvent;
+    // The automatic options file; empty for "SearchOptions.ini" beside the executable.
+    std::wstring automaticOptionsFile;
 };
 
 class TFormMain : public win::Form {
@@ -103,6 +112,13 @@ public:
     const std::wstring& helpFile() const { return helpFile_; }
     void Castomize1Click();
     void ipoftheday1Click();
+    void Open1Click();
+    void Save1Click();
+    // The criteria to and from an options file; `switchDefault` is true for the automatic file.
+    void LoadSearchOptions(const std::wstring& path, bool switchDefault);
+    void SaveSearchOptions(const std::wstring& path);
+    void ShowSearchSummary();
+    const std::wstring& automaticOptionsFile() const { return automaticOptionsFile_; }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -132,6 +148,7 @@ private:
     bool endRequested_ = false;  // another copy runs: this one ends as soon as its loop runs
     int initialShow_ = SW_SHOWNORMAL;
     std::wstring helpFile_;
+    std::wstring automaticOptionsFile_;
     std::atomic<HWND> wakeTarget_{nullptr};  // where workers ask for a drain; cleared before the window goes
     SearchSession session_;
     win::UniqueImageList imageListMenu_;

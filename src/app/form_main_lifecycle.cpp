@@ -45,6 +45,7 @@ void TFormMain::FormCreate() {
     }
     // 2-5. Results, help file, look-in list and pickers.
     helpFile_ = ExecutableFolder() + L"Help.chm";
+    if (automaticOptionsFile_.empty()) automaticOptionsFile_ = ExecutableFolder() + L"SearchOptions.ini";
     LookIn = BuildLookInTable();
     createControls();
     SYSTEMTIME now{};
@@ -81,6 +82,8 @@ void TFormMain::FormCreate() {
     // 13. Column widths.
     for (int column = 0; column < 4; ++column)
         ListViewResults.setColumnWidth(column, settings_.read(setting::ColumnWidth[column]));
+    // 14. The criteria of the last run.
+    if (settings_.read(setting::RememberSearchOptions)) LoadSearchOptions(automaticOptionsFile_, true);
     // The tip's option starts as stored, so a copy that ends before its first activation (another
     // copy runs) writes back what it found instead of turning the tips off.
     tip_.setShowOnStartup(settings_.read(setting::ShowTipOfTheDayOnStartup));
@@ -130,6 +133,8 @@ void TFormMain::FormDestroy() {
     settings_.write(setting::ActivePageIndex, PageControlMain.activeIndex());
     for (int column = 0; column < 4; ++column)
         settings_.write(setting::ColumnWidth[column], ListViewResults.columnWidth(column));
+    // 10. The criteria, for the next run.
+    if (settings_.read(setting::RememberSearchOptions)) SaveSearchOptions(automaticOptionsFile_);
 }
 
 void TFormMain::Exit1Click() { ::PostQuitMessage(0); }

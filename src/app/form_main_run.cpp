@@ -2,6 +2,8 @@
 // states while one is under way. The run itself lives in the window-free SearchSession.
 #include "app/form_main.h"
 
+#include "search/mask_matcher.h"
+
 namespace findlark {
 namespace {
 
@@ -27,22 +29,40 @@ void TFormMain::BitBtnSearchClick() {
 }
 
 bool TFormMain::ValidateCriteria() {
-    const std::optional<CriteriaFault> fault = FindCriteriaFault(Criteria.read());
+    const MaskCheck maskCheck = [](const std::wstring& mask) -> std::optional<std::wstring> {
+        try {
+            CompiledMask(mask, true);
+            return std::nullopt;
+        } catch (const EMaskException& error) {
+            return error.message();
+        }
+    };
+    const std::optional<CriteriaFault> fault = FindCriteriaFault(Criteria.read(), maskCheck);
     if (!fault) return true;
+    // The page first, then the focus, then the box.
     ShowCriteriaPage(PageControlMain, fault->page, &Criteria.DateTime.PageControlDateTime, fault->subPage);
     focusFault(fault->focus);
-    interaction_.messageBox(hwnd(), fault->message, L"Warning", MB_OK | MB_ICONWARNING);
+    if (fault->error) {
+        interaction_.messageBox(hwnd(), fault->message, L"Findlark 1.0", MB_OK | MB_ICONERROR);
+    } else {
+        interaction_.messageBox(hwnd(), fault->message, L"Warning", MB_OK | MB_ICONWARNING);
+    }
     return false;
 }
 
 void TFormMain::focusFault(FaultFocus focus) {
-    switch (focus) {
-    case FaultFocus::NameMask:
-        Criteria.Common.ComboBoxExAllOrPartOfTheFileName.focus();
-        break;
-    case FaultFocus::Unchanged:
-        break;
-    }
+    auto& text = Criteria.ContainingText;
+    win::Control* const targets[] = {nullptr,
+                                     &Criteria.Common.ComboBoxExAllOrPartOfTheFileName,
+                                     &Criteria.Common.ComboBoxExLookIn,
+                                     &Criteria.AdditionalFolders.ButtonAdd,
+                                     &Criteria.Size.AtLeast.EditSize,
+                                     &Criteria.Size.AtMost.EditSize,
+                                     &text.ComboBoxContainingText0,
+                                     &text.AdditionalText[0].ComboBoxText,
+                                     &text.AdditionalText[1].ComboBoxText,
+                                     &text.AdditionalText[2].ComboBoxText};
+    if (win::Control* target = targets[static_cast<int>(focus)]) target->focus();
 }
 
 void TFormMain::StartSearch() {
@@ -58,6 +78,7 @@ void TFormMain::StartSearch() {
                                 MB_OK | MB_ICONERROR);
         return;
     }
+    ShowSearchSummary();
     setRunningState(true);
     ShowSearchStatus(SearchStatus::Searching);
     BitBtnSearch.setText(L"&Stop");

@@ -6,6 +6,7 @@
 #include "criteria/page_containing_text.h"
 #include "criteria/page_date_time.h"
 #include "criteria/page_folders.h"
+#include "criteria/options_file.h"
 #include "criteria/page_index.h"
 #include "criteria/page_size.h"
 #include "criteria/search_criteria.h"
@@ -22,6 +23,8 @@ public:
     void apply(const SearchCriteria& criteria);
     // Every date picker to the date and every time picker to the time of `now`.
     void setPickers(const SYSTEMTIME& now);
+    // One value read from an options file, through the control's ordinary setter.
+    void applyOption(const OptionAssignment& option);
 
     PageCommon Common;
     PageFolders AdditionalFolders;

@@ -1,14 +1,74 @@
 #include "criteria/validation.h"
 
 #include "criteria/page_index.h"
+#include "criteria/size_digits.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace findlark {
+namespace {
+
+constexpr wchar_t kWrongDates[] = L"Wrong date and time defined. Please check it.";
+constexpr wchar_t kSpecifySize[] = L"Specify the size please.";
+constexpr wchar_t kDefineText[] = L"Define text please.";
+
+std::int64_t Milliseconds(DateTime value) { return std::llround(value * kMillisecondsPerDay); }
+
+// Both bounds on and the lower one strictly later than the upper one.
+bool DatesReversed(const DateCriterion& c) {
+    if (c.When != WhenSpecifyDateAndTime || !c.From || !c.To) return false;
+    return Milliseconds(DatePart(c.FromDate) + TimePart(c.FromTime)) > Milliseconds(DatePart(c.ToDate) + TimePart(c.ToTime));
+}
+
+CriteriaFault Warning(int page, FaultFocus focus, const wchar_t* message, int subPage = -1) {
+    return {page, subPage, focus, message, false};
+}
+
+}  // namespace
 
 bool MaskLeavesItsFolder(const std::wstring& mask) { return mask.find_first_of(L"\\/:") != std::wstring::npos; }
 
-std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c) {
+std::wstring NotAnIntegerMessage(const std::wstring& text) { return L"'" + text + L"' is not a valid integer value"; }
+
+std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const MaskCheck& maskCheck) {
+    // The name box first: a mask that names another folder, or one the case-sensitive test cannot use.
     if (c.AllOrPartOfTheFileName && MaskLeavesItsFolder(c.Mask))
-        return CriteriaFault{PageIndexCommon, -1, FaultFocus::NameMask, L"The file name mask cannot contain \\, / or :."};
+        return Warning(PageIndexCommon, FaultFocus::NameMask, L"The file name mask cannot contain \\, / or :.");
+    if (c.CaseSensitive && maskCheck) {
+        if (const std::optional<std::wstring> problem = maskCheck(c.Mask))
+            return CriteriaFault{PageIndexCommon, -1, FaultFocus::NameMask, *problem, false};
+    }
+    if (c.LookIn && c.LookInWhere == -1)
+        return Warning(PageIndexCommon, FaultFocus::LookInList, L"Choose place to look in.");
+    if (c.AdditionalFolders && c.Directories.empty())
+        return Warning(PageIndexAdditionalFolders, FaultFocus::AddFolderButton, L"Defined folders to look in.");
+    if (DatesReversed(c.ModifiedDateTime)) return Warning(PageIndexDateTime, FaultFocus::Unchanged, kWrongDates, SubPageModified);
+    if (DatesReversed(c.CreatedDateTime)) return Warning(PageIndexDateTime, FaultFocus::Unchanged, kWrongDates, SubPageCreated);
+    if (DatesReversed(c.AccessedDateTime)) return Warning(PageIndexDateTime, FaultFocus::Unchanged, kWrongDates, SubPageAccessed);
+    if (c.Size == SizeSpecify) {
+        if (!c.AtLeast && !c.AtMost) return Warning(PageIndexSize, FaultFocus::Unchanged, kSpecifySize);
+        if (c.AtLeast && c.AtLeastSize.empty()) return Warning(PageIndexSize, FaultFocus::AtLeastSize, kSpecifySize);
+        if (c.AtMost && c.AtMostSize.empty()) return Warning(PageIndexSize, FaultFocus::AtMostSize, kSpecifySize);
+        // Pasted text that is no number is refused here, for either bound, before anything reads it.
+        const std::optional<std::int64_t> low = ReadSizeNumber(c.AtLeastSize), high = ReadSizeNumber(c.AtMostSize);
+        if (c.AtLeast && !low)
+            return CriteriaFault{PageIndexSize, -1, FaultFocus::AtLeastSize, NotAnIntegerMessage(c.AtLeastSize), true};
+        if (c.AtMost && !high)
+            return CriteriaFault{PageIndexSize, -1, FaultFocus::AtMostSize, NotAnIntegerMessage(c.AtMostSize), true};
+        const auto bytes = [](std::int64_t number, int unit) { return number << (10 * std::clamp(unit, 0, 3)); };
+        if (c.AtLeast && c.AtMost && bytes(*low, c.AtLeastSizeB) > bytes(*high, c.AtMostSizeB))
+            return Warning(PageIndexSize, FaultFocus::Unchanged, L"Check the size please.");
+    }
+    if (c.ContainingText) {
+        if (c.ContainingText0.empty()) return Warning(PageIndexContainingText, FaultFocus::ContainingText0, kDefineText);
+        static constexpr FaultFocus kRows[] = {FaultFocus::AdditionalText1, FaultFocus::AdditionalText2,
+                                               FaultFocus::AdditionalText3};
+        for (std::size_t i = 0; i < c.AdditionalText.size(); ++i) {
+            if (c.AdditionalText[i].Enabled && c.AdditionalText[i].Text.empty())
+                return Warning(PageIndexContainingText, kRows[i], kDefineText);
+        }
+    }
     return std::nullopt;
 }
 

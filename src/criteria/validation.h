@@ -1,27 +1,46 @@
 #pragma once
 // The checks made before a search starts, as rules: which fault comes first, on which page it lies,
-// where the focus goes and what the warning says. Showing them is the window's business.
+// where the focus goes and what the message says. Showing them is the window's business.
 #include "criteria/search_criteria.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace findlark {
 
 // The control the user has to correct; `Unchanged` leaves the focus where it is.
-enum class FaultFocus { Unchanged, NameMask };
+enum class FaultFocus {
+    Unchanged,
+    NameMask,
+    LookInList,
+    AddFolderButton,
+    AtLeastSize,
+    AtMostSize,
+    ContainingText0,
+    AdditionalText1,
+    AdditionalText2,
+    AdditionalText3,
+};
 
 struct CriteriaFault {
     int page = 0;
     int subPage = -1;  // "Date && Time" sub-page, -1 for none
     FaultFocus focus = FaultFocus::Unchanged;
     std::wstring message;
+    bool error = false;  // an error box (a number that cannot be read) rather than the "Warning"
 };
 
+// Gives the message of a mask that the case-sensitive name test cannot compile, or nothing.
+using MaskCheck = std::function<std::optional<std::wstring>(const std::wstring& mask)>;
+
 // The first fault of the criteria, or nothing when a search may start.
-std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& criteria);
+std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& criteria, const MaskCheck& maskCheck);
 
 // A mask with a separator or a drive would list another folder's entries under the walked folder.
 bool MaskLeavesItsFolder(const std::wstring& mask);
+
+// The message of a number box whose text is no number: "'%s' is not a valid integer value".
+std::wstring NotAnIntegerMessage(const std::wstring& text);
 
 }  // namespace findlark

@@ -153,6 +153,20 @@ std::vector<std::wstring> ComboBox::items() const {
     std::vector<std::wstring> result;
     const HWND combo = comboHandle();
     const int n = count();
+    if (kind_ == ComboKind::ImageList) {
+        // The rows of an extended combo box keep their texts in the outer control.
+        for (int i = 0; i < n; ++i) {
+            wchar_t text[512] = {};
+            COMBOBOXEXITEMW item{};
+            item.mask = CBEIF_TEXT;
+            item.iItem = i;
+            item.pszText = text;
+            item.cchTextMax = 512;
+            ::SendMessageW(hwnd(), CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            result.emplace_back(text);
+        }
+        return result;
+    }
     for (int i = 0; i < n; ++i) {
         const auto length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
         std::wstring item(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');

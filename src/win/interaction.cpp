@@ -2,7 +2,10 @@
 
 #include "win/dialog.h"
 
+#include <commdlg.h>
 #include <shlobj.h>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -26,7 +29,45 @@ int CALLBACK CenterOnOwner(HWND dialog, UINT message, LPARAM, LPARAM) {
     return 0;
 }
 
+// The file dialogs take their filter as pairs of texts, each ended by a zero, the list by another.
+std::wstring FilterPairs(const std::wstring& filter) {
+    std::wstring pairs = filter;
+    for (wchar_t& c : pairs) {
+        if (c == L'|') c = L'\0';
+    }
+    pairs.push_back(L'\0');
+    pairs.push_back(L'\0');
+    return pairs;
+}
+
+std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogRequest& request, bool save) {
+    const std::wstring filter = FilterPairs(request.filter);
+    std::wstring file = request.fileName;
+    file.resize(std::max<std::size_t>(file.size() + 1, 32768), L'\0');
+    OPENFILENAMEW info{};
+    info.lStructSize = sizeof(info);
+    info.hwndOwner = owner;
+    info.lpstrFilter = filter.c_str();
+    info.lpstrFile = file.data();
+    info.nMaxFile = static_cast<DWORD>(file.size());
+    info.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    info.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | (request.promptOverwrite ? OFN_OVERWRITEPROMPT : 0) |
+                 (request.hideReadOnly ? OFN_HIDEREADONLY : 0) | (request.resizable ? OFN_ENABLESIZING : 0) |
+                 (save ? 0 : OFN_FILEMUSTEXIST);
+    if (!(save ? ::GetSaveFileNameW(&info) : ::GetOpenFileNameW(&info))) return std::nullopt;
+    file.resize(wcslen(file.c_str()));
+    return file;
+}
+
 }  // namespace
+
+std::optional<std::wstring> SystemInteraction::openFileName(HWND owner, const FileDialogRequest& request) {
+    return RunFileDialog(owner, request, false);
+}
+
+std::optional<std::wstring> SystemInteraction::saveFileName(HWND owner, const FileDialogRequest& request) {
+    return RunFileDialog(owner, request, true);
+}
 
 std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::wstring_view instruction) {
     PIDLIST_ABSOLUTE rootRaw = nullptr;

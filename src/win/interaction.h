@@ -11,12 +11,25 @@ namespace win {
 
 class Dialog;
 
+// What an open or save dialog offers.
+struct FileDialogRequest {
+    std::wstring filter;            // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
+    std::wstring defaultExtension;  // added to a name typed without one; empty for none
+    std::wstring fileName;          // the name the dialog opens with
+    bool promptOverwrite = false;
+    bool hideReadOnly = false;
+    bool resizable = false;
+};
+
 class Interaction {
 public:
     virtual ~Interaction() = default;
     // The folder the user picked in the folder browser rooted at "My Computer", or nothing when
     // cancelled or when the item has no file-system path.
     virtual std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) = 0;
+    // The file the user chose, or nothing when cancelled.
+    virtual std::optional<std::wstring> openFileName(HWND owner, const FileDialogRequest& request) = 0;
+    virtual std::optional<std::wstring> saveFileName(HWND owner, const FileDialogRequest& request) = 0;
     // Shows one of the program's own dialogs modally over `owner`; gives its result.
     virtual int showModal(Dialog& dialog, HWND owner) = 0;
     // A modal message box; gives the button pressed (IDOK, IDYES, ...).
@@ -27,6 +40,8 @@ public:
 class SystemInteraction final : public Interaction {
 public:
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
+    std::optional<std::wstring> openFileName(HWND owner, const FileDialogRequest& request) override;
+    std::optional<std::wstring> saveFileName(HWND owner, const FileDialogRequest& request) override;
     int showModal(Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
 };

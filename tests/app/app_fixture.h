@@ -14,10 +14,11 @@ protected:
     void TearDown() override {
         app.reset();
         testing_support::PumpMessages();
+        ::DeleteFileW(optionsFile.c_str());
     }
     findlark::Application& start(findlark::RunLauncher launcher = {}) {
         app = std::make_unique<findlark::Application>(findlark::MainWindowServices{
-            interaction, settings, launcher ? std::move(launcher) : gate.launcher(), nullptr});
+            interaction, settings, launcher ? std::move(launcher) : gate.launcher(), nullptr, optionsFile});
         return *app;
     }
     // Ends the program as the user does and gives the store what it wrote.
@@ -36,4 +37,14 @@ protected:
     testing_support::MemoryStore settings;
     testing_support::GatedLauncher gate;
     std::unique_ptr<findlark::Application> app;
+    // The automatic options file of this test.
+    const std::wstring optionsFile = TempFile(L"SearchOptions.ini");
+
+    static std::wstring TempFile(const wchar_t* name) {
+        wchar_t folder[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, folder);
+        static int serial = 0;
+        return std::wstring(folder) + L"findlark-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+               std::to_wstring(++serial) + L"-" + name;
+    }
 };

@@ -14,6 +14,8 @@ protected:
     void SetUp() override {
         // The tip of the day would wait on the first activation; the tests that want it turn it on.
         settings.set(findlark::kPreferences, findlark::setting::ShowTipOfTheDayOnStartup.key, L"0");
+        // Option files are the business of their own tests.
+        settings.set(findlark::kPreferences, findlark::setting::RememberSearchOptions.key, L"0");
         form = makeForm();
     }
     std::unique_ptr<findlark::TFormMain> makeForm(findlark::RunLauncher launcher = {}) {

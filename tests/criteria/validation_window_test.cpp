@@ -28,3 +28,55 @@ TEST_F(MainWindowTest, AMaskThatLeavesItsFolderIsRefusedOnTheCommonPage) {
     EXPECT_TRUE(interaction.messages.empty());
     EXPECT_TRUE(testing_support::PumpUntil([&] { return form->searchState() == SearchState::Idle; }));
 }
+
+// Each failure shows its page (and sub-page), puts the focus where the user has to act, then says why.
+TEST_F(MainWindowTest, AFailedCheckShowsItsPageAndFocusBeforeTheWarning) {
+    const auto failsOn = [&](int page, HWND focusInside) {
+        interaction.messages.clear();
+        form->PageControlMain.changePage(PageIndexAdvanced);
+        form->BitBtnSearch.click();
+        EXPECT_EQ(form->PageControlMain.activeIndex(), page);
+        if (focusInside) {
+            EXPECT_TRUE(::GetFocus() == focusInside || ::IsChild(focusInside, ::GetFocus()));
+        }
+        EXPECT_EQ(form->searchState(), SearchState::Idle);
+        return interaction.messages.empty() ? std::wstring(L"(none)") : interaction.messages[0].text;
+    };
+    auto& common = pages().Common;
+    common.ComboBoxExLookIn.setSelectedIndex(-1);
+    pages().AdditionalFolders.CheckBoxLookInSpecifiedFolders.setChecked(true);
+    EXPECT_EQ(failsOn(PageIndexCommon, common.ComboBoxExLookIn.hwnd()), L"Choose place to look in.");
+    common.CheckBoxLookIn.setChecked(false);
+    EXPECT_EQ(failsOn(PageIndexAdditionalFolders, pages().AdditionalFolders.ButtonAdd.hwnd()), L"Defined folders to look in.");
+    pages().AdditionalFolders.CheckBoxLookInSpecifiedFolders.setChecked(false);
+
+    auto& created = pages().DateTime.Created;
+    created.RadioButtonSpecifyDateAndTime.click();
+    SYSTEMTIME later{};
+    ::GetLocalTime(&later);
+    later.wYear += 1;
+    created.DateTimePickerFromDate.setValue(later);
+    EXPECT_EQ(failsOn(PageIndexDateTime, nullptr), L"Wrong date and time defined. Please check it.");
+    EXPECT_EQ(pages().DateTime.PageControlDateTime.activeIndex(), SubPageCreated);
+    created.RadioButtonDoNotRemember.click();
+
+    auto& size = pages().Size;
+    size.RadioButtonSizeSpecifySize.click();
+    size.AtMost.EditSize.setText(L"");
+    EXPECT_EQ(failsOn(PageIndexSize, size.AtMost.EditSize.hwnd()), L"Specify the size please.");
+    size.AtMost.EditSize.setText(L"9x");  // pasted
+    EXPECT_EQ(failsOn(PageIndexSize, size.AtMost.EditSize.hwnd()), L"'9x' is not a valid integer value");
+    EXPECT_EQ(interaction.messages[0].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    size.RadioButtonSizeDoNotRemember.click();
+
+    auto& text = pages().ContainingText;
+    text.CheckBoxContainingTextSpecifyText.setChecked(true);
+    text.AdditionalText[1].CheckBoxAdditionalText.setChecked(true);
+    text.AdditionalText[1].ComboBoxText.setText(L"");
+    EXPECT_EQ(failsOn(PageIndexContainingText, text.AdditionalText[1].ComboBoxText.hwnd()), L"Define text please.");
+    text.CheckBoxContainingTextSpecifyText.setChecked(false);
+
+    common.CheckBoxCaseSensitiveMask.setChecked(true);
+    common.ComboBoxExAllOrPartOfTheFileName.setText(L"[x");
+    EXPECT_EQ(failsOn(PageIndexCommon, common.ComboBoxExAllOrPartOfTheFileName.hwnd()), L"'[x' is an invalid mask at (3)");
+}

@@ -17,6 +17,28 @@ std::optional<std::wstring> ScriptedInteraction::browseForFolder(HWND, std::wstr
     return answer;
 }
 
+namespace {
+std::optional<std::wstring> NextFileAnswer(ScriptedInteraction& self, const win::FileDialogRequest& request, bool save) {
+    self.fileRequests.push_back(request);
+    self.fileRequestSaves.push_back(save);
+    if (self.fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog";
+        return std::nullopt;
+    }
+    auto answer = self.fileAnswers.front();
+    self.fileAnswers.pop_front();
+    return answer;
+}
+}  // namespace
+
+std::optional<std::wstring> ScriptedInteraction::openFileName(HWND, const win::FileDialogRequest& request) {
+    return NextFileAnswer(*this, request, false);
+}
+
+std::optional<std::wstring> ScriptedInteraction::saveFileName(HWND, const win::FileDialogRequest& request) {
+    return NextFileAnswer(*this, request, true);
+}
+
 int ScriptedInteraction::showModal(win::Dialog& dialog, HWND) {
     wchar_t caption[256] = {};
     ::GetWindowTextW(dialog.hwnd(), caption, 256);

@@ -29,6 +29,10 @@ class ScriptedInteraction final : public win::Interaction {
 public:
     std::deque<std::optional<std::wstring>> folderAnswers;
     std::vector<std::wstring> folderRequests;
+    // Answers of the open and save dialogs in turn (nothing: cancelled), and what they were asked.
+    std::deque<std::optional<std::wstring>> fileAnswers;
+    std::vector<win::FileDialogRequest> fileRequests;
+    std::vector<bool> fileRequestSaves;
     // Answers of message boxes in turn; when none is left a box is answered with its first button.
     std::deque<int> messageAnswers;
     std::vector<ShownMessage> messages;
@@ -38,6 +42,8 @@ public:
     std::vector<std::wstring> dialogs;
 
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
+    std::optional<std::wstring> openFileName(HWND owner, const win::FileDialogRequest& request) override;
+    std::optional<std::wstring> saveFileName(HWND owner, const win::FileDialogRequest& request) override;
     int showModal(win::Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
 };

@@ -1,0 +1,308 @@
+#include "criteria/options_file.h"
+
+#include "criteria/size_digits.h"
+
+#include <array>
+#include <cstdint>
+
+namespace findlark {
+namespace {
+
+constexpr std::array<const wchar_t*, 3> kDateSections = {L"ModifiedDateTime", L"CreatedDateTime", L"AccessedDateTime"};
+constexpr std::array<const wchar_t*, 3> kWhenKeys = {L"WhenModified", L"WhenCreated", L"WhenAccessed"};
+constexpr std::array<const wchar_t*, 12> kAttributeKeys = {L"Archive",  L"Compressed", L"Directory",    L"Encrypted",
+                                                          L"Hidden",   L"Normal",     L"Offline",      L"ReadOnly",
+                                                          L"ReparsePoint", L"SparseFile", L"System", L"Temporary"};
+constexpr std::array<bool SearchCriteria::*, 12> kAttributeFlags = {
+    &SearchCriteria::Archive,   &SearchCriteria::Compressed, &SearchCriteria::Directory,    &SearchCriteria::Encrypted,
+    &SearchCriteria::Hidden,    &SearchCriteria::Normal,     &SearchCriteria::Offline,      &SearchCriteria::ReadOnly,
+    &SearchCriteria::ReparsePoint, &SearchCriteria::SparseFile, &SearchCriteria::System, &SearchCriteria::Temporary};
+
+std::wstring Row(int row, const wchar_t* suffix) { return L"AdditionalText" + std::to_wstring(row) + suffix; }
+
+// Writes keys in turn until one fails.
+class Writer {
+public:
+    Writer(OptionsStore& file) : file_(file) {}
+    bool text(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+        if (failed_) return false;
+        if (!file_.write(section, key, value)) failure_ = OptionsWriteFailure{OptionsWriteFailure::Kind::Unwritable, {}};
+        failed_ = failure_.has_value();
+        return !failed_;
+    }
+    bool boolean(std::wstring_view section, std::wstring_view key, bool value) { return text(section, key, value ? L"1" : L"0"); }
+    bool integer(std::wstring_view section, std::wstring_view key, long long value) {
+        return text(section, key, std::to_wstring(value));
+    }
+    // A size box's number: 0 when empty; text that is no number ends the writing.
+    bool sizeNumber(std::wstring_view section, std::wstring_view key, const std::wstring& box) {
+        if (failed_) return false;
+        if (box.empty()) return integer(section, key, 0);
+        const std::optional<std::int64_t> number = ReadSizeNumber(box);
+        if (!number) {
+            failure_ = OptionsWriteFailure{OptionsWriteFailure::Kind::NotAnInteger, box};
+            failed_ = true;
+            return false;
+        }
+        return integer(section, key, *number);
+    }
+    std::optional<OptionsWriteFailure> failure() const { return failure_; }
+
+private:
+    OptionsStore& file_;
+    bool failed_ = false;
+    std::optional<OptionsWriteFailure> failure_;
+};
+
+// Reads keys and notes what they do to the controls.
+class Reader {
+public:
+    Reader(OptionsStore& file, const DateTimeTexts& texts, DateTime now) : file_(file), texts_(texts), now_(now) {}
+
+    int integer(std::wstring_view section, std::wstring_view key, int fallback) {
+        const std::optional<std::wstring> value = file_.read(section, key);
+        return value ? ParseOptionInteger(*value).value_or(fallback) : fallback;
+    }
+    bool boolean(std::wstring_view section, std::wstring_view key, bool fallback) {
+        return integer(section, key, fallback ? 1 : 0) != 0;
+    }
+    std::wstring text(std::wstring_view section, std::wstring_view key) { return file_.read(section, key).value_or(L""); }
+    bool has(std::wstring_view section, std::wstring_view key) { return file_.read(section, key).has_value(); }
+    DateTime date(std::wstring_view section, std::wstring_view key) {
+        const std::optional<std::wstring> value = file_.read(section, key);
+        const std::optional<DateTime> parsed = value && texts_.parseDate ? texts_.parseDate(*value) : std::nullopt;
+        return parsed ? *parsed : DatePart(now_);
+    }
+    DateTime time(std::wstring_view section, std::wstring_view key) {
+        const std::optional<std::wstring> value = file_.read(section, key);
+        const std::optional<DateTime> parsed = value && texts_.parseTime ? texts_.parseTime(*value) : std::nullopt;
+        return parsed ? *parsed : TimePart(now_);
+    }
+
+    void set(OptionField field, bool flag, int index = 0) { assignments.push_back({field, index, flag, 0, {}, 0}); }
+    void setNumber(OptionField field, int number, int index = 0) { assignments.push_back({field, index, false, number, {}, 0}); }
+    void setText(OptionField field, std::wstring text, int index = 0) {
+        assignments.push_back({field, index, false, 0, std::move(text), 0});
+    }
+    void setMoment(OptionField field, DateTime moment, int index) { assignments.push_back({field, index, false, 0, {}, moment}); }
+
+    std::vector<OptionAssignment> assignments;
+
+private:
+    OptionsStore& file_;
+    const DateTimeTexts& texts_;
+    DateTime now_;
+};
+
+}  // namespace
+
+std::optional<int> ParseOptionInteger(std::wstring_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == L'-' || text.front() == L'+')) {
+        negative = text.front() == L'-';
+        text.remove_prefix(1);
+    }
+    if (text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X')) {
+        text.remove_prefix(2);
+        if (text.size() > 8) return std::nullopt;
+        std::uint32_t value = 0;
+        for (const wchar_t c : text) {
+            const int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10
+                              : c >= L'A' && c <= L'F' ? c - L'A' + 10 : -1;
+            if (digit < 0) return std::nullopt;
+            value = value * 16 + static_cast<std::uint32_t>(digit);
+        }
+        const auto signedValue = static_cast<std::int32_t>(value);  // "0xFFFFFFFF" is -1
+        if (!negative) return signedValue;
+        if (signedValue == INT32_MIN) return std::nullopt;
+        return -signedValue;
+    }
+    if (text.empty()) return std::nullopt;
+    std::int64_t value = 0;
+    for (const wchar_t c : text) {
+        if (c < L'0' || c > L'9') return std::nullopt;
+        value = value * 10 + (c - L'0');
+        if (value > static_cast<std::int64_t>(INT32_MAX) + 1) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, OptionsStore& file, const DateTimeTexts& texts) {
+    Writer w(file);
+    w.boolean(L"Common", L"AllOrPartOfTheFileName", c.AllOrPartOfTheFileName);
+    if (c.AllOrPartOfTheFileName) {
+        w.text(L"Common", L"Mask", c.Mask);
+        w.boolean(L"Common", L"CaseSensitive", c.CaseSensitive);
+    }
+    w.boolean(L"Common", L"LookIn", c.LookIn);
+    if (c.LookIn) w.integer(L"Common", L"LookInWhere", c.LookInWhere);
+
+    w.boolean(L"Additional Folders", L"AdditionalFolders", c.AdditionalFolders);
+    if (c.AdditionalFolders) {
+        w.integer(L"Additional Folders", L"NumberOfDirectories", static_cast<long long>(c.Directories.size()));
+        for (std::size_t i = 0; i < c.Directories.size(); ++i)
+            w.text(L"Additional Folders", L"Directory" + std::to_wstring(i), c.Directories[i]);
+    }
+
+    const DateCriterion* groups[] = {&c.ModifiedDateTime, &c.CreatedDateTime, &c.AccessedDateTime};
+    for (std::size_t g = 0; g < 3; ++g) {
+        const DateCriterion& d = *groups[g];
+        const wchar_t* section = kDateSections[g];
+        w.integer(section, kWhenKeys[g], d.When);
+        if (d.When != WhenSpecifyDateAndTime) continue;
+        w.boolean(section, L"From", d.From);
+        if (d.From) {
+            w.text(section, L"FromDate", texts.formatDate(d.FromDate));
+            w.text(section, L"FromTime", texts.formatTime(d.FromTime));
+        }
+        w.boolean(section, L"To", d.To);
+        if (d.To) {
+            w.text(section, L"ToDate", texts.formatDate(d.ToDate));
+            w.text(section, L"ToTime", texts.formatTime(d.ToTime));
+        }
+    }
+
+    w.integer(L"Size", L"Size", c.Size);
+    if (c.Size == SizeSpecify) {
+        w.boolean(L"Size", L"AtLeast", c.AtLeast);
+        if (c.AtLeast) {
+            w.sizeNumber(L"Size", L"AtLeastSize", c.AtLeastSize);
+            w.integer(L"Size", L"AtLeastSizeB", c.AtLeastSizeB);
+        }
+        w.boolean(L"Size", L"AtMost", c.AtMost);
+        if (c.AtMost) {
+            w.sizeNumber(L"Size", L"AtMostSize", c.AtMostSize);
+            w.integer(L"Size", L"AtMostSizeB", c.AtMostSizeB);
+        }
+    }
+
+    w.boolean(L"Attributes", L"Attributes", c.Attributes);
+    if (c.Attributes) {
+        for (std::size_t i = 0; i < kAttributeKeys.size(); ++i) w.boolean(L"Attributes", kAttributeKeys[i], c.*kAttributeFlags[i]);
+        w.integer(L"Attributes", L"Match", c.Match == MatchExact ? MatchExact : MatchContainSelected);
+    }
+
+    w.boolean(L"Containing Text", L"ContainingText", c.ContainingText);
+    if (c.ContainingText) {
+        w.text(L"Containing Text", L"ContainingText0", c.ContainingText0);
+        for (int row = 1; row <= 3; ++row) {
+            const AdditionalTextRow& r = c.AdditionalText[static_cast<std::size_t>(row - 1)];
+            w.boolean(L"Containing Text", Row(row, L""), r.Enabled);
+            if (!r.Enabled) continue;
+            w.integer(L"Containing Text", Row(row, L"Option"), r.Option);
+            w.text(L"Containing Text", Row(row, L"Text"), r.Text);
+        }
+    }
+
+    w.boolean(L"Advanced", L"SearchAllFilesAndFolders", c.SearchAllFilesAndFolders);
+    if (!c.SearchAllFilesAndFolders) {
+        w.boolean(L"Advanced", L"SearchSystemFolders", c.SearchSystemFolders);
+        w.boolean(L"Advanced", L"SearchHiddenFilesAndFolders", c.SearchHiddenFilesAndFolders);
+    }
+    w.boolean(L"Advanced", L"SearchSubfolders", c.SearchSubfolders);
+    return w.failure();
+}
+
+std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchDefault, int lookInRows,
+                                                const DateTimeTexts& texts, DateTime now) {
+    Reader r(file, texts, now);
+    using F = OptionField;
+
+    const bool name = r.boolean(L"Common", L"AllOrPartOfTheFileName", switchDefault);
+    r.set(F::AllOrPartOfTheFileName, name);
+    if (name) {
+        r.setText(F::Mask, r.text(L"Common", L"Mask"));
+        r.set(F::CaseSensitive, r.boolean(L"Common", L"CaseSensitive", false));
+    }
+    const bool lookIn = r.boolean(L"Common", L"LookIn", switchDefault);
+    r.set(F::LookIn, lookIn);
+    if (lookIn) {
+        const int row = r.integer(L"Common", L"LookInWhere", 2);
+        if (row >= 0 && row < lookInRows) r.setNumber(F::LookInWhere, row);
+    }
+
+    const bool folders = r.boolean(L"Additional Folders", L"AdditionalFolders", false);
+    r.set(F::AdditionalFolders, folders);
+    if (folders) {
+        const int count = std::min(r.integer(L"Additional Folders", L"NumberOfDirectories", 0), kMaxOptionFolders);
+        for (int i = 0; i < count; ++i) {
+            const std::wstring key = L"Directory" + std::to_wstring(i);
+            if (r.has(L"Additional Folders", key)) r.setText(F::Directory, r.text(L"Additional Folders", key));
+        }
+    }
+
+    for (int g = 0; g < 3; ++g) {
+        const wchar_t* section = kDateSections[static_cast<std::size_t>(g)];
+        const int when = r.integer(section, kWhenKeys[static_cast<std::size_t>(g)], 0);
+        const bool specify = when < WhenDoNotRemember || when > WhenWithinThePastYear;
+        r.setNumber(F::When, specify ? WhenSpecifyDateAndTime : when, g);
+        if (!specify) continue;
+        const bool from = r.boolean(section, L"From", false);
+        r.set(F::From, from, g);
+        if (from) {
+            r.setMoment(F::FromDate, r.date(section, L"FromDate"), g);
+            r.setMoment(F::FromTime, r.time(section, L"FromTime"), g);
+        }
+        const bool to = r.boolean(section, L"To", false);
+        r.set(F::To, to, g);
+        if (to) {
+            r.setMoment(F::ToDate, r.date(section, L"ToDate"), g);
+            r.setMoment(F::ToTime, r.time(section, L"ToTime"), g);
+        }
+    }
+
+    const int size = r.integer(L"Size", L"Size", 0);
+    const bool specifySize = size < SizeDoNotRemember || size > SizeVeryLarge;
+    r.setNumber(F::Size, specifySize ? SizeSpecify : size);
+    if (specifySize) {
+        const bool atLeast = r.boolean(L"Size", L"AtLeast", false);
+        r.set(F::AtLeast, atLeast);
+        if (atLeast) {
+            r.setText(F::AtLeastSize, std::to_wstring(r.integer(L"Size", L"AtLeastSize", 0)));
+            const int unit = r.integer(L"Size", L"AtLeastSizeB", 0);
+            if (unit >= 0 && unit <= 3) r.setNumber(F::AtLeastSizeB, unit);
+        }
+        const bool atMost = r.boolean(L"Size", L"AtMost", false);
+        r.set(F::AtMost, atMost);
+        if (atMost) {
+            r.setText(F::AtMostSize, std::to_wstring(r.integer(L"Size", L"AtMostSize", 0)));
+            const int unit = r.integer(L"Size", L"AtMostSizeB", 0);
+            if (unit >= 0 && unit <= 3) r.setNumber(F::AtMostSizeB, unit);
+        }
+    }
+
+    const bool attributes = r.boolean(L"Attributes", L"Attributes", false);
+    r.set(F::Attributes, attributes);
+    if (attributes) {
+        for (std::size_t i = 0; i < kAttributeKeys.size(); ++i)
+            r.set(F::AttributeFlag, r.boolean(L"Attributes", kAttributeKeys[i], false), static_cast<int>(i));
+        r.setNumber(F::Match, r.integer(L"Attributes", L"Match", MatchExact) == MatchExact ? MatchExact : MatchContainSelected);
+    }
+
+    const bool text = r.boolean(L"Containing Text", L"ContainingText", false);
+    r.set(F::ContainingText, text);
+    if (text) {
+        r.setText(F::ContainingText0, r.text(L"Containing Text", L"ContainingText0"));
+        for (int row = 1; row <= 3; ++row) {
+            const bool on = r.boolean(L"Containing Text", Row(row, L""), false);
+            r.set(F::AdditionalText, on, row - 1);
+            if (!on) continue;
+            const int option = r.integer(L"Containing Text", Row(row, L"Option"), TextAnd);
+            if (option >= TextAnd && option <= TextNot) r.setNumber(F::AdditionalTextOption, option, row - 1);
+            r.setText(F::AdditionalTextText, r.text(L"Containing Text", Row(row, L"Text")), row - 1);
+        }
+    }
+
+    const bool all = r.boolean(L"Advanced", L"SearchAllFilesAndFolders", switchDefault);
+    r.set(F::SearchAllFilesAndFolders, all);
+    if (!all) {
+        r.set(F::SearchSystemFolders, r.boolean(L"Advanced", L"SearchSystemFolders", switchDefault));
+        r.set(F::SearchHiddenFilesAndFolders, r.boolean(L"Advanced", L"SearchHiddenFilesAndFolders", switchDefault));
+    }
+    r.set(F::SearchSubfolders, r.boolean(L"Advanced", L"SearchSubfolders", switchDefault));
+    return r.assignments;
+}
+
+}  // namespace findlark

@@ -1,0 +1,31 @@
+#pragma once
+// An options file through the Windows profile functions, one call per key. Files written as UTF-8
+// by other editors are read through a UTF-16 copy, so that no name is garbled; UTF-16 files the
+// profile functions read themselves.
+#include "criteria/options_file.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace findlark {
+
+class ProfileFile final : public OptionsStore {
+public:
+    enum class Use { Reading, Writing };
+    ProfileFile(std::wstring path, Use use);
+    ~ProfileFile() override;
+    ProfileFile(const ProfileFile&) = delete;
+    ProfileFile& operator=(const ProfileFile&) = delete;
+
+    // Values are read up to 2047 characters, as the profile functions give them (blanks around
+    // a value and a pair of enclosing quotation marks dropped).
+    std::optional<std::wstring> read(std::wstring_view section, std::wstring_view key) override;
+    bool write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
+
+private:
+    std::wstring path_;
+    std::wstring utf16Copy_;  // the copy read instead of a UTF-8 file, removed with this object
+};
+
+}  // namespace findlark

@@ -1,0 +1,275 @@
+// Search option files on disk through the profile functions, the File menu's dialogs, the automatic
+// file across a restart, the summary shown while a search runs, and damaged files.
+#include "app/app_fixture.h"
+
+#include "criteria/page_index.h"
+#include "criteria/system_date_time.h"
+#include "support/criteria_printer.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+using namespace findlark;
+
+namespace {
+
+void WriteFile(const std::wstring& path, const std::string& bytes) {
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
+}
+
+std::string Utf8(const std::wstring& text) {
+    std::string bytes(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.pop_back();
+    return bytes;
+}
+
+// Changes one regional format for the test's length.
+class LocaleFormat {
+public:
+    LocaleFormat(LCTYPE type, const wchar_t* value) : type_(type) {
+        wchar_t old[128] = {};
+        ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, old, 128);
+        old_ = old;
+        ::SetLocaleInfoW(LOCALE_USER_DEFAULT, type, value);
+    }
+    ~LocaleFormat() { ::SetLocaleInfoW(LOCALE_USER_DEFAULT, type_, old_.c_str()); }
+
+private:
+    LCTYPE type_;
+    std::wstring old_;
+};
+
+}  // namespace
+
+class OptionsFilesTest : public AppTest {
+protected:
+    void SetUp() override {
+        store(L"ShowTipOfTheDayOnStartup", L"0");
+        start();
+    }
+    void TearDown() override {
+        AppTest::TearDown();
+        for (const std::wstring& file : files) {
+            ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::DeleteFileW(file.c_str());
+        }
+    }
+    std::wstring file(const wchar_t* name) {
+        files.push_back(TempFile(name));
+        return files.back();
+    }
+    CriteriaPages& pages() { return main().Criteria; }
+    std::vector<std::wstring> files;
+};
+
+TEST_F(OptionsFilesTest, EveryFieldSurvivesASaveAndALoad) {
+    SearchCriteria c = pages().read();
+    c.Mask = L"*.t?t";
+    c.CaseSensitive = true;
+    c.LookInWhere = 0;
+    c.AdditionalFolders = true;
+    c.Directories = {L"C:\\one", L"D:\\two words"};
+    c.ModifiedDateTime = {WhenSpecifyDateAndTime, true, EncodeDateTime({2024, 2, 29}), EncodeDateTime({1899, 12, 30, 13, 14, 15}),
+                          true, EncodeDateTime({2025, 1, 2}), EncodeDateTime({1899, 12, 30, 1, 2, 3})};
+    c.AccessedDateTime.When = WhenWithinThePastYear;
+    c.Size = SizeSpecify;
+    c.AtLeastSize = L"12";
+    c.AtLeastSizeB = 1;
+    c.AtMostSize = L"3";
+    c.AtMostSizeB = 3;
+    c.Attributes = true;
+    c.Hidden = true;
+    c.Archive = false;
+    c.Match = MatchExact;
+    c.ContainingText = true;
+    c.ContainingText0 = L"needle";
+    c.AdditionalText[1] = {true, TextNot, L"hay stack"};
+    c.SearchAllFilesAndFolders = false;
+    c.SearchHiddenFilesAndFolders = false;
+    c.SearchSubfolders = false;
+    pages().apply(c);
+    const std::wstring path = file(L"all.flk");
+    main().SaveSearchOptions(path);
+    end();
+    start();
+    pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.clear();  // loading appends to what is listed
+    main().LoadSearchOptions(path, false);
+    SearchCriteria loaded = pages().read();
+    // Fields the file does not hold for these choices keep the fresh window's values.
+    loaded.CreatedDateTime = c.CreatedDateTime;
+    loaded.AccessedDateTime.FromDate = c.AccessedDateTime.FromDate;
+    loaded.AccessedDateTime.FromTime = c.AccessedDateTime.FromTime;
+    loaded.AccessedDateTime.ToDate = c.AccessedDateTime.ToDate;
+    loaded.AccessedDateTime.ToTime = c.AccessedDateTime.ToTime;
+    loaded.AdditionalText[0] = c.AdditionalText[0];
+    loaded.AdditionalText[2] = c.AdditionalText[2];
+    EXPECT_EQ(loaded, c);
+}
+
+TEST_F(OptionsFilesTest, LoadingRunsTheRulesOfTheControls) {
+    const std::wstring path = file(L"rules.flk");
+    WriteFile(path, "[ModifiedDateTime]\r\nWhenModified=4\r\nFrom=1\r\nFromDate=3/4/2026\r\nFromTime=1:02:03 PM\r\nTo=0\r\n"
+                    "[Size]\r\nSize=6\r\n[Attributes]\r\nAttributes=1\r\nMatch=2\r\n");
+    pages().Attributes.Match.select(0);
+    main().LoadSearchOptions(path, false);
+    const auto& modified = pages().DateTime.Modified;
+    EXPECT_TRUE(modified.RadioButtonSpecifyDateAndTime.checked());
+    EXPECT_TRUE(modified.CheckBoxFrom.checked());
+    EXPECT_TRUE(modified.DateTimePickerFromDate.enabled());
+    EXPECT_FALSE(modified.CheckBoxTo.checked());
+    EXPECT_FALSE(modified.DateTimePickerToDate.enabled());
+    const SearchCriteria c = pages().read();
+    EXPECT_EQ(c.ModifiedDateTime.FromDate, EncodeDateTime({2026, 3, 4}));
+    EXPECT_EQ(c.ModifiedDateTime.FromTime, EncodeDateTime({1899, 12, 30, 13, 2, 3}));
+    EXPECT_EQ(c.Size, SizeSpecify);
+    EXPECT_FALSE(c.AtLeast);
+    EXPECT_FALSE(c.AtMost);
+    EXPECT_FALSE(pages().Size.AtLeast.EditSize.enabled());
+    EXPECT_EQ(c.Match, MatchContainSelected);
+    EXPECT_TRUE(pages().Attributes.CheckBoxAttributes[0].enabled());
+    // A user file without the switches clears them; the advanced interlock holds all the same.
+    EXPECT_FALSE(c.SearchSubfolders);
+    EXPECT_FALSE(c.LookIn);
+    EXPECT_FALSE(c.SearchAllFilesAndFolders);
+}
+
+TEST_F(OptionsFilesTest, FoldersAreAppendedAtEveryLoad) {
+    const std::wstring path = file(L"folders.flk");
+    WriteFile(path, "[Additional Folders]\r\nAdditionalFolders=1\r\nNumberOfDirectories=3\r\nDirectory0=C:\\a\r\n"
+                    "Directory1=C:\\b\r\nDirectory2=C:\\c\r\n");
+    main().LoadSearchOptions(path, false);
+    main().LoadSearchOptions(path, false);
+    EXPECT_EQ(pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.count(), 6);
+}
+
+// Another program holds the file without sharing (a read-only attribute does not stop the tests'
+// user, who is the administrator of the test machine).
+TEST_F(OptionsFilesTest, AFileThatCannotBeWrittenSaysSoOnce) {
+    const std::wstring path = file(L"held.flk");
+    WriteFile(path, "[Common]\r\nAllOrPartOfTheFileName=0\r\n");
+    {
+        const win::UniqueFileHandle held(::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        main().SaveSearchOptions(path);
+    }
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text, L"Unable to write to " + path);
+    EXPECT_TRUE(interaction.messages[0].flags & MB_ICONERROR);
+    wchar_t value[16] = {};
+    ::GetPrivateProfileStringW(L"Common", L"AllOrPartOfTheFileName", L"", value, 16, path.c_str());
+    EXPECT_STREQ(value, L"0");
+}
+
+TEST_F(OptionsFilesTest, TheFileMenuAsksForFilesWithTheirFiltersAndACancelDoesNothing) {
+    const std::wstring path = file(L"menu.flk");
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"*.menu");
+    interaction.fileAnswers = {path, std::nullopt, path};
+    main().runMenuCommand(main().Save1.id());
+    ASSERT_EQ(interaction.fileRequests.size(), 1u);
+    EXPECT_TRUE(interaction.fileRequestSaves[0]);
+    EXPECT_EQ(interaction.fileRequests[0].filter, L"Findlark Options Files, (*.flk)|*.flk|All Files, (*.*)|*.*");
+    EXPECT_EQ(interaction.fileRequests[0].defaultExtension, L"flk");
+    EXPECT_TRUE(interaction.fileRequests[0].promptOverwrite);
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"changed");
+    main().runMenuCommand(main().Open1.id());  // cancelled
+    EXPECT_EQ(pages().Common.ComboBoxExAllOrPartOfTheFileName.text(), L"changed");
+    main().runMenuCommand(main().Open1.id());
+    EXPECT_FALSE(interaction.fileRequestSaves[2]);
+    EXPECT_EQ(interaction.fileRequests[2].filter, L"Findlark Options Files (*.flk)|*.flk");
+    EXPECT_EQ(pages().Common.ComboBoxExAllOrPartOfTheFileName.text(), L"*.menu");
+}
+
+TEST_F(OptionsFilesTest, TheCriteriaSurviveARestartThroughTheAutomaticFile) {
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"*.kept");
+    pages().Advanced.CheckBoxSearchSubfolders.setChecked(false);
+    end();
+    start();
+    EXPECT_EQ(pages().Common.ComboBoxExAllOrPartOfTheFileName.text(), L"*.kept");
+    EXPECT_FALSE(pages().Advanced.CheckBoxSearchSubfolders.checked());
+    // The automatic file gives its missing switches the defaults of a fresh window.
+    end();
+    WriteFile(optionsFile, "[Common]\r\nMask=x\r\n");
+    start();
+    EXPECT_TRUE(pages().Advanced.CheckBoxSearchSubfolders.checked());
+    EXPECT_TRUE(pages().Common.CheckBoxLookIn.checked());
+    EXPECT_EQ(pages().Common.ComboBoxExLookIn.selectedIndex(), LookInLocalHardDrives);
+}
+
+TEST_F(OptionsFilesTest, ADateWrittenDayFirstDoesNotReadMonthFirst) {
+    const std::wstring path = file(L"dates.flk");
+    {
+        const LocaleFormat dayFirst(LOCALE_SSHORTDATE, L"d.M.yyyy");
+        auto& created = pages().DateTime.Created;
+        created.RadioButtonSpecifyDateAndTime.click();
+        SYSTEMTIME christmas{2025, 12, 0, 25, 10, 0, 0, 0};
+        created.DateTimePickerFromDate.setValue(christmas);
+        main().SaveSearchOptions(path);
+        wchar_t value[32] = {};
+        ::GetPrivateProfileStringW(L"CreatedDateTime", L"FromDate", L"", value, 32, path.c_str());
+        EXPECT_STREQ(value, L"25.12.2025");
+    }
+    const LocaleFormat monthFirst(LOCALE_SSHORTDATE, L"M/d/yyyy");
+    main().LoadSearchOptions(path, false);
+    EXPECT_EQ(pages().read().CreatedDateTime.FromDate, DatePart(LocalNow()));
+}
+
+TEST_F(OptionsFilesTest, FilesFromOtherEditorsKeepTheirNames) {
+    const std::wstring name = L"C:\\\u00e9t\u00e9 \u65e5\u672c";
+    const std::string body = "[Additional Folders]\r\nAdditionalFolders=1\r\nNumberOfDirectories=1\r\nDirectory0=" + Utf8(name) + "\r\n";
+    const std::wstring withBom = file(L"bom.flk"), withoutBom = file(L"nobom.flk"), utf16 = file(L"utf16.flk");
+    WriteFile(withBom, "\xEF\xBB\xBF" + body);
+    WriteFile(withoutBom, body);
+    std::wstring wide = L"\xFEFF[Additional Folders]\r\nAdditionalFolders=1\r\nNumberOfDirectories=1\r\nDirectory0=" + name + L"\r\n";
+    WriteFile(utf16, std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)));
+    for (const std::wstring& path : {withBom, withoutBom, utf16}) {
+        pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.clear();
+        main().LoadSearchOptions(path, false);
+        EXPECT_EQ(pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.items(), std::vector<std::wstring>{name})
+            << Narrow(path);
+    }
+}
+
+TEST_F(OptionsFilesTest, DamagedFilesLoadInBoundedTimeAndLeaveTheWindowConsistent) {
+    std::string many = "[Additional Folders]\r\nAdditionalFolders=1\r\nNumberOfDirectories=2147483647\r\n";
+    for (int i = 0; i < 100000; ++i) many += "Directory" + std::to_string(i) + "=C:\\f" + std::to_string(i) + "\r\n";
+    const std::string huge = "[Common]\r\nMask=" + std::string(100 * 1024, 'm') + "\r\n[Containing Text]\r\nContainingText=1\r\n";
+    std::string binary = "[Size]\r\nSize=6\r\nAtLeast=1\r\nAtLeastSize=";
+    for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>(i * 37));
+    const std::string truncated = "[Attributes]\r\nAttributes=1\r\nArch";
+    const std::pair<const wchar_t*, std::string> damaged[] = {
+        {L"many.flk", many}, {L"huge.flk", huge}, {L"binary.flk", binary}, {L"truncated.flk", truncated}};
+    for (const auto& [name, bytes] : damaged) {
+        const std::wstring path = file(name);
+        WriteFile(path, bytes);
+        const auto start = std::chrono::steady_clock::now();
+        main().LoadSearchOptions(path, false);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << Narrow(name);
+    }
+    EXPECT_LE(pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.count(), kMaxOptionFolders);
+    EXPECT_LE(pages().Common.ComboBoxExAllOrPartOfTheFileName.text().size(), 2047u);
+    // What was loaded still makes a valid window: a search can be validated and started.
+    pages().AdditionalFolders.CheckBoxLookInSpecifiedFolders.setChecked(false);
+    pages().Common.CheckBoxLookIn.setChecked(false);
+    pages().Size.RadioButtonSizeDoNotRemember.click();
+    pages().ContainingText.CheckBoxContainingTextSpecifyText.setChecked(false);
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"");
+    main().BitBtnSearch.click();
+    EXPECT_TRUE(interaction.messages.empty());
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return main().searchState() == SearchState::Idle; }));
+}
+
+TEST_F(OptionsFilesTest, ARunShowsTheSummaryOfItsCriteria) {
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"");
+    pages().Common.ComboBoxExLookIn.setSelectedIndex(LookInMyDocuments);
+    gate.close();
+    main().BitBtnSearch.click();
+    EXPECT_TRUE(main().PageControlSearchInformation.visible());
+    EXPECT_EQ(main().RichEditSearchInformation.text(),
+              L"Common search options:\r\nAll or part of the file name: *.*\r\nCase sensitive: no\r\n"
+              L"Look in: My Documents\r\n\r\nAdvanced search options\r\nSearch all files and folders: yes\r\n"
+              L"Search subfolders: yes");
+    main().BitBtnSearch.click();
+    gate.open();
+}
