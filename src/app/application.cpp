@@ -6,9 +6,10 @@ Application::Application(MainWindowServices services)
     : main_(std::make_unique<TFormMain>(services)),
       options_(std::make_unique<TFormOptions>(services.settings, main_->hwnd())),
       about_(std::make_unique<TFormAbout>(main_->hwnd())),
-      confirm_(std::make_unique<TFormConfirm>(main_->hwnd())),
-      rename_(std::make_unique<TFormRenameFile>(main_->hwnd())) {
-    main_->connect(*options_);
+      confirm_(std::make_unique<TFormConfirm>(main_->hwnd(), services.interaction)),
+      rename_(std::make_unique<TFormRenameFile>(main_->hwnd(), services.interaction)) {
+    confirm_->connect(*rename_);
+    main_->connect(*options_, *confirm_, *rename_);
 }
 
 Application::~Application() { main_.reset(); }

@@ -1,5 +1,6 @@
 #include "app/form_main.h"
 
+#include "app/menu_ids.h"
 #include "criteria/tab_marks.h"
 
 namespace findlark {
@@ -51,52 +52,52 @@ TFormMain::~TFormMain() {
 HMENU TFormMain::buildMenus() {
     win::MenuBarBuilder bar;
     auto file = bar.popup(L"&File", &File1);
-    Search1 = file.item(L"Search");
-    Pause1 = file.item(L"Pause");
+    Search1 = file.item(L"Search", CommandSearch);
+    Pause1 = file.item(L"Pause", CommandPause);
     file.separator();
-    Open1 = file.item(L"Load search options ...");
-    Save1 = file.item(L"Save search options ...");
+    Open1 = file.item(L"Load search options ...", CommandLoadOptions);
+    Save1 = file.item(L"Save search options ...", CommandSaveOptions);
     file.separator();
-    Exit1 = file.item(L"&Exit");
+    Exit1 = file.item(L"&Exit", CommandExit);
 
     auto actions = bar.popup(L"&Actions", &Actions1);
-    SelectAll1 = actions.item(L"Select All");
+    SelectAll1 = actions.item(L"Select All", CommandSelectAll);
     actions.separator();
-    DeleteAll1 = actions.item(L"Delete selected");
-    Copyselectedto1 = actions.item(L"Copy selected to ...");
-    Moveselectedto1 = actions.item(L"Move selected to ...");
+    DeleteAll1 = actions.item(L"Delete selected", CommandDelete);
+    Copyselectedto1 = actions.item(L"Copy selected to ...", CommandCopy);
+    Moveselectedto1 = actions.item(L"Move selected to ...", CommandMove);
     actions.separator();
-    Exportresults1 = actions.item(L"&Export results ...");
+    Exportresults1 = actions.item(L"&Export results ...", CommandExport);
     actions.separator();
     auto sort = actions.submenu(L"Sort Results by", &SortResultsby1);
-    Name1 = sort.item(L"Name");
-    Destination1 = sort.item(L"Destination");
-    Size1 = sort.item(L"Size");
-    DateModified1 = sort.item(L"Date Modified");
+    Name1 = sort.item(L"Name", CommandSortName);
+    Destination1 = sort.item(L"Destination", CommandSortFolder);
+    Size1 = sort.item(L"Size", CommandSortSize);
+    DateModified1 = sort.item(L"Date Modified", CommandSortDate);
 
     auto options = bar.popup(L"&Options", &Options1);
-    Castomize1 = options.item(L"Preferences ...");
+    Castomize1 = options.item(L"Preferences ...", CommandPreferences);
 
     auto help = bar.popup(L"&Help", &Help1);
     auto findlarkHelp = help.submenu(L"Findlark Help", &FindlarkHelp1);
-    Usinghelp1 = findlarkHelp.item(L"Using Help");
-    Contents1 = findlarkHelp.item(L"Contents");
+    Usinghelp1 = findlarkHelp.item(L"Using Help", CommandUsingHelp);
+    Contents1 = findlarkHelp.item(L"Contents", CommandContents);
     auto searchOptions = findlarkHelp.submenu(L"Search Options", &SearchOptions1);
-    HelpCommon1 = searchOptions.item(L"Common");
-    HelpAdditionalFolders1 = searchOptions.item(L"Additional Folders");
-    HelpDateAndTime1 = searchOptions.item(L"Date And Time");
-    HelpSize1 = searchOptions.item(L"Size");
-    HelpAttributes1 = searchOptions.item(L"Attributes");
-    HelpContainingText1 = searchOptions.item(L"Containing Text");
-    HelpAdvanced1 = searchOptions.item(L"Advanced");
-    HelpSearchOnTheInternet1 = findlarkHelp.item(L"Search On The Internet");
-    HelpUsingWildcardCharacters1 = findlarkHelp.item(L"Using Wildcard Characters");
-    ipoftheday1 = help.item(L"Tip of the Day ...");
+    HelpCommon1 = searchOptions.item(L"Common", CommandHelpCommon);
+    HelpAdditionalFolders1 = searchOptions.item(L"Additional Folders", CommandHelpAdditionalFolders);
+    HelpDateAndTime1 = searchOptions.item(L"Date And Time", CommandHelpDateAndTime);
+    HelpSize1 = searchOptions.item(L"Size", CommandHelpSize);
+    HelpAttributes1 = searchOptions.item(L"Attributes", CommandHelpAttributes);
+    HelpContainingText1 = searchOptions.item(L"Containing Text", CommandHelpContainingText);
+    HelpAdvanced1 = searchOptions.item(L"Advanced", CommandHelpAdvanced);
+    HelpSearchOnTheInternet1 = findlarkHelp.item(L"Search On The Internet", CommandHelpSearchOnTheInternet);
+    HelpUsingWildcardCharacters1 = findlarkHelp.item(L"Using Wildcard Characters", CommandHelpWildcards);
+    ipoftheday1 = help.item(L"Tip of the Day ...", CommandTipOfTheDay);
     help.separator();
-    FindlarkontheWeb1 = help.item(L"Findlark on the Web");
-    ContactingNorvaleSoftware1 = help.item(L"Contacting Norvale Software");
+    FindlarkontheWeb1 = help.item(L"Findlark on the Web", CommandOnTheWeb);
+    ContactingNorvaleSoftware1 = help.item(L"Contacting Norvale Software", CommandContacting);
     help.separator();
-    About1 = help.item(L"About Findlark...");
+    About1 = help.item(L"About Findlark...", CommandAbout);
 
     Pause1.setEnabled(false);
     Name1.setChecked(true);
@@ -105,6 +106,15 @@ HMENU TFormMain::buildMenus() {
     onMenu(Exit1.id(), [this] { Exit1Click(); });
     onMenu(Castomize1.id(), [this] { Castomize1Click(); });
     onMenu(Open1.id(), [this] { Open1Click(); });
+    onMenu(SelectAll1.id(), [this] { SelectAll1Click(); });
+    onMenu(DeleteAll1.id(), [this] { DeleteAll1Click(); });
+    onMenu(Copyselectedto1.id(), [this] { Copyselectedto1Click(); });
+    onMenu(Moveselectedto1.id(), [this] { Moveselectedto1Click(); });
+    onMenu(Exportresults1.id(), [this] { Exportresults1Click(); });
+    onMenu(Name1.id(), [this] { Name1Click(); });
+    onMenu(Destination1.id(), [this] { Destination1Click(); });
+    onMenu(Size1.id(), [this] { Size1Click(); });
+    onMenu(DateModified1.id(), [this] { DateModified1Click(); });
     onMenu(Save1.id(), [this] { Save1Click(); });
     onMenu(ipoftheday1.id(), [this] { ipoftheday1Click(); });
     return bar.handle();
@@ -130,7 +140,9 @@ void TFormMain::createControls() {
     ListViewResults.create(*this, {0, 216, 625, 153}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
                            {{L"Name", 155}, {L"In Folder", 155}, {L"Size", 155}, {L"Date Modified", 155}});
     StatusBar.create(*this);
-    Results.attach(ListViewResults, [this] { return options_ ? options_->sizeUnit() : std::pair<int, std::wstring>(0, L"B"); });
+    Results.attach(ListViewResults, [this] { return sizeUnit(); });
+    ListViewResults.onColumnClick = [this](int column) { ListViewResultsColumnClick(column); };
+    ListViewResults.onDoubleClick = [this] { ListViewResultsDblClick(); };
 
     // The summary panel takes the place of the criteria pages while a search runs.
     PageControlSearchInformation.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);

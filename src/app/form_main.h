@@ -4,6 +4,8 @@
 #include "criteria/criteria_pages.h"
 #include "criteria/look_in_table.h"
 #include "criteria/validation.h"
+#include "fileops/form_confirm.h"
+#include "fileops/form_rename.h"
 #include "help/form_tip.h"
 #include "results/results_list.h"
 #include "search/search_session.h"
@@ -60,7 +62,7 @@ public:
     // Runs FormDestroy: the worker ends before any setting is written.
     ~TFormMain() override;
     // The dialogs made after the main window.
-    void connect(TFormOptions& options);
+    void connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename);
     // Shows the window in the state it was left in (or `showCommand` when that was normal).
     void showInitially(int showCommand);
 
@@ -114,6 +116,21 @@ public:
     void ipoftheday1Click();
     void Open1Click();
     void Save1Click();
+    // The results as a list.
+    void ListViewResultsColumnClick(int column);
+    void ListViewResultsDblClick();
+    void Name1Click();
+    void Destination1Click();
+    void Size1Click();
+    void DateModified1Click();
+    void SelectAll1Click();
+    void Exportresults1Click();
+    // Deleting, copying and moving the selected items.
+    void DeleteAll1Click();
+    void Copyselectedto1Click();
+    void Moveselectedto1Click();
+    void RemoveVanishedRows();
+    const SortState& sortState() const { return sortState_; }
     // The criteria to and from an options file; `switchDefault` is true for the automatic file.
     void LoadSearchOptions(const std::wstring& path, bool switchDefault);
     void SaveSearchOptions(const std::wstring& path);
@@ -135,6 +152,13 @@ private:
     void setPauseCaptions(std::wstring_view caption);
     void focusFault(FaultFocus focus);
     void pushUsedTexts();
+    void sortMenuClick(int column);
+    // Deletes the rows' items after one confirmation; a row whose item is still there stays listed.
+    void deleteRows(const std::vector<std::int32_t>& rows);
+    // Copies the selected items to a folder the user picks; gives the rows whose items were copied
+    // under their own names, or nothing when the operation was cancelled or aborted.
+    std::optional<std::vector<std::int32_t>> copySelected();
+    std::pair<int, std::wstring> sizeUnit() const;
     // The six boxes with a recent list and their sections, in the order they are loaded and saved.
     std::vector<std::pair<win::ComboBox*, const wchar_t*>> recentBoxes();
 
@@ -143,6 +167,8 @@ private:
     const wchar_t* instanceEventName_;
     InstanceEvent instanceEvent_;
     TFormOptions* options_ = nullptr;
+    TFormConfirm* confirm_ = nullptr;
+    SortState sortState_;
     TipOfTheDay tip_;
     bool firstActivation_ = true;
     bool endRequested_ = false;  // another copy runs: this one ends as soon as its loop runs

@@ -4,6 +4,7 @@
 
 #include "criteria/tab_marks.h"
 #include "settings/preference_keys.h"
+#include "fileops/file_operations.h"
 #include "settings/recent_box.h"
 
 namespace findlark {
@@ -93,9 +94,13 @@ void TFormMain::showInitially(int showCommand) {
     ::ShowWindow(hwnd(), initialShow_ == SW_SHOWNORMAL ? showCommand : initialShow_);
 }
 
-void TFormMain::connect(TFormOptions& options) {
+void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename) {
     options_ = &options;
     options.onApplied = [this] { ListViewResults.redrawAll(); };
+    confirm_ = &confirm;
+    rename.copyItem = [this](const std::wstring& source, const std::wstring& target) {
+        return CopyResultItem(source, target, hwnd());
+    };
 }
 
 // Acts once: the tip of the day, when the setting asks for it, after the activation is over.

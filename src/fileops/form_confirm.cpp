@@ -1,9 +1,83 @@
 #include "fileops/form_confirm.h"
 
-namespace findlark {
+#include <shellapi.h>
 
-TFormConfirm::TFormConfirm(HWND owner) { createDialog(L"Confirm File Replace", {409, 257}, owner); }
+namespace findlark {
+namespace {
+
+win::UniqueIcon LargeIcon(const std::wstring& path) {
+    SHFILEINFOW info{};
+    ::SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON);
+    return win::UniqueIcon(info.hIcon);
+}
+
+}  // namespace
+
+TFormConfirm::TFormConfirm(HWND owner, win::Interaction& interaction) : interaction_(interaction) {
+    createDialog(L"Confirm File Replace", {409, 257}, owner);
+    LabelGeneral1.create(*this, L"", {12, 10, 385, 32});
+    LabelGeneral2.create(*this, L"Would you like to replace the existing file", {12, 46, 385, 17});
+    Image1.create(*this, {24, 68, 32, 32});
+    LabelSize1.create(*this, L"", {66, 68, 320, 16});
+    LabelModifiedDate1.create(*this, L"", {66, 85, 320, 16});
+    LabelGeneral3.create(*this, L"with this one?", {12, 110, 385, 17});
+    Image2.create(*this, {24, 132, 32, 32});
+    LabelSize2.create(*this, L"", {66, 132, 320, 16});
+    LabelModifiedDate2.create(*this, L"", {66, 149, 320, 16});
+    Divider.create(*this, {8, 176, 393, 2});
+    LabelTemp1.create(*this, L"", {8, 180, 10, 10});
+    LabelTemp2.create(*this, L"", {8, 180, 10, 10});
+    LabelTemp3.create(*this, L"", {8, 180, 10, 10});
+    for (win::Label* hidden : {&LabelTemp1, &LabelTemp2, &LabelTemp3}) hidden->setVisible(false);
+    // Two rows of three: "&Yes", "&No", "&Rename" above, the "to all" answers and "&Abort" below.
+    BitBtnYes.create(*this, L"&Yes", {46, 188, 100, 25});
+    BitBtnYesToAll.create(*this, L"Yes To &All", {46, 220, 100, 25});
+    BitBtnNo.create(*this, L"&No", {154, 188, 100, 25});
+    BitBtnNoToAll.create(*this, L"No &To All", {154, 220, 100, 25});
+    BitBtnRename.create(*this, L"&Rename", {262, 188, 100, 25});
+    BitBtnAbort.create(*this, L"&Abort", {262, 220, 100, 25});
+    setDefaultButton(BitBtnYes);
+
+    BitBtnYes.onClick = [this] { answerWith(ConfirmAnswer::Yes); };
+    BitBtnYesToAll.onClick = [this] { answerWith(ConfirmAnswer::YesToAll); };
+    BitBtnNo.onClick = [this] { answerWith(ConfirmAnswer::No); };
+    BitBtnNoToAll.onClick = [this] { answerWith(ConfirmAnswer::NoToAll); };
+    BitBtnAbort.onClick = [this] { answerWith(ConfirmAnswer::Abort); };
+    BitBtnRename.onClick = [this] { BitBtnRenameClick(); };
+}
 
 TFormConfirm::~TFormConfirm() { destroyWindow(); }
+
+void TFormConfirm::fill(const ConflictShown& c) {
+    answer_ = ConfirmAnswer::Cancel;
+    LabelGeneral1.setText(L"This folder already contains a file named '" + c.name + L"'.");
+    LabelSize1.setText(c.existingSize);
+    LabelModifiedDate1.setText(c.existingDate);
+    LabelSize2.setText(c.incomingSize);
+    LabelModifiedDate2.setText(c.incomingDate);
+    Image1.setIcon(LargeIcon(c.destination + c.name));
+    Image2.setIcon(LargeIcon(c.folder + L"\\" + c.name));
+    LabelTemp1.setText(c.folder);
+    LabelTemp2.setText(c.name);
+    LabelTemp3.setText(c.destination);
+    BitBtnYes.focus();
+}
+
+void TFormConfirm::answerWith(ConfirmAnswer answer) {
+    answer_ = answer;
+    endModal(IDOK);
+}
+
+// The rename dialog copies the item itself; either way the row counts as answered with Cancel.
+void TFormConfirm::BitBtnRenameClick() {
+    if (rename_) {
+        rename_->LabelTemp1.setText(LabelTemp1.text());
+        rename_->LabelTemp2.setText(LabelTemp2.text());
+        rename_->LabelTemp3.setText(LabelTemp3.text());
+        rename_->EditNewName.setText(LabelTemp2.text());
+        interaction_.showModal(*rename_, hwnd());
+    }
+    answerWith(ConfirmAnswer::Cancel);
+}
 
 }  // namespace findlark

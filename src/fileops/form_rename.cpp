@@ -1,9 +1,45 @@
 #include "fileops/form_rename.h"
 
+#include "fileops/command_line.h"
+#include "fileops/file_operations.h"
+
 namespace findlark {
 
-TFormRenameFile::TFormRenameFile(HWND owner) { createDialog(L"Enter New File Name", {577, 97}, owner); }
+TFormRenameFile::TFormRenameFile(HWND owner, win::Interaction& interaction) : interaction_(interaction) {
+    createDialog(L"Enter New File Name", {577, 97}, owner);
+    LabelNewName.create(*this, L"New name:", {8, 8, 200, 17});
+    EditNewName.create(*this, L"", {8, 26, 561, 23});
+    Divider.create(*this, {8, 58, 561, 2});
+    LabelTemp1.create(*this, L"", {8, 64, 10, 10});
+    LabelTemp2.create(*this, L"", {8, 64, 10, 10});
+    LabelTemp3.create(*this, L"", {8, 64, 10, 10});
+    for (win::Label* hidden : {&LabelTemp1, &LabelTemp2, &LabelTemp3}) hidden->setVisible(false);
+    BitBtnOK.create(*this, L"&OK", {402, 66, 80, 25});
+    BitBtnCancel.create(*this, L"&Cancel", {489, 66, 80, 25});
+    setDefaultButton(BitBtnOK);
+    setCancelButton(BitBtnCancel);
+    BitBtnOK.onClick = [this] { BitBtnOKClick(); };
+    BitBtnCancel.onClick = [this] { endModal(IDCANCEL); };
+}
 
 TFormRenameFile::~TFormRenameFile() { destroyWindow(); }
+
+void TFormRenameFile::BitBtnOKClick() {
+    const std::wstring name = EditNewName.text();
+    // A name with a separator would put the copy outside the chosen folder.
+    if (!IsValidNewName(name)) {
+        interaction_.messageBox(hwnd(), L"The new name cannot be empty or contain \\ / : * ? \" < > |.", L"Warning",
+                                MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const std::wstring target = LabelTemp3.text() + name;
+    if (PathExists(target)) {
+        interaction_.messageBox(hwnd(), L"File already exists.", L"Warning", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const std::wstring source = LabelTemp1.text() + L"\\" + LabelTemp2.text();
+    if (PathExists(source) && copyItem) copyItem(source, target);
+    endModal(IDOK);
+}
 
 }  // namespace findlark

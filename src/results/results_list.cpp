@@ -6,6 +6,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <unordered_set>
+
 namespace findlark {
 namespace {
 
@@ -66,6 +69,43 @@ void ResultsList::append(const std::vector<RowSlice>& slices) {
 void ResultsList::publish() {
     published_ = std::chrono::steady_clock::now();
     if (view_->rowCount() != rows_.count()) view_->setRowCount(rows_.count());
+}
+
+std::vector<std::int32_t> ResultsList::selectedData() const {
+    std::vector<std::int32_t> data;
+    for (const int row : view_->selectedRows()) {
+        if (row < rows_.count()) data.push_back(rows_.order()[static_cast<std::size_t>(row)]);
+    }
+    return data;
+}
+
+void ResultsList::keepingSelection(const std::function<void()>& change) {
+    publish();
+    const std::vector<std::int32_t> selected = selectedData();
+    const int focusedRow = view_->focusedRow();
+    const std::int32_t focused = focusedRow >= 0 && focusedRow < rows_.count() ? rows_.order()[static_cast<std::size_t>(focusedRow)] : -1;
+    change();
+    const std::unordered_set<std::int32_t> keep(selected.begin(), selected.end());
+    view_->clearSelection();
+    view_->setRowCount(rows_.count());
+    for (int row = 0; row < rows_.count(); ++row) {
+        const std::int32_t data = rows_.order()[static_cast<std::size_t>(row)];
+        if (keep.count(data)) view_->setSelected(row, true);
+        if (data == focused) view_->setFocused(row);
+    }
+    view_->redrawAll();
+}
+
+void ResultsList::removeWhere(const std::function<bool(const ResultEntry&)>& remove) {
+    keepingSelection([&] {
+        auto& order = rows_.order();
+        order.erase(std::remove_if(order.begin(), order.end(), [&](std::int32_t data) { return remove(rows_.entryOf(data)); }),
+                    order.end());
+    });
+}
+
+void ResultsList::sort(const SortState& state) {
+    keepingSelection([&] { SortRows(rows_, state); });
 }
 
 bool ResultsList::onRemoteDrive(const std::wstring& folder) {

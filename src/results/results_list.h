@@ -2,6 +2,7 @@
 // The results list: an owner-data list view over the rows model. Texts are written when a row is
 // shown; icons come from the system image list, chosen by kind and extension.
 #include "results/result_rows.h"
+#include "results/sort_order.h"
 #include "win/list_view.h"
 
 #include <chrono>
@@ -23,11 +24,19 @@ public:
     void publish();
     int count() const { return rows_.count(); }
     ResultRows& rows() { return rows_; }
+    // The selected rows' data values, in display order.
+    std::vector<std::int32_t> selectedData() const;
+    // Takes rows out of the list; the remaining rows keep their values, selection and focus.
+    void removeWhere(const std::function<bool(const ResultEntry&)>& remove);
+    // Reorders the rows; selection and focus stay with their rows.
+    void sort(const SortState& state);
     // The system image list index of a row's small icon.
     int iconOf(const ResultEntry& entry);
 
 private:
     void GetDispInfo(NMLVDISPINFOW& info);
+    // Runs a change of the rows' order and puts selection and focus back on the same rows.
+    void keepingSelection(const std::function<void()>& change);
     bool onRemoteDrive(const std::wstring& folder);
 
     win::VirtualListView* view_ = nullptr;

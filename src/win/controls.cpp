@@ -22,6 +22,16 @@ void GroupBox::create(Container& parent, std::wstring_view caption, Rect rect, u
     Control::create(parent, WC_BUTTONW, caption, BS_GROUPBOX | WS_GROUP, 0, rect, anchors);
 }
 
+void IconImage::create(Container& parent, Rect rect) {
+    Control::create(parent, WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, 0, rect);
+}
+
+// The control lets go of the old icon before it is freed.
+void IconImage::setIcon(UniqueIcon icon) {
+    ::SendMessageW(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    icon_ = std::move(icon);
+}
+
 void Divider::create(Container& parent, Rect rect, unsigned anchors) {
     Control::create(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, rect, anchors);
 }

@@ -2,6 +2,7 @@
 // Thin wrappers of the standard controls. Each runs its change handler whenever its state
 // changes, whether the user or the program changed it; setting the state it already has runs nothing.
 #include "win/control.h"
+#include "win/handle.h"
 
 #include <functional>
 #include <memory>
@@ -18,6 +19,17 @@ public:
 class GroupBox : public Control {
 public:
     void create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors = AnchorsDefault);
+};
+
+// A picture of an icon; the control owns the icon it shows.
+class IconImage : public Control {
+public:
+    void create(Container& parent, Rect rect);
+    void setIcon(UniqueIcon icon);
+    HICON icon() const { return icon_.get(); }
+
+private:
+    UniqueIcon icon_;
 };
 
 // A sunken horizontal line.

@@ -3,6 +3,7 @@
 #include "win/dialog.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -78,7 +79,7 @@ std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::
     info.hwndOwner = owner;
     info.pidlRoot = root.get();
     info.lpszTitle = title.c_str();
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX;  // a path can be typed or pasted too
     info.lpfn = &CenterOnOwner;
     const std::unique_ptr<ITEMIDLIST, CoTaskDeleter> chosen(::SHBrowseForFolderW(&info));
     if (!chosen) return std::nullopt;
@@ -88,6 +89,10 @@ std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::
     path.resize(wcslen(path.c_str()));
     if (path.empty()) return std::nullopt;
     return path;
+}
+
+void SystemInteraction::shellOpen(HWND owner, std::wstring_view target) {
+    ::ShellExecuteW(owner, L"open", std::wstring(target).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 int SystemInteraction::showModal(Dialog& dialog, HWND owner) { return dialog.runModal(owner); }

@@ -34,6 +34,8 @@ public:
     virtual int showModal(Dialog& dialog, HWND owner) = 0;
     // A modal message box; gives the button pressed (IDOK, IDYES, ...).
     virtual int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) = 0;
+    // Asks the shell to open a document, folder or address with the verb "open"; the outcome is not told.
+    virtual void shellOpen(HWND owner, std::wstring_view target) = 0;
 };
 
 // The real dialogs of the system.
@@ -44,6 +46,7 @@ public:
     std::optional<std::wstring> saveFileName(HWND owner, const FileDialogRequest& request) override;
     int showModal(Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
+    void shellOpen(HWND owner, std::wstring_view target) override;
 };
 
 }  // namespace win

@@ -35,8 +35,40 @@ void VirtualListView::setColumnWidth(int column, int width) { ListView_SetColumn
 
 void VirtualListView::setSmallImages(HIMAGELIST images) { ListView_SetImageList(hwnd(), images, LVSIL_SMALL); }
 
+std::vector<int> VirtualListView::selectedRows() const {
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(hwnd(), row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
+
+void VirtualListView::setSelected(int row, bool selected) {
+    ListView_SetItemState(hwnd(), row, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+}
+
+void VirtualListView::selectAll() { ListView_SetItemState(hwnd(), -1, LVIS_SELECTED, LVIS_SELECTED); }
+
+void VirtualListView::clearSelection() { ListView_SetItemState(hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED); }
+
+int VirtualListView::focusedRow() const { return ListView_GetNextItem(hwnd(), -1, LVNI_FOCUSED); }
+
+void VirtualListView::setFocused(int row) { ListView_SetItemState(hwnd(), row, LVIS_FOCUSED, LVIS_FOCUSED); }
+
 LRESULT VirtualListView::onNotify(NMHDR& header) {
-    if (header.code == LVN_GETDISPINFOW && onGetDispInfo) onGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
+    switch (header.code) {
+    case LVN_GETDISPINFOW:
+        if (onGetDispInfo) onGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
+        break;
+    case LVN_COLUMNCLICK:
+        if (onColumnClick) onColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
+        break;
+    case NM_DBLCLK:
+        if (onDoubleClick) onDoubleClick();
+        break;
+    default:
+        break;
+    }
     return 0;
 }
 

@@ -25,7 +25,17 @@ public:
     void setColumnWidth(int column, int width);
     void setSmallImages(HIMAGELIST images);
 
+    // Selection and focus by row position.
+    std::vector<int> selectedRows() const;
+    void setSelected(int row, bool selected);
+    void selectAll();
+    void clearSelection();
+    int focusedRow() const;
+    void setFocused(int row);
+
     std::function<void(NMLVDISPINFOW&)> onGetDispInfo;
+    std::function<void(int column)> onColumnClick;
+    std::function<void()> onDoubleClick;
     LRESULT onNotify(NMHDR& header) override;
 };
 

@@ -27,8 +27,7 @@ void MenuItem::setCaption(std::wstring_view caption) {
     ::SetMenuItemInfoW(menu_, key_, byPosition_ ? TRUE : FALSE, &info);
 }
 
-MenuItem PopupBuilder::item(std::wstring_view caption) {
-    const UINT id = (*nextId_)++;
+MenuItem PopupBuilder::item(std::wstring_view caption, UINT id) {
     ::AppendMenuW(menu_, MF_STRING, id, std::wstring(caption).c_str());
     return MenuItem(menu_, id, false);
 }
@@ -40,7 +39,7 @@ PopupBuilder PopupBuilder::submenu(std::wstring_view caption, MenuItem* self) {
     const UINT position = static_cast<UINT>(::GetMenuItemCount(menu_));
     ::AppendMenuW(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), std::wstring(caption).c_str());
     if (self) *self = MenuItem(menu_, position, true);
-    return PopupBuilder(popup, nextId_);
+    return PopupBuilder(popup);
 }
 
 }  // namespace win

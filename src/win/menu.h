@@ -30,15 +30,14 @@ private:
 
 class PopupBuilder {
 public:
-    explicit PopupBuilder(HMENU menu, UINT* nextId) : menu_(menu), nextId_(nextId) {}
-    MenuItem item(std::wstring_view caption);
+    explicit PopupBuilder(HMENU menu) : menu_(menu) {}
+    MenuItem item(std::wstring_view caption, UINT id);
     void separator();
     // Adds a submenu; `self` receives the handle of the submenu's own entry.
     PopupBuilder submenu(std::wstring_view caption, MenuItem* self = nullptr);
 
 private:
     HMENU menu_;
-    UINT* nextId_;
 };
 
 // The menu bar of a form, given to the window when it is created (the window then owns it).
@@ -46,13 +45,12 @@ class MenuBarBuilder {
 public:
     MenuBarBuilder() : bar_(::CreateMenu()) {}
     PopupBuilder popup(std::wstring_view caption, MenuItem* self = nullptr) {
-        return PopupBuilder(bar_, &nextId_).submenu(caption, self);
+        return PopupBuilder(bar_).submenu(caption, self);
     }
     HMENU handle() const { return bar_; }
 
 private:
     HMENU bar_;
-    UINT nextId_ = 100;
 };
 
 }  // namespace win

@@ -40,12 +40,15 @@ public:
     // counts as cancelled). The captions of the dialogs shown are recorded.
     std::deque<std::function<void(win::Dialog&)>> dialogScripts;
     std::vector<std::wstring> dialogs;
+    // What the shell was asked to open.
+    std::vector<std::wstring> opened;
 
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
     std::optional<std::wstring> openFileName(HWND owner, const win::FileDialogRequest& request) override;
     std::optional<std::wstring> saveFileName(HWND owner, const win::FileDialogRequest& request) override;
     int showModal(win::Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
+    void shellOpen(HWND, std::wstring_view target) override { opened.emplace_back(target); }
 };
 
 // Starts each run's real worker, but the walk waits until the gate is open (or the run is stopped),

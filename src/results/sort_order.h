@@ -1,0 +1,34 @@
+#pragma once
+// The order of the results list: a sort column and a direction flag per column. A click on a column
+// sorts it ascending unless it was the column last sorted ascending, which it reverses; the flags of
+// every other column fall back.
+#include "results/result_rows.h"
+
+#include <array>
+#include <string_view>
+
+namespace findlark {
+
+enum SortColumn : int { SortByName = 0, SortByFolder = 1, SortBySize = 2, SortByDate = 3 };
+
+class SortState {
+public:
+    // A click on a column header (or the matching menu item).
+    void columnClick(int column);
+    int column() const { return column_; }
+    bool ascending(int column) const { return ascending_[static_cast<std::size_t>(column)]; }
+    // Negative when `a` goes before `b` in the current order, zero when they are equal.
+    int compare(const ResultEntry& a, const ResultEntry& b) const;
+
+private:
+    int column_ = SortByName;
+    std::array<bool, 4> ascending_{};
+};
+
+// Folds a-z to A-Z only and compares code units as unsigned values; a prefix goes first.
+int CompareText(std::wstring_view a, std::wstring_view b);
+
+// Sorts the rows' order (stable: equal rows keep their order).
+void SortRows(ResultRows& rows, const SortState& state);
+
+}  // namespace findlark

@@ -1,0 +1,129 @@
+// The results as a list: sorting by header and menu, opening, selecting, exporting.
+#include "app/results_fixture.h"
+
+#include "results/sort_order.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace findlark;
+using Names = std::vector<std::wstring>;
+
+namespace {
+
+std::string ReadBytes(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+class ListOperationsTest : public ResultsTest {
+protected:
+    void SetUp() override {
+        ResultsTest::SetUp();
+        tree.file(L"b.txt", 1024);
+        tree.file(L"A.txt", 999);
+        tree.file(L"_u.txt", 5LL << 30);
+        tree.file(L"c.txt", 0);
+        searchTree(L"*.*", false);
+    }
+    void clickHeader(int column) {
+        NMLISTVIEW click{};
+        click.hdr.hwndFrom = main().ListViewResults.hwnd();
+        click.hdr.code = LVN_COLUMNCLICK;
+        click.iSubItem = column;
+        ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    }
+};
+
+TEST_F(ListOperationsTest, HeaderClicksSortAndReverseWithoutTouchingTheMenu) {
+    clickHeader(SortBySize);
+    EXPECT_EQ(listed(), (Names{L"c.txt", L"A.txt", L"b.txt", L"_u.txt"}));  // 999 before 1,024
+    clickHeader(SortBySize);
+    EXPECT_EQ(listed(), (Names{L"_u.txt", L"b.txt", L"A.txt", L"c.txt"}));
+    clickHeader(SortByName);
+    EXPECT_EQ(listed(), (Names{L"A.txt", L"b.txt", L"c.txt", L"_u.txt"}));  // "_" after the letters
+    clickHeader(SortBySize);
+    EXPECT_EQ(listed().front(), L"c.txt");  // ascending again
+    EXPECT_TRUE(main().Name1.checked());
+    EXPECT_FALSE(main().Size1.checked());
+}
+
+TEST_F(ListOperationsTest, TheMenuChecksItsItemAndSortsAsAHeaderClick) {
+    main().runMenuCommand(main().Name1.id());
+    EXPECT_EQ(listed().front(), L"A.txt");
+    main().runMenuCommand(main().Name1.id());
+    EXPECT_EQ(listed().front(), L"_u.txt");
+    main().runMenuCommand(main().Size1.id());
+    EXPECT_TRUE(main().Size1.checked());
+    EXPECT_FALSE(main().Name1.checked());
+    main().runMenuCommand(main().Name1.id());
+    EXPECT_EQ(listed().front(), L"A.txt");  // Size in between: Name starts again ascending
+}
+
+TEST_F(ListOperationsTest, SelectionStaysWithItsRowsThroughASort) {
+    select({L"b.txt", L"_u.txt"});
+    clickHeader(SortBySize);
+    EXPECT_EQ(selected(), (Names{L"b.txt", L"_u.txt"}));
+    main().runMenuCommand(main().SelectAll1.id());
+    EXPECT_EQ(selected().size(), 4u);
+}
+
+TEST_F(ListOperationsTest, DoubleClickOpensTheFirstSelectedRow) {
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = main().ListViewResults.hwnd();
+    click.hdr.code = NM_DBLCLK;
+    main().ListViewResults.clearSelection();
+    ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    EXPECT_TRUE(interaction.opened.empty());
+    select({L"c.txt", L"A.txt"});
+    ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    ASSERT_EQ(interaction.opened.size(), 1u);
+    EXPECT_EQ(interaction.opened[0], tree.path(listed()[static_cast<std::size_t>(main().ListViewResults.selectedRows()[0])]));
+}
+
+TEST_F(ListOperationsTest, ExportWritesTheRowsInDisplayOrder) {
+    const std::wstring out = TempFile(L"export.txt");
+    clickHeader(SortBySize);
+    interaction.fileAnswers = {out};
+    main().runMenuCommand(main().Exportresults1.id());
+    ASSERT_EQ(interaction.fileRequests.size(), 1u);
+    EXPECT_EQ(interaction.fileRequests[0].filter, L"Text Files, (*.txt)|*.txt|All Files, (*.*)|*.*");
+    EXPECT_TRUE(interaction.fileRequests[0].defaultExtension.empty());
+    EXPECT_TRUE(interaction.fileRequests[0].fileName.empty());
+    const std::string root(tree.root().begin(), tree.root().end());
+    EXPECT_EQ(ReadBytes(out), root + "\\c.txt\r\n" + root + "\\A.txt\r\n" + root + "\\b.txt\r\n" + root + "\\_u.txt\r\n");
+    ::DeleteFileW(out.c_str());
+}
+
+TEST_F(ListOperationsTest, ExportOfANameOutsideTheCodePageIsUtf8AndAFailureIsReported) {
+    tree.file(L"\u65e5\u672c.txt");
+    searchTree(L"*.txt", false);
+    const std::wstring out = TempFile(L"export-utf8.txt");
+    interaction.fileAnswers = {out};
+    main().runMenuCommand(main().Exportresults1.id());
+    const std::string bytes = ReadBytes(out);
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF", 0), 0u);
+    EXPECT_NE(bytes.find("\xE6\x97\xA5\xE6\x9C\xAC.txt\r\n"), std::string::npos);
+    ::DeleteFileW(out.c_str());
+
+    // A file held by another program cannot be replaced: the user is told.
+    const win::UniqueFileHandle held(::CreateFileW(out.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    interaction.fileAnswers = {out};
+    main().runMenuCommand(main().Exportresults1.id());
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text.rfind(L"Cannot create file \"" + out + L"\".", 0), 0u);
+}
+
+TEST_F(ListOperationsTest, AnEmptyListExportsAnEmptyFile) {
+    tree.folder(L"empty");
+    searchTree(L"*.none", false);
+    ASSERT_EQ(main().Results.count(), 0);
+    const std::wstring out = TempFile(L"export-empty.txt");
+    interaction.fileAnswers = {out};
+    main().runMenuCommand(main().Exportresults1.id());
+    EXPECT_EQ(ReadBytes(out), "");
+    EXPECT_TRUE(::DeleteFileW(out.c_str()));
+}

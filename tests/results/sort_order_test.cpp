@@ -1,0 +1,79 @@
+#include "results/sort_order.h"
+
+#include <gtest/gtest.h>
+
+namespace findlark {
+namespace {
+
+ResultEntry Row(const wchar_t* name, std::int64_t size = 0, DateTime modified = 0, const std::wstring* folder = nullptr) {
+    static const std::wstring kFolder = L"C:\\f";
+    return {name, folder ? folder : &kFolder, 0, size, modified, 0};
+}
+
+TEST(SortOrder, ClicksSortAscendingFirstAndReverseOnlyTheSameColumn) {
+    SortState state;
+    state.columnClick(SortBySize);
+    EXPECT_TRUE(state.ascending(SortBySize));
+    EXPECT_LT(state.compare(Row(L"a", 999), Row(L"b", 1024)), 0);  // by value, not by text
+    state.columnClick(SortBySize);
+    EXPECT_FALSE(state.ascending(SortBySize));
+    EXPECT_GT(state.compare(Row(L"a", 999), Row(L"b", 1024)), 0);
+    state.columnClick(SortByName);
+    EXPECT_TRUE(state.ascending(SortByName));
+    EXPECT_LT(state.compare(Row(L"a"), Row(L"b")), 0);
+    state.columnClick(SortBySize);  // its flag fell back: ascending again
+    EXPECT_TRUE(state.ascending(SortBySize));
+    state.columnClick(SortByName);
+    state.columnClick(SortByName);
+    EXPECT_FALSE(state.ascending(SortByName));
+    EXPECT_GT(state.compare(Row(L"a"), Row(L"b")), 0);
+}
+
+TEST(SortOrder, TextFoldsOnlyAsciiLettersAndComparesCodeUnits) {
+    EXPECT_EQ(CompareText(L"Readme.txt", L"README.TXT"), 0);
+    EXPECT_GT(CompareText(L"_under", L"zeta"), 0);  // "_" lies above the upper-case letters
+    EXPECT_GT(CompareText(L"_under", L"Zeta"), 0);
+    EXPECT_LT(CompareText(L"abc", L"abcd"), 0);  // a prefix goes first
+    EXPECT_NE(CompareText(L"\u00e4", L"\u00c4"), 0);
+    EXPECT_GT(CompareText(L"\u00e4", L"z"), 0);   // unsigned code units
+    EXPECT_LT(CompareText(L"\xD83D\xDE00", L"\uFFFD"), 0);  // code units, not code points
+    SortState byFolder;
+    byFolder.columnClick(SortByFolder);
+    const std::wstring a = L"C:\\Alpha", b = L"c:\\beta";
+    EXPECT_LT(byFolder.compare(Row(L"x", 0, 0, &a), Row(L"y", 0, 0, &b)), 0);
+}
+
+// Ascending: equal within 10^-12 of the value (about 4 ms for dates of this century); descending:
+// equal within a millisecond.
+TEST(SortOrder, DatesHaveOneToleranceUpAndAnotherDown) {
+    const double ms = 1.0 / kMillisecondsPerDay;
+    const DateTime t = 45000.5;
+    SortState state;
+    state.columnClick(SortByDate);
+    EXPECT_EQ(state.compare(Row(L"a", 0, t), Row(L"b", 0, t + 2 * ms)), 0);
+    EXPECT_LT(state.compare(Row(L"a", 0, t), Row(L"b", 0, t + 10 * ms)), 0);
+    state.columnClick(SortByDate);
+    EXPECT_EQ(state.compare(Row(L"a", 0, t), Row(L"b", 0, t + 0.5 * ms)), 0);
+    EXPECT_GT(state.compare(Row(L"a", 0, t), Row(L"b", 0, t + 2 * ms)), 0);
+    EXPECT_EQ(state.compare(Row(L"a", 0, 0.0), Row(L"b", 0, 0.0)), 0);
+}
+
+TEST(SortOrder, SortingReordersTheRowsStablyAndLeavesTheirValues) {
+    ResultRows rows;
+    const auto folder = std::make_shared<const std::wstring>(L"C:");
+    auto batch = std::make_shared<RowBatch>();
+    batch->add(L"b", folder, 5LL << 32, 0, 0);
+    batch->add(L"a", folder, 10, 0, 0);
+    batch->add(L"c", folder, 10, 0, 0);
+    rows.append({batch, 0, batch->size()});
+    SortState state;
+    state.columnClick(SortBySize);
+    SortRows(rows, state);
+    EXPECT_EQ(rows.entry(0).name, L"a");  // equal sizes keep their order
+    EXPECT_EQ(rows.entry(1).name, L"c");
+    EXPECT_EQ(rows.entry(2).name, L"b");  // above 4 GiB
+    EXPECT_EQ(rows.entry(2).data, 0);
+}
+
+}  // namespace
+}  // namespace findlark
