@@ -1,6 +1,7 @@
 // Shows the real main window and saves a bitmap of it for every criteria page and date sub-page.
 // Usage: findlark_screenshots.exe OUTPUT_FOLDER (run under a display).
-#include "app/form_main.h"
+#include "app/application.h"
+#include "help/form_tip.h"
 #include "settings/registry_store.h"
 #include "win/platform_init.h"
 
@@ -60,7 +61,9 @@ int wmain(int argc, wchar_t** argv) {
     const win::PlatformInit platform;
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
-    findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
+    settings.write(findlark::setting::ShowTipOfTheDayOnStartup, false);
+    findlark::Application application({interaction, settings, findlark::WorkerLauncher(), nullptr});
+    findlark::TFormMain& form = application.Main();
     ::SetWindowPos(form.hwnd(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE);
     ::ShowWindow(form.hwnd(), SW_SHOW);
     Pump(800);
@@ -96,6 +99,17 @@ int wmain(int argc, wchar_t** argv) {
     for (int waited = 0; form.searchState() == findlark::SearchState::Running && waited < 100; ++waited) Pump(100);
     Pump(300);
     saved += SaveWindowBitmap(form.hwnd(), folder + L"\\9-results.bmp");
+    // The dialogs, shown without their modal loops for the pictures.
+    const auto dialog = [&](win::Dialog& shown, const wchar_t* name) {
+        ::SetWindowPos(shown.hwnd(), HWND_TOPMOST, 60, 60, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        Pump(400);
+        saved += SaveWindowBitmap(shown.hwnd(), folder + L"\\" + name + L".bmp");
+        ::ShowWindow(shown.hwnd(), SW_HIDE);
+    };
+    dialog(application.Options(), L"10-preferences");
+    dialog(application.About(), L"11-about");
+    findlark::TFormTip tip(form.hwnd(), 2, true);
+    dialog(tip, L"12-tip-of-the-day");
     std::printf("%d screenshots\n", saved);
     return saved > 0 ? 0 : 1;
 }

@@ -32,6 +32,7 @@ ensure_packages() {
     command -v Xvfb >/dev/null || need+=(xvfb)
     command -v import >/dev/null || need+=(imagemagick)
     [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+    command -v chmcmd >/dev/null || need+=(fp-utils)
     if [ ${#need[@]} -gt 0 ]; then
         log "installing: ${need[*]}"
         local sudo=""

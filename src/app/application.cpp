@@ -5,11 +5,11 @@ namespace findlark {
 Application::Application(MainWindowServices services)
     : main_(std::make_unique<TFormMain>(services)),
       options_(std::make_unique<TFormOptions>(services.settings, main_->hwnd())),
-      about_(std::make_unique<TFormAbout>(main_->hwnd())),
+      about_(std::make_unique<TFormAbout>(main_->hwnd(), services.interaction)),
       confirm_(std::make_unique<TFormConfirm>(main_->hwnd(), services.interaction)),
       rename_(std::make_unique<TFormRenameFile>(main_->hwnd(), services.interaction)) {
     confirm_->connect(*rename_);
-    main_->connect(*options_, *confirm_, *rename_);
+    main_->connect(*options_, *confirm_, *rename_, *about_);
 }
 
 Application::~Application() { main_.reset(); }

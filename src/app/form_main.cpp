@@ -1,6 +1,7 @@
 #include "app/form_main.h"
 
 #include "app/menu_ids.h"
+#include "help/help_links.h"
 #include "criteria/tab_marks.h"
 
 namespace findlark {
@@ -14,13 +15,6 @@ bool InsideDroppedCombo(HWND hwnd) {
         if (::lstrcmpiW(className, WC_COMBOBOXW) == 0 && ::SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return true;
     }
     return false;
-}
-
-bool IsPushButton(HWND hwnd) {
-    wchar_t className[32] = {};
-    if (!hwnd || !::GetClassNameW(hwnd, className, 32) || ::lstrcmpiW(className, WC_BUTTONW) != 0) return false;
-    const auto type = ::GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
 }
 
 }  // namespace
@@ -111,6 +105,18 @@ HMENU TFormMain::buildMenus() {
     onMenu(Copyselectedto1.id(), [this] { Copyselectedto1Click(); });
     onMenu(Moveselectedto1.id(), [this] { Moveselectedto1Click(); });
     onMenu(Exportresults1.id(), [this] { Exportresults1Click(); });
+    onMenu(Contents1.id(), [this] { Contents1Click(); });
+    onMenu(Usinghelp1.id(), [this] { Usinghelp1Click(); });
+    onMenu(FindlarkontheWeb1.id(), [this] { FindlarkontheWeb1Click(); });
+    onMenu(ContactingNorvaleSoftware1.id(), [this] { ContactingNorvaleSoftware1Click(); });
+    onMenu(About1.id(), [this] { About1Click(); });
+    const std::pair<win::MenuItem*, unsigned> topics[] = {
+        {&HelpCommon1, HelpCommon},       {&HelpAdditionalFolders1, HelpAdditionalFolders},
+        {&HelpDateAndTime1, HelpDateAndTime}, {&HelpSize1, HelpSize},
+        {&HelpAttributes1, HelpAttributes}, {&HelpContainingText1, HelpContainingText},
+        {&HelpAdvanced1, HelpAdvanced},   {&HelpSearchOnTheInternet1, HelpSearchOnTheInternet},
+        {&HelpUsingWildcardCharacters1, HelpWildcards}};
+    for (const auto& [item, context] : topics) onMenu(item->id(), [this, context = context] { showHelpTopic(context); });
     onMenu(Name1.id(), [this] { Name1Click(); });
     onMenu(Destination1.id(), [this] { Destination1Click(); });
     onMenu(Size1.id(), [this] { Size1Click(); });
@@ -126,7 +132,7 @@ void TFormMain::createControls() {
     PageControlMain.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
     PageControlMain.setImageList(imageListMenu_.get());
     Criteria.create(PageControlMain, LookIn, interaction_, imageListMenu_.get());
-    Internet.create(PageControlMain.addPage(L"Search On The Internet"));
+    Internet.create(PageControlMain.addPage(L"Search On The Internet"), interaction_);
     PageControlMain.onChange = [this] { PageControlMainChange(); };
     MarkTabs(PageControlMain);
 
@@ -135,6 +141,7 @@ void TFormMain::createControls() {
     BitBtnHelp.create(*this, L"   &Help    ", {544, 96, 75, 25}, win::AnchorTop | win::AnchorRight);
     BitBtnSearch.onClick = [this] { BitBtnSearchClick(); };
     BitBtnPause.onClick = [this] { BitBtnPauseClick(); };
+    BitBtnHelp.onClick = [this] { BitBtnHelpClick(); };
     BitBtnPause.setEnabled(false);
 
     ListViewResults.create(*this, {0, 216, 625, 153}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
@@ -169,8 +176,8 @@ bool TFormMain::preTranslateMessage(MSG& message) {
     switch (message.wParam) {
     case VK_RETURN:
         // Enter on a push button presses that button, as everywhere in Windows.
-        if (IsPushButton(message.hwnd)) {
-            ::SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        if (win::Control* pressed = win::Control::pressedByEnter(message.hwnd)) {
+            pressed->press();
             return true;
         }
         [[fallthrough]];

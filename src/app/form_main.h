@@ -6,6 +6,7 @@
 #include "criteria/validation.h"
 #include "fileops/form_confirm.h"
 #include "fileops/form_rename.h"
+#include "help/form_about.h"
 #include "help/form_tip.h"
 #include "results/results_list.h"
 #include "search/search_session.h"
@@ -62,7 +63,7 @@ public:
     // Runs FormDestroy: the worker ends before any setting is written.
     ~TFormMain() override;
     // The dialogs made after the main window.
-    void connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename);
+    void connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename, TFormAbout& about);
     // Shows the window in the state it was left in (or `showCommand` when that was normal).
     void showInitially(int showCommand);
 
@@ -130,6 +131,14 @@ public:
     void Copyselectedto1Click();
     void Moveselectedto1Click();
     void RemoveVanishedRows();
+    // Help, the maker's pages and the about box.
+    void BitBtnHelpClick();
+    void Contents1Click();
+    void Usinghelp1Click();
+    void showHelpTopic(unsigned context);
+    void FindlarkontheWeb1Click();
+    void ContactingNorvaleSoftware1Click();
+    void About1Click();
     const SortState& sortState() const { return sortState_; }
     // The criteria to and from an options file; `switchDefault` is true for the automatic file.
     void LoadSearchOptions(const std::wstring& path, bool switchDefault);
@@ -168,6 +177,7 @@ private:
     InstanceEvent instanceEvent_;
     TFormOptions* options_ = nullptr;
     TFormConfirm* confirm_ = nullptr;
+    TFormAbout* about_ = nullptr;
     SortState sortState_;
     TipOfTheDay tip_;
     bool firstActivation_ = true;

@@ -94,9 +94,11 @@ void TFormMain::showInitially(int showCommand) {
     ::ShowWindow(hwnd(), initialShow_ == SW_SHOWNORMAL ? showCommand : initialShow_);
 }
 
-void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename) {
+void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename, TFormAbout& about) {
     options_ = &options;
     options.onApplied = [this] { ListViewResults.redrawAll(); };
+    options.onHelp = [this] { Contents1Click(); };
+    about_ = &about;
     confirm_ = &confirm;
     rename.copyItem = [this](const std::wstring& source, const std::wstring& target) {
         return CopyResultItem(source, target, hwnd());

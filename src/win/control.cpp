@@ -47,6 +47,11 @@ Control* Control::fromHwnd(HWND hwnd) {
     return hwnd ? static_cast<Control*>(::GetPropW(hwnd, kControlProperty)) : nullptr;
 }
 
+Control* Control::pressedByEnter(HWND hwnd) {
+    Control* control = fromHwnd(hwnd);
+    return control && control->pressesOnEnter() ? control : nullptr;
+}
+
 bool Control::enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
 void Control::setEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
 
@@ -76,6 +81,16 @@ LRESULT Container::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Control* control = Control::fromHwnd(header->hwndFrom)) return control->onNotify(*header);
         break;
     }
+    case WM_CTLCOLORSTATIC:
+        if (Control* control = Control::fromHwnd(reinterpret_cast<HWND>(lParam))) {
+            if (const HBRUSH brush = control->onColor(reinterpret_cast<HDC>(wParam))) return reinterpret_cast<LRESULT>(brush);
+        }
+        break;
+    case WM_SETCURSOR:
+        if (Control* control = Control::fromHwnd(reinterpret_cast<HWND>(wParam))) {
+            if (control->onSetCursor()) return TRUE;
+        }
+        break;
     default:
         break;
     }

@@ -51,8 +51,18 @@ public:
     virtual LRESULT onNotify(NMHDR& /*header*/) { return 0; }
     // Runs after the form has moved or resized the control.
     virtual void afterLayout() {}
+    // The colours of a static control: a brush for its background, or null for the default.
+    virtual HBRUSH onColor(HDC /*dc*/) { return nullptr; }
+    // The pointer over the control: true when it set one.
+    virtual bool onSetCursor() { return false; }
+    // Whether Enter on the focused control presses it, as it does a push button.
+    virtual bool pressesOnEnter() const { return false; }
+    virtual void press() {}
 
     static Control* fromHwnd(HWND hwnd);
+    // The control of ours that Enter presses when it has the focus (push buttons, pictures that act
+    // as one), or null.
+    static Control* pressedByEnter(HWND hwnd);
     // The form's window is being destroyed and takes this control's window with it.
     void windowGone() { hwnd_ = nullptr; }
     // The form itself is gone before this control.

@@ -48,6 +48,29 @@ void Button::onCommand(WORD code) {
     if (code == BN_CLICKED && onClick) onClick();
 }
 
+void LinkLabel::create(Container& parent, std::wstring_view caption, Rect rect) {
+    Control::create(parent, WC_STATICW, caption, SS_LEFT | SS_NOTIFY, 0, rect);
+}
+
+void LinkLabel::click() {
+    if (onClick) onClick();
+}
+
+void LinkLabel::onCommand(WORD code) {
+    if (code == STN_CLICKED) click();
+}
+
+HBRUSH LinkLabel::onColor(HDC dc) {
+    ::SetTextColor(dc, RGB(0, 0, 255));
+    ::SetBkMode(dc, TRANSPARENT);
+    return ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+bool LinkLabel::onSetCursor() {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
 void CheckBox::create(Container& parent, std::wstring_view caption, Rect rect) {
     Control::create(parent, WC_BUTTONW, caption, BS_AUTOCHECKBOX | kTab, 0, rect);
 }
@@ -321,6 +344,56 @@ void RichEdit::create(Container& parent, Rect rect) {
 void Panel::create(Container& parent, Rect rect, unsigned anchors) {
     Control::create(parent, windowClass(L"FindlarkPanel", ::GetSysColorBrush(COLOR_BTNFACE)), L"",
                     WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, rect, anchors, static_cast<Container*>(this));
+}
+
+void ImageButton::create(Container& parent, Rect rect) {
+    Panel::create(parent, rect);
+    LONG_PTR style = ::GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_TABSTOP;
+    ::SetWindowLongPtrW(hwnd(), GWL_STYLE, style);
+}
+
+void ImageButton::click() {
+    if (enabled() && onClick) onClick();
+}
+
+LRESULT ImageButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        const HDC dc = ::BeginPaint(windowHandle(), &paint);
+        RECT area{};
+        ::GetClientRect(windowHandle(), &area);
+        ::DrawEdge(dc, &area, EDGE_RAISED, BF_RECT | BF_ADJUST);
+        if (onPaint) onPaint(dc, area);
+        if (::GetFocus() == windowHandle()) {
+            RECT focus = area;
+            ::InflateRect(&focus, -2, -2);
+            ::DrawFocusRect(dc, &focus);
+        }
+        ::EndPaint(windowHandle(), &paint);
+        return 0;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        ::InvalidateRect(windowHandle(), nullptr, FALSE);
+        return 0;
+    case WM_SETCURSOR:
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        ::SetFocus(windowHandle());
+        return 0;
+    case WM_LBUTTONUP:
+        click();
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_BUTTON;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) click();
+        return 0;
+    default:
+        return Panel::handleMessage(message, wParam, lParam);
+    }
 }
 
 void PageControl::create(Container& parent, Rect rect, unsigned anchors) {

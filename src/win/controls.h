@@ -44,6 +44,19 @@ public:
     // Presses the button as the user would (nothing happens while it is disabled).
     void click();
     void onCommand(WORD code) override;
+    bool pressesOnEnter() const override { return true; }
+    void press() override { ::SendMessageW(hwnd(), BM_CLICK, 0, 0); }
+    std::function<void()> onClick;
+};
+
+// Text in blue that opens something when clicked, with the hand pointer over it.
+class LinkLabel : public Control {
+public:
+    void create(Container& parent, std::wstring_view caption, Rect rect);
+    void click();
+    void onCommand(WORD code) override;
+    HBRUSH onColor(HDC dc) override;
+    bool onSetCursor() override;
     std::function<void()> onClick;
 };
 
@@ -175,6 +188,22 @@ class Panel : public Control, public Container {
 public:
     void create(Container& parent, Rect rect, unsigned anchors = AnchorsDefault);
     Form& form() override { return Control::parent().form(); }
+};
+
+// A picture that acts as a button: drawn by its owner inside a raised frame, the hand pointer over
+// it, pressed by a click, Space or Enter.
+class ImageButton : public Panel {
+public:
+    void create(Container& parent, Rect rect);
+    void click();
+    bool pressesOnEnter() const override { return true; }
+    void press() override { click(); }
+    // Draws the picture into the rectangle inside the frame.
+    std::function<void(HDC dc, const RECT& area)> onPaint;
+    std::function<void()> onClick;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // Tabs shown as flat buttons above a stack of pages; only the active page is visible. The tab strip is

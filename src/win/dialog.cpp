@@ -1,16 +1,6 @@
 #include "win/dialog.h"
 
 namespace win {
-namespace {
-
-bool IsPushButton(HWND hwnd) {
-    wchar_t className[32] = {};
-    if (!hwnd || !::GetClassNameW(hwnd, className, 32) || ::lstrcmpiW(className, WC_BUTTONW) != 0) return false;
-    const auto type = ::GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-}
-
-}  // namespace
 
 void Dialog::createDialog(std::wstring_view caption, SIZE designClient, HWND owner) {
     createWindow({.caption = caption,
@@ -55,8 +45,8 @@ int Dialog::runModal(HWND owner) {
 bool Dialog::preTranslateMessage(MSG& message) {
     if (message.message != WM_KEYDOWN) return false;
     if (message.wParam == VK_RETURN) {
-        if (IsPushButton(message.hwnd)) {
-            ::SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        if (win::Control* pressed = win::Control::pressedByEnter(message.hwnd)) {
+            pressed->press();
         } else if (defaultButton_) {
             defaultButton_->click();
         }

@@ -95,6 +95,16 @@ void SystemInteraction::shellOpen(HWND owner, std::wstring_view target) {
     ::ShellExecuteW(owner, L"open", std::wstring(target).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
+void SystemInteraction::showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) {
+    if (!help_.available()) {
+        shellOpen(owner, file);
+    } else if (context == 0 || page.empty()) {
+        help_.showContents(owner, file);
+    } else {
+        help_.showTopic(owner, file + L"::/" + std::wstring(page));
+    }
+}
+
 int SystemInteraction::showModal(Dialog& dialog, HWND owner) { return dialog.runModal(owner); }
 
 int SystemInteraction::messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {

@@ -1,6 +1,8 @@
 #pragma once
 // The one seam for everything modal or external. The program talks to the user's dialogs only
 // through it, so tests script the answers and never block on a real modal window.
+#include "win/html_help.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -36,6 +38,9 @@ public:
     virtual int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) = 0;
     // Asks the shell to open a document, folder or address with the verb "open"; the outcome is not told.
     virtual void shellOpen(HWND owner, std::wstring_view target) = 0;
+    // Shows a help file: its table of contents (context 0), or the topic of a context number, which
+    // is the page named.
+    virtual void showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) = 0;
 };
 
 // The real dialogs of the system.
@@ -47,6 +52,11 @@ public:
     int showModal(Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
     void shellOpen(HWND owner, std::wstring_view target) override;
+    // Through the HTML Help viewer; without it, the shell opens the file.
+    void showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) override;
+
+private:
+    HtmlHelpViewer help_;
 };
 
 }  // namespace win

@@ -40,8 +40,14 @@ public:
     // counts as cancelled). The captions of the dialogs shown are recorded.
     std::deque<std::function<void(win::Dialog&)>> dialogScripts;
     std::vector<std::wstring> dialogs;
-    // What the shell was asked to open.
+    // What the shell was asked to open, and the help shown (file and context; 0 for the contents).
     std::vector<std::wstring> opened;
+    struct HelpShown {
+        std::wstring file;
+        unsigned context;
+        std::wstring page;
+    };
+    std::vector<HelpShown> helpShown;
 
     std::optional<std::wstring> browseForFolder(HWND owner, std::wstring_view instruction) override;
     std::optional<std::wstring> openFileName(HWND owner, const win::FileDialogRequest& request) override;
@@ -49,6 +55,9 @@ public:
     int showModal(win::Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
     void shellOpen(HWND, std::wstring_view target) override { opened.emplace_back(target); }
+    void showHelp(HWND, const std::wstring& file, unsigned context, std::wstring_view page) override {
+        helpShown.push_back({file, context, std::wstring(page)});
+    }
 };
 
 // Starts each run's real worker, but the walk waits until the gate is open (or the run is stopped),
