@@ -11,6 +11,9 @@ namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
+// The benchmarks keep their preferences apart from the user's.
+inline constexpr wchar_t kSettingsKey[] = L"Software\\Norvale\\Findlark benchmarks";
+
 inline double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 // Bytes in use on every heap of the process (the allocator's blocks as the heaps see them).
@@ -50,9 +53,12 @@ public:
         running_ = true;
         thread_ = std::thread([this] { run(); });
     }
+    // A probe still on its way when the probe stops is not counted: the UI thread may do other
+    // things than pumping messages until the next start.
     void stop() {
         running_ = false;
         if (thread_.joinable()) thread_.join();
+        postedAt_ = 0;
     }
     double worstMilliseconds() const { return worstMicroseconds_ / 1000.0; }
 
@@ -64,8 +70,8 @@ private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == kProbe) {
             auto* self = reinterpret_cast<ResponsivenessProbe*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-            self->worstMicroseconds_ = std::max(self->worstMicroseconds_, Now() - self->postedAt_.load());
-            self->postedAt_ = 0;
+            const long long postedAt = self->postedAt_.exchange(0);
+            if (postedAt != 0) self->worstMicroseconds_ = std::max(self->worstMicroseconds_, Now() - postedAt);
             return 0;
         }
         return ::DefWindowProcW(hwnd, message, wParam, lParam);

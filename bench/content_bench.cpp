@@ -46,8 +46,8 @@ unsigned long long BareRead(const std::vector<std::wstring>& files, unsigned lon
     return sum;
 }
 
-findlark::SearchCriteria ContentCriteria(findlark::TFormMain& form, const std::wstring& folder, const std::wstring& phrase) {
-    findlark::SearchCriteria c = form.Criteria.read();
+findlark::SearchCriteria ContentCriteria(const std::wstring& folder, const std::wstring& phrase) {
+    findlark::SearchCriteria c;  // the defaults, whatever an earlier run left behind
     c.LookIn = false;
     c.AdditionalFolders = true;
     c.Directories = {folder};
@@ -82,9 +82,9 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     win::SystemInteraction interaction;
-    findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
+    findlark::RegistryStore settings(bench::kSettingsKey);
     findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
-    form.Criteria.apply(ContentCriteria(form, argv[1], argv[3]));
+    form.Criteria.apply(ContentCriteria(argv[1], argv[3]));
     int rows = 0;
     for (int round = 0; round < 3; ++round) {
         const auto start = Clock::now();
@@ -94,7 +94,7 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     // Stop while the worker is inside the huge file.
-    form.Criteria.apply(ContentCriteria(form, argv[2], argv[3]));
+    form.Criteria.apply(ContentCriteria(argv[2], argv[3]));
     form.BitBtnSearch.click();
     ::Sleep(300);
     const auto stopAt = Clock::now();

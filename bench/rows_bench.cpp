@@ -37,9 +37,9 @@ int wmain(int argc, wchar_t** argv) {
     const long long total = argc > 1 ? std::wcstoll(argv[1], nullptr, 10) : 4000000;
     const win::PlatformInit platform;
     win::SystemInteraction interaction;
-    findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
+    findlark::RegistryStore settings(bench::kSettingsKey);
     findlark::TFormMain form({interaction, settings, Synthetic(total), nullptr});
-    findlark::SearchCriteria criteria = form.Criteria.read();
+    findlark::SearchCriteria criteria;  // the defaults, whatever an earlier run left behind
     criteria.LookIn = false;
     form.Criteria.apply(criteria);
     ::ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);

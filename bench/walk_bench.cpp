@@ -1,95 +1,132 @@
-// Walk benchmark: a bare FindFirstFileExW walk of a tree against Findlark's search of the same tree
-// through the real worker, event queue and rows model, with the UI thread's responsiveness measured.
-// Usage: walk_bench.exe TREE_FOLDER
+// Walk benchmark: a bare single-threaded FindFirstFileExW walk of a tree against Findlark's search of
+// the same tree through the real worker, event queue and rows model, once with the look-ahead pool and
+// once listing one folder after another; the UI thread's responsiveness is measured meanwhile.
+// Usage: walk_bench.exe TREE_FOLDER [MASK ...]   (masks "*.*" and "*.txt" when none are given)
 #include "app/form_main.h"
 #include "settings/registry_store.h"
 #include "bench_support.h"
 #include "win/platform_init.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
+#include <cwctype>
 #include <string>
-#include <thread>
+#include <vector>
 
 namespace {
 
 using bench::Clock;
 using bench::Seconds;
 
-long long BareWalk(const std::wstring& folder) {
-    long long count = 0;
+struct TreeCount {
+    long long entries = 0;
+    long long txt = 0;  // names ending in ".txt", whatever the case
+};
+
+void BareWalk(const std::wstring& folder, TreeCount& count) {
     WIN32_FIND_DATAW entry;
     const HANDLE find = ::FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
                                            nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE) return 0;
+    if (find == INVALID_HANDLE_VALUE) return;
     do {
         const wchar_t* n = entry.cFileName;
         if (n[0] == L'.' && (n[1] == 0 || (n[1] == L'.' && n[2] == 0))) continue;
-        ++count;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) count += BareWalk(folder + L"\\" + n);
+        ++count.entries;
+        const std::size_t length = std::wcslen(n);
+        if (length >= 4 && ::CompareStringOrdinal(n + length - 4, 4, L".txt", 4, TRUE) == CSTR_EQUAL) ++count.txt;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) BareWalk(folder + L"\\" + n, count);
     } while (::FindNextFileW(find, &entry));
     ::FindClose(find);
-    return count;
+}
+
+Clock::duration TimeBareWalk(const std::wstring& tree) {
+    const auto start = Clock::now();
+    TreeCount count;
+    BareWalk(tree, count);
+    return Clock::now() - start;
+}
+
+// One search to its end, the messages pumped as the program's loop does.
+Clock::duration TimeSearch(findlark::TFormMain& form) {
+    form.Results.clear();
+    const auto start = Clock::now();
+    form.BitBtnSearch.click();
+    MSG message{};
+    while (form.searchState() == findlark::SearchState::Running && ::GetMessageW(&message, nullptr, 0, 0) > 0)
+        win::DispatchAppMessage(message);
+    return Clock::now() - start;
+}
+
+// Lists one folder after another on the worker: the walk without the look-ahead pool.
+findlark::RunLauncher SequentialLauncher() {
+    return [](findlark::SearchRequest request, std::shared_ptr<findlark::RunChannel> channel) {
+        request.lookAheadThreads = 0;
+        return findlark::WorkerLauncher()(std::move(request), std::move(channel));
+    };
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        std::fputs("usage: walk_bench TREE_FOLDER\n", stderr);
+        std::fputs("usage: walk_bench TREE_FOLDER [MASK ...]\n", stderr);
         return 2;
     }
     const std::wstring tree = argv[1];
+    std::vector<std::wstring> masks(argv + 2, argv + argc);
+    if (masks.empty()) masks = {L"*.*", L"*.txt"};
     const win::PlatformInit platform;
 
-    const long long entries = BareWalk(tree);  // warms the caches
-    if (entries == 0) {
+    TreeCount count;
+    BareWalk(tree, count);  // warms the caches
+    if (count.entries == 0) {
         std::fputs("the tree folder is empty or missing\n", stderr);
         return 1;
     }
-    Clock::duration bare = Clock::duration::max(), findlark = Clock::duration::max();
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        BareWalk(tree);
-        bare = std::min(bare, Clock::now() - start);
-    }
+    std::printf("entries in tree:            %lld\n", count.entries);
+    std::printf("look-ahead threads:         %u\n", findlark::DefaultLookAheadThreads());
 
     win::SystemInteraction interaction;
-    findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
-    findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
-    findlark::SearchCriteria criteria = form.Criteria.read();
-    criteria.LookIn = false;
-    criteria.AdditionalFolders = true;
-    criteria.Directories = {tree};
-    criteria.Mask = L"*.*";
-    form.Criteria.apply(criteria);
+    findlark::RegistryStore settings(bench::kSettingsKey);
+    findlark::TFormMain pooled({interaction, settings, findlark::WorkerLauncher(), nullptr});
+    findlark::TFormMain sequential({interaction, settings, SequentialLauncher(), L"FINDLARK_BENCH_SECOND_WINDOW"});
+    bool allRowsDelivered = true;
+    for (const std::wstring& mask : masks) {
+        findlark::SearchCriteria criteria;  // the defaults, whatever an earlier run left behind
+        criteria.LookIn = false;
+        criteria.AdditionalFolders = true;
+        criteria.Directories = {tree};
+        criteria.Mask = mask;
+        pooled.Criteria.apply(criteria);
+        sequential.Criteria.apply(criteria);
 
-    bench::ResponsivenessProbe probe;
-    SIZE_T memoryBefore = 0, memoryAfter = 0;
-    int rows = 0;
-    for (int round = 0; round < 3; ++round) {
-        form.Results.clear();
-        if (round == 0) memoryBefore = bench::HeapBytesInUse();
-        if (round == 2) probe.start();
-        const auto start = Clock::now();
-        form.BitBtnSearch.click();
-        MSG message{};
-        while (form.searchState() == findlark::SearchState::Running && ::GetMessageW(&message, nullptr, 0, 0) > 0) win::DispatchAppMessage(message);
-        findlark = std::min(findlark, Clock::now() - start);
-        if (round == 0) memoryAfter = bench::HeapBytesInUse();  // later rounds reuse the freed heap
-        rows = form.Results.count();
+        bench::ResponsivenessProbe probe;
+        SIZE_T memoryBefore = 0, memoryAfter = 0;
+        Clock::duration bare = Clock::duration::max(), withPool = bare, oneByOne = bare;
+        // Rounds alternate between the three so that a change in the machine's load hits them alike.
+        for (int round = 0; round < 4; ++round) {
+            bare = std::min(bare, TimeBareWalk(tree));
+            oneByOne = std::min(oneByOne, TimeSearch(sequential));
+            sequential.Results.clear();
+            pooled.Results.clear();
+            if (round == 0) memoryBefore = bench::HeapBytesInUse();
+            if (round > 0) probe.start();  // the first round grows the heap; the UI's worst case comes later
+            withPool = std::min(withPool, TimeSearch(pooled));
+            probe.stop();
+            if (round == 0) memoryAfter = bench::HeapBytesInUse();  // later rounds reuse the freed heap
+        }
+        const int rows = pooled.Results.count();
+        const long long expected = mask == L"*.*" ? count.entries : mask == L"*.txt" ? count.txt : rows;
+        allRowsDelivered = allRowsDelivered && rows == expected;
+
+        std::printf("mask %ls\n", mask.c_str());
+        std::printf("  rows delivered:           %d of %lld\n", rows, expected);
+        std::printf("  bare FindFirstFileExW:    %.3f s (%.0f entries/s)\n", Seconds(bare), count.entries / Seconds(bare));
+        std::printf("  Findlark, look-ahead:     %.3f s   ratio %.2f\n", Seconds(withPool), Seconds(withPool) / Seconds(bare));
+        std::printf("  Findlark, one by one:     %.3f s   ratio %.2f\n", Seconds(oneByOne), Seconds(oneByOne) / Seconds(bare));
+        std::printf("  memory per row:           %.0f bytes\n",
+                    rows ? static_cast<double>(memoryAfter > memoryBefore ? memoryAfter - memoryBefore : 0) / rows : 0.0);
+        std::printf("  worst UI message delay:   %.1f ms\n", probe.worstMilliseconds());
     }
-    probe.stop();
-
-    std::printf("entries in tree:          %lld\n", entries);
-    std::printf("rows delivered:           %d\n", rows);
-    std::printf("bare FindFirstFileExW:    %.3f s (%.0f entries/s)\n", Seconds(bare), entries / Seconds(bare));
-    std::printf("Findlark search:          %.3f s (%.0f rows/s)\n", Seconds(findlark), rows / Seconds(findlark));
-    std::printf("ratio (Findlark / bare):  %.2f\n", Seconds(findlark) / Seconds(bare));
-    std::printf("memory per row:           %.0f bytes\n",
-                rows ? static_cast<double>(memoryAfter > memoryBefore ? memoryAfter - memoryBefore : 0) / rows : 0.0);
-    std::printf("worst UI message delay:   %.1f ms\n", probe.worstMilliseconds());
-    return rows == entries ? 0 : 1;
+    return allRowsDelivered ? 0 : 1;
 }

@@ -146,7 +146,8 @@ void TFormMain::createControls() {
 
     ListViewResults.create(*this, {0, 216, 625, 153}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
                            {{L"Name", 155}, {L"In Folder", 155}, {L"Size", 155}, {L"Date Modified", 155}});
-    StatusBar.create(*this);
+    // The run's own texts stay whole in the first panel, whatever the count; progress takes the rest.
+    StatusBar.create(*this, L"Finished. 1,000,000 items found.");
     Results.attach(ListViewResults, [this] { return sizeUnit(); });
     ListViewResults.onColumnClick = [this](int column) { ListViewResultsColumnClick(column); };
     ListViewResults.onDoubleClick = [this] { ListViewResultsDblClick(); };

@@ -156,7 +156,7 @@ private:
     void StartSearch();
     void StopSearch();
     void DrainRunEvents();
-    void ShowFinishedState();
+    void ShowFinishedState(const RunProgress& last);
     void setRunningState(bool running);
     void setPauseCaptions(std::wstring_view caption);
     void focusFault(FaultFocus focus);
@@ -187,6 +187,7 @@ private:
     std::wstring automaticOptionsFile_;
     std::atomic<HWND> wakeTarget_{nullptr};  // where workers ask for a drain; cleared before the window goes
     SearchSession session_;
+    std::chrono::steady_clock::time_point progressShownAt_;
     win::UniqueImageList imageListMenu_;
     HWND focusBeforeDeactivation_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "results/export_text.h"
 #include "results/size_text.h"
 #include "win/busy_window.h"
+#include "win/long_path.h"
 #include "win/system_time.h"
 
 #include <unordered_set>
@@ -98,7 +99,7 @@ void TFormMain::deleteRows(const std::vector<std::int32_t>& rows) {
         win::BusyWindow busy(hwnd());
         for (const std::int32_t data : rows) {
             const std::wstring path = Results.rows().entryOf(data).fullPath();
-            if (IsExistingFile(path)) ::DeleteFileW(path.c_str());
+            if (IsExistingFile(path)) DeleteResultFile(path);
             if (IsExistingFolder(path)) RemoveFolderTree(path, [&busy] { busy.pump(); });
         }
     }
@@ -129,7 +130,7 @@ std::optional<std::vector<std::int32_t>> TFormMain::copySelected() {
         CopyDecisions::Step step = PathExists(target) ? decisions.onConflict() : CopyDecisions::Step::Copy;
         if (step == CopyDecisions::Step::Ask && confirm_) {
             WIN32_FIND_DATAW existing{};
-            const win::UniqueFindHandle find(::FindFirstFileW(target.c_str(), &existing));
+            const win::UniqueFindHandle find(::FindFirstFileW(win::PlatformPath(target).c_str(), &existing));
             const FILETIME written = existing.ftLastWriteTime;
             confirm_->fill({*entry.folder, std::wstring(entry.name), destination,
                             FormatSizeText((static_cast<std::int64_t>(existing.nFileSizeHigh) << 32) | existing.nFileSizeLow,

@@ -9,7 +9,9 @@ namespace {
 
 // Rows appended per drain; the rest follow on the next message, so the window never stalls.
 constexpr std::size_t kRowsPerDrain = 16384;
-constexpr UINT kDrainTimerInterval = 250;
+// Also the pace of the progress panel, which changes at most ten times a second.
+constexpr UINT kDrainTimerInterval = 100;
+constexpr std::chrono::milliseconds kProgressInterval{100};
 
 std::wstring Widen(const char* text) {
     std::wstring wide;
@@ -70,10 +72,11 @@ void TFormMain::StartSearch() {
     pushUsedTexts();
     SearchRequest request{Criteria.read(), LookIn.driveLetters()};
     Results.clear();
+    StatusBar.setPanelText(1, L"");
     try {
         session_.start(std::move(request));
     } catch (const std::exception& error) {
-        ShowFinishedState();
+        ShowFinishedState({});
         interaction_.messageBox(hwnd(), L"The search could not start: " + Widen(error.what()), L"Findlark 1.0",
                                 MB_OK | MB_ICONERROR);
         return;
@@ -88,8 +91,9 @@ void TFormMain::StartSearch() {
 }
 
 void TFormMain::StopSearch() {
+    const RunProgress last = session_.progress();
     session_.stop();
-    ShowFinishedState();
+    ShowFinishedState(last);
 }
 
 void TFormMain::BitBtnPauseClick() {
@@ -111,12 +115,18 @@ void TFormMain::DrainRunEvents() {
     Results.append(taken.slices);
     // The walk has ended by itself, normally or by an error: the window returns to the finished
     // state either way, so a failure never looks like a search still in progress.
-    if (taken.ended) ShowFinishedState();
+    if (taken.ended) {
+        ShowFinishedState(taken.progress);
+    } else if (const auto now = std::chrono::steady_clock::now(); now - progressShownAt_ >= kProgressInterval) {
+        progressShownAt_ = now;
+        StatusBar.setPanelText(1, ProgressText(taken.progress));
+    }
 }
 
 // The window after a run, whether it ended by itself or was stopped; the status counts the rows
-// listed at this moment.
-void TFormMain::ShowFinishedState() {
+// listed at this moment, and the folders that could not be read so far.
+void TFormMain::ShowFinishedState(const RunProgress& last) {
+    StatusBar.setPanelText(1, UnreadableText(last.unreadableFolders));
     Results.publish();
     BitBtnSearch.setText(L"&Search");
     Search1.setCaption(L"&Search");

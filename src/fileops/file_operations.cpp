@@ -3,12 +3,23 @@
 #include "fileops/command_line.h"
 #include "win/busy_window.h"
 #include "win/handle.h"
+#include "win/long_path.h"
 
+#include <vector>
 
 namespace findlark {
 namespace {
 
-DWORD Attributes(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()); }
+DWORD Attributes(const std::wstring& path) { return ::GetFileAttributesW(win::PlatformPath(path).c_str()); }
+
+// Removes a folder that its walk has emptied, or a link to a folder, which goes alone.
+void RemoveEmptyFolder(const std::wstring& path) {
+    const std::wstring platformPath = win::PlatformPath(path);
+    const DWORD attributes = ::GetFileAttributesW(platformPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(platformPath.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    ::RemoveDirectoryW(platformPath.c_str());
+}
 
 std::wstring SystemProgram(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = {};
@@ -31,30 +42,45 @@ bool IsExistingFolder(const std::wstring& path) {
 bool RemoveFolderTree(const std::wstring& path, const std::function<void()>& keepAlive) {
     const DWORD attributes = Attributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    // Folders still to empty, deepest last; a folder whose entries are gone is removed when it is on
+    // top again. A list, not the call stack, so no depth of folders can exhaust the stack.
+    struct Folder {
+        std::wstring path;
+        bool emptied;
+    };
     // A link to a folder goes alone: what it leads to is not ours to remove.
-    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        WIN32_FIND_DATAW entry;
-        const win::UniqueFindHandle find(::FindFirstFileExW((path + L"\\*").c_str(), FindExInfoBasic, &entry,
-                                                            FindExSearchNameMatch, nullptr, 0));
-        if (find) {
-            do {
-                const std::wstring name = entry.cFileName;
-                if (name == L"." || name == L"..") continue;
-                const std::wstring child = path + L"\\" + name;
-                if (keepAlive) keepAlive();
-                if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveFolderTree(child, keepAlive);
-                } else {
-                    if (entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    ::DeleteFileW(child.c_str());
-                }
-            } while (::FindNextFileW(find.get(), &entry));
+    std::vector<Folder> folders{{path, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0}};
+    while (!folders.empty()) {
+        if (folders.back().emptied) {
+            RemoveEmptyFolder(folders.back().path);
+            folders.pop_back();
+            continue;
         }
+        folders.back().emptied = true;
+        const std::wstring folder = folders.back().path;
+        WIN32_FIND_DATAW entry;
+        const win::UniqueFindHandle find(::FindFirstFileExW(win::PlatformPath(folder + L"\\*").c_str(), FindExInfoBasic,
+                                                            &entry, FindExSearchNameMatch, nullptr, 0));
+        if (!find) continue;
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = folder + L"\\" + name;
+            if (keepAlive) keepAlive();
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                folders.push_back({child, (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+            } else {
+                const std::wstring platformChild = win::PlatformPath(child);
+                if (entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+                    ::SetFileAttributesW(platformChild.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileW(platformChild.c_str());
+            }
+        } while (::FindNextFileW(find.get(), &entry));
     }
-    if (attributes & FILE_ATTRIBUTE_READONLY) ::SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    ::RemoveDirectoryW(path.c_str());
     return Attributes(path) == INVALID_FILE_ATTRIBUTES;
 }
+
+bool DeleteResultFile(const std::wstring& path) { return ::DeleteFileW(win::PlatformPath(path).c_str()) != FALSE; }
 
 int RunCommandAndWait(std::wstring commandLine, int showMode, HWND busyWindow) {
     STARTUPINFOW startup{};
@@ -76,7 +102,8 @@ int RunCommandAndWait(std::wstring commandLine, int showMode, HWND busyWindow) {
 }
 
 bool CopyResultItem(const std::wstring& source, const std::wstring& target, HWND busyWindow) {
-    if (IsExistingFile(source)) return ::CopyFileW(source.c_str(), target.c_str(), FALSE) != FALSE;
+    if (IsExistingFile(source))
+        return ::CopyFileW(win::PlatformPath(source).c_str(), win::PlatformPath(target).c_str(), FALSE) != FALSE;
     // XCOPY is started itself, not through the command interpreter, so that no part of a path (a
     // "%NAME%", an "&") can be read as anything but the path.
     const int code = RunCommandAndWait(QuoteArgument(SystemProgram(L"xcopy.exe")) + L" " + XcopyArguments(source, target),

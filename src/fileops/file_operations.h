@@ -16,6 +16,9 @@ inline bool PathExists(const std::wstring& path) { return IsExistingFile(path) |
 // a window can keep painting through a large tree. True when the folder is gone.
 bool RemoveFolderTree(const std::wstring& path, const std::function<void()>& keepAlive = {});
 
+// Deletes one file, however long its path.
+bool DeleteResultFile(const std::wstring& path);
+
 // Runs a command line with the given show mode and waits for it to end, keeping `busyWindow` painted
 // but out of the user's reach meanwhile. Gives the exit code, or -1 when it cannot start or its end
 // cannot be seen.

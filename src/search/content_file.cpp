@@ -1,6 +1,7 @@
 #include "search/content_file.h"
 
 #include "win/handle.h"
+#include "win/long_path.h"
 
 namespace findlark {
 namespace {
@@ -39,7 +40,7 @@ ContentReader::ContentReader(std::function<bool()> stopRequested) : stopRequeste
 // Read, not mapped: a read error is then a failed call, not an exception that would end the program.
 ContentVerdict ContentReader::MatchContent(const std::wstring& path, const ContentRule& rule) {
     ContentScan scan(rule);
-    const win::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
+    const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_READ,
                                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (file) {

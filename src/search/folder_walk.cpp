@@ -2,22 +2,14 @@
 
 #include "search/search_plan.h"
 #include "win/handle.h"
+#include "win/long_path.h"
 
 namespace findlark {
 namespace {
 
-bool IsDotEntry(const wchar_t* name) {
-    return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
-}
-
-win::UniqueFindHandle FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& entry) {
-    return win::UniqueFindHandle(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                                    nullptr, FIND_FIRST_EX_LARGE_FETCH));
-}
-
 // The path a folder finally resolves to, links followed; empty when it cannot be opened.
 std::wstring FinalPath(const std::wstring& folder) {
-    const win::UniqueFileHandle handle(::CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+    const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(folder).c_str(), FILE_READ_ATTRIBUTES,
                                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!handle) return {};
@@ -34,73 +26,91 @@ std::wstring FinalPath(const std::wstring& folder) {
 }  // namespace
 
 FolderWalk::FolderWalk(const WalkOptions& options, WalkVisitor& visitor)
-    : options_(options), visitor_(visitor), reuseListings_(MaskMatchesEverything(options.mask)) {}
+    : options_(options),
+      visitor_(visitor),
+      reuseListings_(MaskMatchesEverything(options.mask)),
+      keepGoing_([&visitor] { return visitor.checkRunRequests(); }),
+      lookAhead_(options.searchSubfolders ? options.lookAheadThreads : 0, reuseListings_ ? L"" : options.mask,
+                 options.control) {}
 
 bool FolderWalk::SearchRoot(const std::wstring& root) {
-    ancestors_.assign(1, Level{&root, {}});
+    const SharedPath path = std::make_shared<const std::wstring>(root);
+    levels_.clear();
+    key_.assign(1, nextRoot_++);
+    visitor_.onFolder(path);
+    if (!options_.searchSubfolders || (!options_.searchAllFilesAndFolders && RootSkipped(root))) {
+        return EmitMatches(path, FolderListings{});
+    }
+    if (!Enter(path)) return false;
     if (options_.searchAllFilesAndFolders) {
-        if (!ListFolderMatches(root)) return false;
-        return !options_.searchSubfolders || WalkSubfolders(root, nullptr);
+        return EmitMatches(path, levels_.front().listings) && WalkSubfolders();
     }
-    if (options_.searchSubfolders) {
-        const DWORD attributes = ::GetFileAttributesW(FolderQueryPath(root).c_str());  // failure: all bits set
-        const bool skipped = ((attributes & FILE_ATTRIBUTE_SYSTEM) && !options_.searchSystemFolders) ||
-                             ((attributes & FILE_ATTRIBUTE_HIDDEN) && !options_.searchHiddenFilesAndFolders);
-        if (!skipped) {
-            Listing listing;
-            if (!WalkSubfolders(root, reuseListings_ ? &listing : nullptr)) return false;
-            if (reuseListings_) return EmitListing(root, listing);
-        }
-    }
-    return ListFolderMatches(root);
+    return WalkSubfolders() && EmitMatches(path, levels_.front().listings);
 }
 
-bool FolderWalk::WalkSubfolders(const std::wstring& folder, Listing* listing) {
-    WIN32_FIND_DATAW entry;
-    const win::UniqueFindHandle find = FindFirst(folder + L"\\*", entry);
-    if (!find) return true;
-    do {
-        if (!IsDotEntry(entry.cFileName) && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            const std::wstring child = folder + L"\\" + entry.cFileName;
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || !LeadsToAncestor(child)) {
-                ancestors_.push_back(Level{&child, {}});
-                bool goOn;
-                if (reuseListings_) {
-                    Listing childListing;
-                    goOn = WalkSubfolders(child, &childListing) && EmitListing(child, childListing);
-                } else {
-                    goOn = WalkSubfolders(child, nullptr) && ListFolderMatches(child);
-                }
-                ancestors_.pop_back();
-                if (!goOn) return false;
+// A hidden or system root is not walked when those are switched off; its own matches still count.
+bool FolderWalk::RootSkipped(const std::wstring& root) const {
+    const DWORD attributes = ::GetFileAttributesW(win::PlatformPath(FolderQueryPath(root)).c_str());  // failure: all bits set
+    return ((attributes & FILE_ATTRIBUTE_SYSTEM) && !options_.searchSystemFolders) ||
+           ((attributes & FILE_ATTRIBUTE_HIDDEN) && !options_.searchHiddenFilesAndFolders);
+}
+
+// Lists the folder at the current key and makes it the deepest level; false when the run ended.
+bool FolderWalk::Enter(const SharedPath& folder) {
+    FolderListings listings = lookAhead_.take(key_, *folder, keepGoing_);
+    if (listings.all->abandoned()) return false;
+    if (IsUnreadable(*listings.all)) visitor_.onUnreadable(*folder);
+    levels_.push_back(Level{folder, std::move(listings), 0, {}});
+    return true;
+}
+
+// Walks the subtree of the root level: each subfolder's subtree, then its matches, in the order of
+// the root's listing, with a check after every entry.
+bool FolderWalk::WalkSubfolders() {
+    while (true) {
+        Level& level = levels_.back();
+        const Listing& all = *level.listings.all;
+        if (level.next == all.size()) {
+            if (levels_.size() == 1) return true;  // the root's own matches are the caller's
+            if (!EmitMatches(level.path, level.listings)) return false;
+            levels_.pop_back();
+            key_.pop_back();
+            if (!visitor_.checkRunRequests()) return false;
+            continue;
+        }
+        const std::size_t index = level.next++;
+        const std::uint32_t attributes = all.attributes(index);
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            std::wstring child = *level.path;
+            child += L'\\';
+            child += all.name(index);
+            if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !LeadsToAncestor(child)) {
+                const SharedPath path = std::make_shared<const std::wstring>(std::move(child));
+                key_.push_back(static_cast<std::uint32_t>(index));
+                visitor_.onFolder(path);
+                if (!Enter(path)) return false;
+                continue;  // its check follows its subtree
             }
         }
-        if (listing && !IsDotEntry(entry.cFileName)) listing->push_back(entry);
         if (!visitor_.checkRunRequests()) return false;
-    } while (::FindNextFileW(find.get(), &entry));
-    return true;
+    }
 }
 
-bool FolderWalk::ListFolderMatches(const std::wstring& folder) {
-    WIN32_FIND_DATAW entry;
-    const win::UniqueFindHandle find = FindFirst(folder + L"\\" + options_.mask, entry);
-    if (!find) return true;
-    std::shared_ptr<const std::wstring> shared;
-    do {
-        if (!IsDotEntry(entry.cFileName)) {
-            if (!shared) shared = std::make_shared<const std::wstring>(folder);
-            visitor_.onMatch(shared, entry);
-        }
-        if (!visitor_.checkRunRequests()) return false;
-    } while (::FindNextFileW(find.get(), &entry));
-    return true;
+// The folder's entries for the mask: the listing of everything when the mask offers everything
+// anyway, the one made ahead, or one made now.
+bool FolderWalk::EmitMatches(const SharedPath& folder, const FolderListings& listings) {
+    if (reuseListings_ && listings.all) return EmitListing(folder, *listings.all);
+    if (listings.matches) return !listings.matches->abandoned() && EmitListing(folder, *listings.matches);
+    const Listing matches = ListFolder(*folder, options_.mask, keepGoing_);
+    if (matches.abandoned()) return false;
+    // A folder listed in full has been counted already.
+    if (!listings.all && IsUnreadable(matches)) visitor_.onUnreadable(*folder);
+    return EmitListing(folder, matches);
 }
 
-bool FolderWalk::EmitListing(const std::wstring& folder, const Listing& listing) {
-    std::shared_ptr<const std::wstring> shared;
-    for (const WIN32_FIND_DATAW& entry : listing) {
-        if (!shared) shared = std::make_shared<const std::wstring>(folder);
-        visitor_.onMatch(shared, entry);
+bool FolderWalk::EmitListing(const SharedPath& folder, const Listing& listing) {
+    for (std::size_t i = 0; i < listing.size(); ++i) {
+        visitor_.onMatch(folder, listing.facts(i));
         if (!visitor_.checkRunRequests()) return false;
     }
     return true;
@@ -110,7 +120,7 @@ bool FolderWalk::EmitListing(const std::wstring& folder, const Listing& listing)
 bool FolderWalk::LeadsToAncestor(const std::wstring& link) {
     const std::wstring target = FinalPath(link);
     if (target.empty()) return false;
-    for (Level& level : ancestors_) {
+    for (Level& level : levels_) {
         if (level.finalPath.empty()) level.finalPath = FinalPath(FolderQueryPath(*level.path));
         if (::CompareStringOrdinal(level.finalPath.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL) return true;
     }

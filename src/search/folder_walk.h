@@ -1,7 +1,8 @@
 #pragma once
 // The depth-first walk of one root: subfolders first (post-order), each folder's own matches
 // after its subtree; the root's own matches first or last by the "all files and folders" rule.
-#include <windows.h>
+// The listings come from a look-ahead pool, in the same order as one enumeration after another.
+#include "search/look_ahead.h"
 
 #include <memory>
 #include <string>
@@ -15,13 +16,21 @@ struct WalkOptions {
     bool searchSystemFolders = true;
     bool searchHiddenFilesAndFolders = true;
     bool searchSubfolders = true;
+    // 0: every folder listed on the walk's own thread, one after another.
+    unsigned lookAheadThreads = DefaultLookAheadThreads();
+    // Stop and pause requests that the look-ahead honours; none when null.
+    const RunControl* control = nullptr;
 };
 
-// Receives every entry a folder's enumeration offers for the mask ("." and ".." left out).
 class WalkVisitor {
 public:
     virtual ~WalkVisitor() = default;
-    virtual void onMatch(const std::shared_ptr<const std::wstring>& folder, const WIN32_FIND_DATAW& entry) = 0;
+    // The walk enters a folder (before its subtree).
+    virtual void onFolder(const std::shared_ptr<const std::wstring>& folder) = 0;
+    // An entry the enumeration offered for the mask ("." and ".." left out).
+    virtual void onMatch(const std::shared_ptr<const std::wstring>& folder, const EntryFacts& entry) = 0;
+    // A folder that could not be read: access denied, gone or not ready.
+    virtual void onUnreadable(const std::wstring& folder) = 0;
     // Runs after every entry of every enumeration; false ends the walk at once.
     virtual bool checkRunRequests() = 0;
 };
@@ -33,22 +42,31 @@ public:
     bool SearchRoot(const std::wstring& root);
 
 private:
-    // A folder's entries as "*" listed them, kept when the mask offers everything anyway.
-    using Listing = std::vector<WIN32_FIND_DATAW>;
+    using SharedPath = std::shared_ptr<const std::wstring>;
+    // A folder on the way down from the root; the walk keeps a stack of these, not the call stack,
+    // so no depth of folders can exhaust the thread's stack.
     struct Level {
-        const std::wstring* path;
+        SharedPath path;
+        FolderListings listings;
+        std::size_t next = 0;    // the next entry of `listings.all` to look at
         std::wstring finalPath;  // resolved when a link below needs it
     };
 
-    bool WalkSubfolders(const std::wstring& folder, Listing* listing);
-    bool ListFolderMatches(const std::wstring& folder);
-    bool EmitListing(const std::wstring& folder, const Listing& listing);
+    bool RootSkipped(const std::wstring& root) const;
+    bool Enter(const SharedPath& folder);
+    bool WalkSubfolders();
+    bool EmitMatches(const SharedPath& folder, const FolderListings& listings);
+    bool EmitListing(const SharedPath& folder, const Listing& listing);
     bool LeadsToAncestor(const std::wstring& link);
 
     const WalkOptions& options_;
     WalkVisitor& visitor_;
     const bool reuseListings_;
-    std::vector<Level> ancestors_;
+    const std::function<bool()> keepGoing_;
+    LookAhead lookAhead_;
+    std::vector<Level> levels_;
+    WalkKey key_;  // of the deepest level
+    std::uint32_t nextRoot_ = 0;
 };
 
 }  // namespace findlark

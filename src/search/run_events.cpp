@@ -50,6 +50,16 @@ void RunEvents::close() {
     room_.notify_all();
 }
 
+void RunEvents::setProgress(RunProgress progress) {
+    const std::lock_guard lock(mutex_);
+    progress_ = std::move(progress);
+}
+
+RunProgress RunEvents::progress() {
+    const std::lock_guard lock(mutex_);
+    return progress_;
+}
+
 RunEvents::Taken RunEvents::take(std::size_t maxRows) {
     Taken taken;
     {
@@ -71,15 +81,17 @@ RunEvents::Taken RunEvents::take(std::size_t maxRows) {
         }
         taken.ended = ended_ && batches_.empty();
         taken.failed = taken.ended && failed_;
+        taken.progress = progress_;
         if (!batches_.empty()) wakeLocked();
     }
     room_.notify_all();
     return taken;
 }
 
-void RowBatcher::flushIfDue() {
-    if (pending_.empty()) return;
-    if (std::chrono::steady_clock::now() - lastFlush_ >= interval_) flush();
+bool RowBatcher::flushIfDue() {
+    if (pending_.empty() || std::chrono::steady_clock::now() - lastFlush_ < interval_) return false;
+    flush();
+    return true;
 }
 
 void RowBatcher::flush() {

@@ -1,6 +1,7 @@
 #pragma once
 // What a search worker reports to the window, in order: batches of rows, then the end.
 #include "results/row_batch.h"
+#include "search/run_progress.h"
 
 #include <atomic>
 #include <chrono>
@@ -27,11 +28,15 @@ public:
     void pushEnd(bool failed) noexcept;
     // Takes no more rows: a worker waiting for room goes on at once and its rows are dropped.
     void close();
+    // Replaces the progress that the window reads with each take.
+    void setProgress(RunProgress progress);
+    RunProgress progress();
 
     struct Taken {
         std::vector<RowSlice> slices;  // in order
         bool ended = false;   // the worker has ended and every row before the end is taken
         bool failed = false;  // ended by an error that escaped the walk
+        RunProgress progress;  // as last reported
         std::size_t rowCount() const;
     };
     // At most `maxRows` of the pending rows, in order. When more remain, the window is asked again.
@@ -49,6 +54,7 @@ private:
     std::atomic<bool> failed_{false};
     bool closed_ = false;
     bool wakeDelivered_ = false;  // a drain request is on its way
+    RunProgress progress_;
 };
 
 // Collects rows on the worker and hands them on at least every `interval` while there are any; the
@@ -60,8 +66,8 @@ public:
              DateTime modified, std::uint32_t attributes) {
         pending_.add(name, folder, size, modified, attributes);
     }
-    // Hands on what is pending when the interval has passed since the last hand-over.
-    void flushIfDue();
+    // Hands on what is pending when the interval has passed since the last hand-over; true when it did.
+    bool flushIfDue();
     void flush();
 
 private:

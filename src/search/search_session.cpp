@@ -58,6 +58,8 @@ RunEvents::Taken SearchSession::drain(std::size_t maxRows) {
     return taken;
 }
 
+RunProgress SearchSession::progress() const { return run_ ? run_->channel->events.progress() : RunProgress{}; }
+
 bool SearchSession::waitForStoppedWorkers(std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     for (const Run& run : retired_) {

@@ -42,6 +42,8 @@ public:
     // Hands over at most `maxRows` rows of the current run. When the result says `ended`, the run
     // has finished by itself and the session is idle again.
     RunEvents::Taken drain(std::size_t maxRows);
+    // The current run's progress as its worker last reported it; nothing when idle.
+    RunProgress progress() const;
 
     // Waits until every stopped or ended worker has ended; false at the time limit.
     bool waitForStoppedWorkers(std::chrono::milliseconds limit);

@@ -13,13 +13,11 @@ namespace findlark {
 namespace {
 
 constexpr std::chrono::milliseconds kBatchInterval{40};
-
-std::uint64_t FileTimeValue(const FILETIME& time) {
-    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
+// Progress is reported with every batch of rows, and on entering a folder once this has passed.
+constexpr std::chrono::milliseconds kProgressInterval{100};
 
 // Turns the walk's entries into rows: the entry tests first, the content test last, for the entries
-// that passed them all.
+// that passed them all. Counts what the status bar shows of the run's progress.
 class RowCollector final : public WalkVisitor {
 public:
     RowCollector(RunChannel& channel, const EntryFilters& filters, const std::optional<ContentRule>& content)
@@ -29,32 +27,55 @@ public:
           content_(content),
           reader_([&channel] { return channel.control.stopRequested(); }) {}
 
-    void onMatch(const std::shared_ptr<const std::wstring>& folder, const WIN32_FIND_DATAW& entry) override {
-        const EntryFacts facts{entry.cFileName,
-                               entry.dwFileAttributes,
-                               (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow,
-                               FileTimeValue(entry.ftCreationTime),
-                               FileTimeValue(entry.ftLastAccessTime),
-                               FileTimeValue(entry.ftLastWriteTime)};
-        if (!filters_.passes(facts)) return;
-        if (content_ && reader_.MatchContent(*folder + L"\\" + entry.cFileName, *content_) != ContentVerdict::Pass) return;
-        batcher_.add(facts.name, folder, facts.size, FromSystemTime(toLocal_(entry.ftLastWriteTime)), facts.attributes);
+    void onFolder(const std::shared_ptr<const std::wstring>& folder) override {
+        ++progress_.foldersSearched;
+        progress_.currentFolder = folder;
+        if (std::chrono::steady_clock::now() - lastProgress_ >= kProgressInterval) publishProgress();
     }
+
+    void onMatch(const std::shared_ptr<const std::wstring>& folder, const EntryFacts& entry) override {
+        if (!filters_.passes(entry)) return;
+        if (content_) {
+            std::wstring path = *folder;
+            path += L'\\';
+            path += entry.name;
+            if (reader_.MatchContent(path, *content_) != ContentVerdict::Pass) return;
+        }
+        const FILETIME written{static_cast<DWORD>(entry.written), static_cast<DWORD>(entry.written >> 32)};
+        batcher_.add(entry.name, folder, entry.size, FromSystemTime(toLocal_(written)), entry.attributes);
+        ++progress_.itemsFound;
+    }
+
+    void onUnreadable(const std::wstring&) override { ++progress_.unreadableFolders; }
 
     bool checkRunRequests() override {
-        batcher_.flushIfDue();
-        return channel_.control.checkRunRequests([this] { batcher_.flush(); });
+        if (batcher_.flushIfDue()) publishProgress();
+        return channel_.control.checkRunRequests([this] {
+            batcher_.flush();
+            publishProgress();
+        });
     }
 
-    void finish() { batcher_.flush(); }
+    void finish() {
+        batcher_.flush();
+        progress_.currentFolder.reset();
+        publishProgress();
+    }
 
 private:
+    void publishProgress() {
+        lastProgress_ = std::chrono::steady_clock::now();
+        channel_.events.setProgress(progress_);
+    }
+
     RunChannel& channel_;
     RowBatcher batcher_;
     const EntryFilters& filters_;
     const std::optional<ContentRule>& content_;
     ContentReader reader_;
     const win::LocalTimeConverter toLocal_;
+    RunProgress progress_;
+    std::chrono::steady_clock::time_point lastProgress_;
 };
 
 }  // namespace
@@ -69,6 +90,8 @@ void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept {
         options.searchSystemFolders = criteria.SearchSystemFolders;
         options.searchHiddenFilesAndFolders = criteria.SearchHiddenFilesAndFolders;
         options.searchSubfolders = criteria.SearchSubfolders;
+        options.lookAheadThreads = request.lookAheadThreads;
+        options.control = &channel.control;
         // The bounds are anchored at the moment the run starts.
         const DerivedBounds bounds = ComputeWindows(criteria, [] { return LocalNow(); });
         const win::LocalTimeConverter toLocal;

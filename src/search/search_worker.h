@@ -3,6 +3,7 @@
 // own channel; it never touches a window.
 #include "criteria/search_criteria.h"
 #include "search/run_control.h"
+#include "search/look_ahead.h"
 #include "search/run_events.h"
 
 #include <functional>
@@ -16,6 +17,8 @@ namespace findlark {
 struct SearchRequest {
     SearchCriteria criteria;
     std::vector<wchar_t> lookInDrives;
+    // Threads that list folders ahead of the walk; 0 lists one folder after another on the worker.
+    unsigned lookAheadThreads = DefaultLookAheadThreads();
 };
 
 // The stop and pause requests of one run and its queue to the window.

@@ -313,11 +313,16 @@ LRESULT UpDown::onNotify(NMHDR& header) {
     return TRUE;  // keep the control's own position: the owner keeps the number
 }
 
-void StatusBar::create(Container& parent) {
+void StatusBar::create(Container& parent, std::wstring firstPanelSample) {
+    firstPanelSample_ = std::move(firstPanelSample);
     Control::create(parent, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, 0, Rect{});
-    // One panel that runs to the right edge.
-    int edges[] = {-1};
-    ::SendMessageW(hwnd(), SB_SETPARTS, 1, reinterpret_cast<LPARAM>(edges));
+    afterLayout();
+}
+
+int StatusBar::firstPanelWidth() const {
+    RECT panel{};
+    ::SendMessageW(hwnd(), SB_GETRECT, 0, reinterpret_cast<LPARAM>(&panel));
+    return panel.right - panel.left;
 }
 
 void StatusBar::setPanelText(int panel, std::wstring_view text) {
@@ -333,7 +338,24 @@ std::wstring StatusBar::panelText(int panel) const {
     return text;
 }
 
-void StatusBar::afterLayout() { ::SendMessageW(hwnd(), WM_SIZE, 0, 0); }
+// The font and the DPI may have changed with the layout, so the first panel is measured again.
+void StatusBar::afterLayout() {
+    ::SendMessageW(hwnd(), WM_SIZE, 0, 0);
+    const HDC dc = ::GetDC(hwnd());
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = ::SelectObject(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+    SIZE text{};
+    ::GetTextExtentPoint32W(dc, firstPanelSample_.c_str(), static_cast<int>(firstPanelSample_.size()), &text);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(hwnd(), dc);
+    // The panel's frame and the text's margins: the bar's own borders and a line's height, which
+    // grows with the font and so with the DPI.
+    int borders[3] = {};
+    ::SendMessageW(hwnd(), SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    const int margins = 2 * (borders[0] + borders[2]) + text.cy;
+    int edges[] = {text.cx + margins, -1};
+    ::SendMessageW(hwnd(), SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+}
 
 void RichEdit::create(Container& parent, Rect rect) {
     static const UniqueModule library(::LoadLibraryW(L"msftedit.dll"));

@@ -170,12 +170,18 @@ public:
     LRESULT onNotify(NMHDR& header) override;
 };
 
+// Two panels: the first just wide enough for a sample text in the bar's font at the window's DPI,
+// the second taking the rest.
 class StatusBar : public Control {
 public:
-    void create(Container& parent);
+    void create(Container& parent, std::wstring firstPanelSample);
     void setPanelText(int panel, std::wstring_view text);
     std::wstring panelText(int panel) const;
+    int firstPanelWidth() const;
     void afterLayout() override;
+
+private:
+    std::wstring firstPanelSample_;
 };
 
 class RichEdit : public Control {

@@ -1,10 +1,10 @@
 #include "support/temp_tree.h"
 
+#include "fileops/file_operations.h"
 #include "win/handle.h"
+#include "win/long_path.h"
 
 #include <gtest/gtest.h>
-
-#include <shellapi.h>
 
 namespace testing_support {
 
@@ -17,25 +17,18 @@ TempTree::TempTree(const std::wstring& parent) {
     ::CreateDirectoryW(root_.c_str(), nullptr);
 }
 
-TempTree::~TempTree() {
-    std::wstring from = root_;
-    from.push_back(L'\0');  // the shell wants a double-terminated list
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NO_UI;
-    ::SHFileOperationW(&op);
-}
+TempTree::~TempTree() { findlark::RemoveFolderTree(root_); }
 
 void TempTree::folder(const std::wstring& relative, DWORD attributes) const {
-    ASSERT_TRUE(::CreateDirectoryW(path(relative).c_str(), nullptr)) << ::GetLastError();
-    if (attributes) ::SetFileAttributesW(path(relative).c_str(), attributes);
+    const std::wstring target = win::PlatformPath(path(relative));
+    ASSERT_TRUE(::CreateDirectoryW(target.c_str(), nullptr)) << ::GetLastError();
+    if (attributes) ::SetFileAttributesW(target.c_str(), attributes);
 }
 
 void TempTree::file(const std::wstring& relative, std::int64_t size, DWORD attributes) const {
     {
-        const win::UniqueFileHandle handle(::CreateFileW(path(relative).c_str(), GENERIC_WRITE, 0, nullptr,
-                                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(path(relative)).c_str(), GENERIC_WRITE, 0,
+                                                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(handle) << ::GetLastError();
         if (size > 0) {
             LARGE_INTEGER end{};
@@ -44,7 +37,7 @@ void TempTree::file(const std::wstring& relative, std::int64_t size, DWORD attri
             ::SetEndOfFile(handle.get());  // sparse where the file system allows
         }
     }
-    if (attributes) ::SetFileAttributesW(path(relative).c_str(), attributes);
+    if (attributes) ::SetFileAttributesW(win::PlatformPath(path(relative)).c_str(), attributes);
 }
 
 void TempTree::setModified(const std::wstring& relative, const SYSTEMTIME& utc) const {

@@ -1,0 +1,121 @@
+#include "search/listing.h"
+
+#include <memory>
+
+#include "search/search_plan.h"
+#include "win/handle.h"
+#include "win/long_path.h"
+
+namespace findlark {
+namespace {
+
+bool IsDotEntry(const wchar_t* name) {
+    return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
+}
+
+std::uint64_t FileTimeValue(const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+}  // namespace
+
+EntryFacts Listing::facts(std::size_t index) const {
+    const Entry& e = entries_[index];
+    return EntryFacts{name(index), e.attributes, e.size, e.created, e.accessed, e.written};
+}
+
+std::wstring_view Listing::name(std::size_t index) const {
+    const Entry& e = entries_[index];
+    return std::wstring_view(names_).substr(e.nameOffset, e.nameLength);
+}
+
+void Listing::add(std::wstring_view name, const EntryFacts& facts) {
+    entries_.push_back(Entry{static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(name.size()),
+                             facts.attributes, facts.size, facts.created, facts.accessed, facts.written});
+    names_ += name;
+}
+
+namespace {
+
+// Everything in a folder, read through the folder's handle in large pieces. This call returns no
+// short names, which the platform would otherwise make up for every entry.
+Listing ListEverything(const std::wstring& folder, const std::function<bool()>& keepGoing) {
+    Listing listing;
+    const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(FolderQueryPath(folder)).c_str(), FILE_LIST_DIRECTORY,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle) {
+        // A folder that is not there is unreadable, not a folder where nothing matched.
+        const DWORD error = ::GetLastError();
+        listing.setError(error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error);
+        return listing;
+    }
+    constexpr DWORD kBufferBytes = 64 * 1024;
+    const auto buffer = std::make_unique_for_overwrite<std::byte[]>(kBufferBytes);
+    while (::GetFileInformationByHandleEx(handle.get(), FileFullDirectoryInfo, buffer.get(), kBufferBytes)) {
+        for (const std::byte* at = buffer.get();;) {
+            const auto& entry = *reinterpret_cast<const FILE_FULL_DIR_INFO*>(at);
+            const std::wstring_view name(entry.FileName, entry.FileNameLength / sizeof(wchar_t));
+            if (name != L"." && name != L"..") {
+                listing.add(name, EntryFacts{{},
+                                             entry.FileAttributes,
+                                             entry.EndOfFile.QuadPart,
+                                             static_cast<std::uint64_t>(entry.CreationTime.QuadPart),
+                                             static_cast<std::uint64_t>(entry.LastAccessTime.QuadPart),
+                                             static_cast<std::uint64_t>(entry.LastWriteTime.QuadPart)});
+            }
+            if (!keepGoing()) {
+                listing.setAbandoned();
+                return listing;
+            }
+            if (entry.NextEntryOffset == 0) break;
+            at += entry.NextEntryOffset;
+        }
+    }
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_NO_MORE_FILES) listing.setError(error);
+    return listing;
+}
+
+// The entries that the platform's enumeration offers for a mask, by its own matching rules.
+Listing ListMatches(const std::wstring& folder, std::wstring_view pattern, const std::function<bool()>& keepGoing) {
+    Listing listing;
+    std::wstring query = folder;
+    query += L'\\';
+    query += pattern;
+    WIN32_FIND_DATAW entry;
+    const win::UniqueFindHandle find(::FindFirstFileExW(win::PlatformPath(query).c_str(), FindExInfoBasic, &entry,
+                                                        FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) {
+        listing.setError(::GetLastError());
+        return listing;
+    }
+    do {
+        if (!IsDotEntry(entry.cFileName)) {
+            listing.add(entry.cFileName,
+                        EntryFacts{{},
+                                   entry.dwFileAttributes,
+                                   (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow,
+                                   FileTimeValue(entry.ftCreationTime),
+                                   FileTimeValue(entry.ftLastAccessTime),
+                                   FileTimeValue(entry.ftLastWriteTime)});
+        }
+        if (!keepGoing()) {
+            listing.setAbandoned();
+            break;
+        }
+    } while (::FindNextFileW(find.get(), &entry));
+    return listing;
+}
+
+}  // namespace
+
+Listing ListFolder(const std::wstring& folder, std::wstring_view pattern, const std::function<bool()>& keepGoing) {
+    return pattern == L"*" ? ListEverything(folder, keepGoing) : ListMatches(folder, pattern, keepGoing);
+}
+
+bool IsUnreadable(const Listing& listing) {
+    return listing.error() != 0 && listing.error() != ERROR_FILE_NOT_FOUND && listing.error() != ERROR_NO_MORE_FILES;
+}
+
+}  // namespace findlark

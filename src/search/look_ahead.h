@@ -1,0 +1,96 @@
+#pragma once
+// Folder listings made ahead of the walk by a small pool of threads. The walk asks for the listing of
+// each folder in its own order; the pool lists the folders the walk will reach next (the earliest in
+// that order first) and holds at most a bounded number of finished listings, so the walk finds most
+// of them done and never waits for the platform itself.
+#include "search/listing.h"
+#include "search/run_control.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace findlark {
+
+// A folder's place in the walk: the root's number, then the index of each folder on the way down in
+// its parent's listing. Keys compare in the order in which the walk enters folders.
+using WalkKey = std::vector<std::uint32_t>;
+
+// What the walk needs of one folder: the listing of everything in it (its subfolders), and, when the
+// mask offers less than everything, the listing for the mask, unless it is left to the walk.
+struct FolderListings {
+    std::shared_ptr<const Listing> all;
+    std::optional<Listing> matches;
+};
+
+// One thread for each core, at least two.
+unsigned DefaultLookAheadThreads();
+
+class LookAhead {
+public:
+    // Caps on what the pool holds ahead of the walk, whichever is reached first.
+    static constexpr std::size_t kMaxFoldersAhead = 1024;
+    static constexpr std::size_t kMaxEntriesAhead = 65536;
+
+    // `threads` 0 makes every listing on the walk's own thread. `mask` empty: the pool lists only
+    // "*". The pool honours the stop and pause requests of `control` between entries.
+    LookAhead(unsigned threads, std::wstring mask, const RunControl* control);
+    ~LookAhead();
+    LookAhead(const LookAhead&) = delete;
+    LookAhead& operator=(const LookAhead&) = delete;
+
+    // The listings of the folder at `key`: made ahead, or made now with `keepGoing` after every entry.
+    // The subfolders of the listing are offered to the pool. Asking for a key gives up everything held
+    // for earlier keys.
+    FolderListings take(const WalkKey& key, const std::wstring& folder, const std::function<bool()>& keepGoing);
+
+    // Entries listed by the pool so far (for tests and benchmarks).
+    std::size_t entriesListedAhead() const { return entriesListed_.load(std::memory_order_relaxed); }
+
+private:
+    // A listing whose subfolders the pool may still list, with the next one due.
+    struct Pending {
+        WalkKey parent;
+        std::shared_ptr<const std::wstring> folder;
+        std::shared_ptr<const Listing> listing;
+        std::size_t next;  // index of the next subfolder in `listing`
+    };
+    struct Job {
+        bool done = false;
+        std::size_t entries = 0;
+        FolderListings listings;
+    };
+
+    // These run with the lock held.
+    void offerSubfolders(const WalkKey& key, const std::wstring& folder, std::shared_ptr<const Listing> listing);
+    void advance(std::map<WalkKey, Pending>::iterator pending, std::size_t from);
+    void discardBefore(const WalkKey& key);
+    bool hasRoom() const;
+    void helperLoop();
+    bool helperMayGoOn() const;
+    FolderListings listFolder(const std::wstring& folder, const std::function<bool()>& keepGoing) const;
+
+    const unsigned threadCount_;
+    const std::wstring mask_;
+    const RunControl* const control_;
+    std::mutex mutex_;
+    std::condition_variable workReady_;
+    std::condition_variable jobDone_;
+    std::map<WalkKey, Pending> pending_;  // by the key of its next subfolder
+    std::map<WalkKey, Job> jobs_;         // picked by a helper, running or done
+    WalkKey position_;                    // the walk's latest key
+    std::size_t foldersHeld_ = 0;
+    std::size_t entriesHeld_ = 0;
+    std::atomic<bool> shutdown_{false};
+    std::atomic<std::size_t> entriesListed_{0};
+    std::vector<std::thread> threads_;
+};
+
+}  // namespace findlark

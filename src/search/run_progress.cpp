@@ -1,0 +1,23 @@
+#include "search/run_progress.h"
+
+namespace findlark {
+
+std::wstring ProgressText(const RunProgress& progress) {
+    std::wstring text = std::to_wstring(progress.foldersSearched);
+    text += progress.foldersSearched == 1 ? L" folder searched, " : L" folders searched, ";
+    text += std::to_wstring(progress.itemsFound);
+    text += progress.itemsFound == 1 ? L" item found" : L" items found";
+    if (progress.currentFolder) {
+        text += L" \u2014 ";
+        text += *progress.currentFolder;
+    }
+    return text;
+}
+
+std::wstring UnreadableText(std::uint64_t unreadableFolders) {
+    if (unreadableFolders == 0) return {};
+    return std::to_wstring(unreadableFolders) +
+           (unreadableFolders == 1 ? L" folder could not be read" : L" folders could not be read");
+}
+
+}  // namespace findlark

@@ -1,0 +1,22 @@
+#pragma once
+// How far a run has got, as its worker last reported it, and the status texts made from that.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace findlark {
+
+struct RunProgress {
+    std::uint64_t foldersSearched = 0;
+    std::uint64_t itemsFound = 0;
+    std::uint64_t unreadableFolders = 0;
+    std::shared_ptr<const std::wstring> currentFolder;  // null once the walk has ended
+};
+
+// "12 folders searched, 345 items found — C:\Windows" while a run is under way.
+std::wstring ProgressText(const RunProgress& progress);
+
+// After a run: "3 folders could not be read", "1 folder could not be read", or nothing.
+std::wstring UnreadableText(std::uint64_t unreadableFolders);
+
+}  // namespace findlark

@@ -1,0 +1,81 @@
+// Folders deeper than the classic path limit are walked, searched and listed under their normal paths.
+#include "search/search_fixture.h"
+
+#include "fileops/file_operations.h"
+#include "win/handle.h"
+#include "win/long_path.h"
+
+
+using namespace findlark;
+using Paths = std::vector<std::wstring>;
+
+namespace {
+
+// Six folders of 50 characters each: every path below the fourth is longer than 260 characters.
+std::wstring MakeDeepChain(const testing_support::TempTree& tree) {
+    std::wstring relative;
+    for (int level = 0; level < 6; ++level) {
+        if (!relative.empty()) relative += L"\\";
+        relative += std::wstring(48, static_cast<wchar_t>(L'a' + level)) + std::to_wstring(level) + L"x";
+        tree.folder(relative);
+    }
+    return relative;
+}
+
+void WriteText(const std::wstring& path, const std::string& text) {
+    const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file) << ::GetLastError();
+    DWORD written = 0;
+    ASSERT_TRUE(::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr));
+}
+
+}  // namespace
+
+TEST_F(SearchTest, DeepFoldersAreWalkedAndListedUnderTheirNormalPaths) {
+    const std::wstring deep = MakeDeepChain(tree);
+    ASSERT_GT(tree.path(deep).size(), 300u);
+    tree.file(deep + L"\\deep.txt", 5);
+    tree.file(deep + L"\\other.dat", 7);
+    tree.file(L"shallow.txt");
+
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.Mask = L"*.txt";
+    EXPECT_EQ(search(c), (Paths{L"shallow.txt", deep + L"\\deep.txt"}));
+    EXPECT_EQ(*form->Results.rows().entry(1).folder, tree.path(deep));
+    EXPECT_EQ(form->StatusBar.panelText(1), L"");  // nothing unreadable
+
+    c.Mask = L"*.*";
+    const Paths all = search(c);
+    EXPECT_EQ(all.size(), 9u);  // six folders, three files
+    EXPECT_NE(std::find(all.begin(), all.end(), deep + L"\\other.dat"), all.end());
+
+    // A deep root works too.
+    c.Directories = {tree.path(deep)};
+    c.Mask = L"*.dat";
+    EXPECT_EQ(search(c), Paths{deep + L"\\other.dat"});
+}
+
+TEST_F(SearchTest, ContentOfADeepFileIsRead) {
+    const std::wstring deep = MakeDeepChain(tree);
+    WriteText(tree.path(deep + L"\\hit.txt"), "a needle here");
+    WriteText(tree.path(deep + L"\\miss.txt"), "nothing here");
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.Mask = L"*.txt";
+    c.ContainingText = true;
+    c.ContainingText0 = L"needle";
+    EXPECT_EQ(search(c), Paths{deep + L"\\hit.txt"});
+}
+
+TEST_F(SearchTest, DeepFilesAndTreesCanBeRemoved) {
+    const std::wstring deep = MakeDeepChain(tree);
+    tree.file(deep + L"\\gone.txt");
+    const std::wstring file = win::PlatformPath(tree.path(deep + L"\\gone.txt"));
+    EXPECT_TRUE(DeleteResultFile(tree.path(deep + L"\\gone.txt")));
+    EXPECT_EQ(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    tree.file(deep + L"\\again.txt");
+    const std::wstring top = tree.path(deep.substr(0, deep.find(L'\\')));
+    EXPECT_TRUE(RemoveFolderTree(top));
+    EXPECT_EQ(::GetFileAttributesW(top.c_str()), INVALID_FILE_ATTRIBUTES);
+}
