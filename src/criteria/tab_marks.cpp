@@ -22,17 +22,16 @@ void DrawMark(HDC dc, int size, bool active) {
 
 win::UniqueImageList CreateImageListMenu(int size) {
     win::UniqueImageList list(::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 9, 0));
-    const HDC screen = ::GetDC(nullptr);
-    const HDC dc = ::CreateCompatibleDC(screen);
+    const win::WindowDc screen(nullptr);
+    const win::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
     for (int i = 0; i <= kTabImageActive; ++i) {
-        const win::UniqueGdiObject bitmap(::CreateCompatibleBitmap(screen, size, size));
-        const HGDIOBJ old = ::SelectObject(dc, bitmap.get());
-        DrawMark(dc, size, i == kTabImageActive);
-        ::SelectObject(dc, old);
+        const win::UniqueGdiObject bitmap(::CreateCompatibleBitmap(screen.get(), size, size));
+        {
+            const win::SelectedObject selected(dc.get(), bitmap.get());
+            DrawMark(dc.get(), size, i == kTabImageActive);
+        }
         ::ImageList_AddMasked(list.get(), static_cast<HBITMAP>(bitmap.get()), RGB(255, 255, 255));
     }
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
     return list;
 }
 

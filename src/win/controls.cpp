@@ -341,13 +341,13 @@ std::wstring StatusBar::panelText(int panel) const {
 // The font and the DPI may have changed with the layout, so the first panel is measured again.
 void StatusBar::afterLayout() {
     ::SendMessageW(hwnd(), WM_SIZE, 0, 0);
-    const HDC dc = ::GetDC(hwnd());
-    const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = ::SelectObject(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE text{};
-    ::GetTextExtentPoint32W(dc, firstPanelSample_.c_str(), static_cast<int>(firstPanelSample_.size()), &text);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(hwnd(), dc);
+    {
+        const WindowDc dc(hwnd());
+        const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+        const SelectedObject selected(dc.get(), font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+        ::GetTextExtentPoint32W(dc.get(), firstPanelSample_.c_str(), static_cast<int>(firstPanelSample_.size()), &text);
+    }
     // The panel's frame and the text's margins: the bar's own borders and a line's height, which
     // grows with the font and so with the DPI.
     int borders[3] = {};

@@ -94,4 +94,38 @@ using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 
+struct MemoryDcTraits {
+    using type = HDC;
+    static HDC invalid() { return nullptr; }
+    static void close(HDC dc) { ::DeleteDC(dc); }
+};
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+
+// A window's device context (the screen's for no window), released when it goes.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    ~WindowDc() { ::ReleaseDC(window_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects an object into a device context for the life of this guard.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    ~SelectedObject() { ::SelectObject(dc_, previous_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
 }  // namespace win

@@ -132,7 +132,9 @@ TEST_F(LookAheadWalkTest, AFolderThatVanishesMidWalkIsEitherListedWholeOrCounted
     const std::wstring away = elsewhere.path(L"z");
     // Moved away in one step, so that a listing made ahead holds all of it or none.
     const auto moveZAway = [&](const std::wstring& folder) {
-        if (folder == tree.path(L"a")) ASSERT_TRUE(::MoveFileW(gone.c_str(), away.c_str()));
+        if (folder == tree.path(L"a")) {
+            ASSERT_TRUE(::MoveFileW(gone.c_str(), away.c_str()));
+        }
     };
     const auto inZ = [&](const std::wstring& e) { return e.find(gone + L"\\") != std::wstring::npos; };
     WalkOptions options;

@@ -1,6 +1,8 @@
 // The status bar's second part: the run's progress while it goes on, unreadable folders after it.
 #include "search/search_fixture.h"
 
+#include "win/handle.h"
+
 using namespace findlark;
 
 namespace {
@@ -58,14 +60,14 @@ TEST_F(SearchTest, AStoppedRunCountsWhatItCouldNotReadSoFar) {
 }
 
 TEST_F(SearchTest, TheFirstPartHoldsTheLongestFinishedTextWhole) {
-    const HDC dc = ::GetDC(form->StatusBar.hwnd());
-    const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(form->StatusBar.hwnd(), WM_GETFONT, 0, 0));
-    const HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
     const std::wstring longest = L"Finished. 1,000,000 items found.";
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, longest.c_str(), static_cast<int>(longest.size()), &extent);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(form->StatusBar.hwnd(), dc);
+    {
+        const win::WindowDc dc(form->StatusBar.hwnd());
+        const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(form->StatusBar.hwnd(), WM_GETFONT, 0, 0));
+        const win::SelectedObject selected(dc.get(), font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+        ::GetTextExtentPoint32W(dc.get(), longest.c_str(), static_cast<int>(longest.size()), &extent);
+    }
     EXPECT_GE(form->StatusBar.firstPanelWidth(), extent.cx);
 
     RECT bar{};
