@@ -7,8 +7,10 @@
 namespace findlark {
 namespace {
 
-// Rows appended per drain; the rest follow on the next message, so the window never stalls.
-constexpr std::size_t kRowsPerDrain = 16384;
+// A drain appends rows in steps until the queue is empty or its time is up; the rest follow on the
+// next message, so other messages get their turn every few milliseconds.
+constexpr std::size_t kRowsPerDrainStep = 2048;
+constexpr std::chrono::milliseconds kDrainBudget{4};
 // Also the pace of the progress panel, which changes at most ten times a second.
 constexpr UINT kDrainTimerInterval = 100;
 constexpr std::chrono::milliseconds kProgressInterval{100};
@@ -73,15 +75,17 @@ void TFormMain::StartSearch() {
     SearchRequest request{Criteria.read(), LookIn.driveLetters()};
     Results.clear();
     StatusBar.setPanelText(1, L"");
+    // The summary's layout takes a while; done before the worker competes for the processor.
+    ShowSearchSummary();
     try {
         session_.start(std::move(request));
     } catch (const std::exception& error) {
+        PageControlSearchInformation.setVisible(false);
         ShowFinishedState({});
         interaction_.messageBox(hwnd(), L"The search could not start: " + Widen(error.what()), L"Findlark 1.0",
                                 MB_OK | MB_ICONERROR);
         return;
     }
-    ShowSearchSummary();
     setRunningState(true);
     ShowSearchStatus(SearchStatus::Searching);
     BitBtnSearch.setText(L"&Stop");
@@ -111,8 +115,12 @@ void TFormMain::BitBtnPauseClick() {
 
 void TFormMain::DrainRunEvents() {
     if (searchState() == SearchState::Idle) return;  // a stopped run's rows never reach the list
-    const RunEvents::Taken taken = session_.drain(kRowsPerDrain);
-    Results.append(taken.slices);
+    const auto deadline = std::chrono::steady_clock::now() + kDrainBudget;
+    RunEvents::Taken taken;
+    do {
+        taken = session_.drain(kRowsPerDrainStep);
+        Results.append(taken.slices);
+    } while (!taken.ended && taken.rowCount() == kRowsPerDrainStep && std::chrono::steady_clock::now() < deadline);
     // The walk has ended by itself, normally or by an error: the window returns to the finished
     // state either way, so a failure never looks like a search still in progress.
     if (taken.ended) {
