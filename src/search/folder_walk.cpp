@@ -28,10 +28,10 @@ std::wstring FinalPath(const std::wstring& folder) {
 FolderWalk::FolderWalk(const WalkOptions& options, WalkVisitor& visitor)
     : options_(options),
       visitor_(visitor),
-      reuseListings_(MaskMatchesEverything(options.mask)),
+      plan_(PlanListings(options.mask)),
+      everything_(MaskMatchesEverything(options.mask)),
       keepGoing_([&visitor] { return visitor.checkRunRequests(); }),
-      lookAhead_(options.searchSubfolders ? options.lookAheadThreads : 0, reuseListings_ ? L"" : options.mask,
-                 options.control) {}
+      lookAhead_(options.searchSubfolders ? options.lookAheadThreads : 0, plan_, options.control) {}
 
 bool FolderWalk::SearchRoot(const std::wstring& root) {
     const SharedPath path = std::make_shared<const std::wstring>(root);
@@ -97,19 +97,21 @@ bool FolderWalk::WalkSubfolders() {
 }
 
 // The folder's entries for the mask: the listing of everything when the mask offers everything
-// anyway, the one made ahead, or one made now.
+// anyway, its marked entries when the walk applies the mask itself, the platform's listing for the
+// mask made ahead, or one made now.
 bool FolderWalk::EmitMatches(const SharedPath& folder, const FolderListings& listings) {
-    if (reuseListings_ && listings.all) return EmitListing(folder, *listings.all);
-    if (listings.matches) return !listings.matches->abandoned() && EmitListing(folder, *listings.matches);
+    if (listings.all && (everything_ || plan_.marks)) return EmitListing(folder, *listings.all, !everything_);
+    if (listings.matches) return !listings.matches->abandoned() && EmitListing(folder, *listings.matches, false);
     const Listing matches = ListFolder(*folder, options_.mask, keepGoing_);
     if (matches.abandoned()) return false;
     // A folder listed in full has been counted already.
     if (!listings.all && IsUnreadable(matches)) visitor_.onUnreadable(*folder);
-    return EmitListing(folder, matches);
+    return EmitListing(folder, matches, false);
 }
 
-bool FolderWalk::EmitListing(const SharedPath& folder, const Listing& listing) {
+bool FolderWalk::EmitListing(const SharedPath& folder, const Listing& listing, bool markedOnly) {
     for (std::size_t i = 0; i < listing.size(); ++i) {
+        if (markedOnly && !listing.marked(i)) continue;
         visitor_.onMatch(folder, listing.facts(i));
         if (!visitor_.checkRunRequests()) return false;
     }

@@ -56,12 +56,13 @@ private:
     bool Enter(const SharedPath& folder);
     bool WalkSubfolders();
     bool EmitMatches(const SharedPath& folder, const FolderListings& listings);
-    bool EmitListing(const SharedPath& folder, const Listing& listing);
+    bool EmitListing(const SharedPath& folder, const Listing& listing, bool markedOnly);
     bool LeadsToAncestor(const std::wstring& link);
 
     const WalkOptions& options_;
     WalkVisitor& visitor_;
-    const bool reuseListings_;
+    const ListingPlan plan_;
+    const bool everything_;  // the mask offers every entry: the full listings are the matches
     const std::function<bool()> keepGoing_;
     LookAhead lookAhead_;
     std::vector<Level> levels_;

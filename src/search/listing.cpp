@@ -29,17 +29,30 @@ std::wstring_view Listing::name(std::size_t index) const {
     return std::wstring_view(names_).substr(e.nameOffset, e.nameLength);
 }
 
-void Listing::add(std::wstring_view name, const EntryFacts& facts) {
+void Listing::add(std::wstring_view name, const EntryFacts& facts, bool marked) {
     entries_.push_back(Entry{static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(name.size()),
-                             facts.attributes, facts.size, facts.created, facts.accessed, facts.written});
+                             facts.attributes, marked, facts.size, facts.created, facts.accessed, facts.written});
     names_ += name;
 }
 
 namespace {
 
-// Everything in a folder, read through the folder's handle in large pieces. This call returns no
-// short names, which the platform would otherwise make up for every entry.
-Listing ListEverything(const std::wstring& folder, const std::function<bool()>& keepGoing) {
+template <typename Info>
+EntryFacts FactsOf(const Info& entry) {
+    return EntryFacts{{},
+                      entry.FileAttributes,
+                      entry.EndOfFile.QuadPart,
+                      static_cast<std::uint64_t>(entry.CreationTime.QuadPart),
+                      static_cast<std::uint64_t>(entry.LastAccessTime.QuadPart),
+                      static_cast<std::uint64_t>(entry.LastWriteTime.QuadPart)};
+}
+
+// Everything in a folder, read through the folder's handle in large pieces. `Info` FILE_FULL_DIR_INFO
+// has no short names, which the platform would otherwise make up for every entry; FILE_ID_BOTH_DIR_INFO
+// has them, for the marks. `mark` sees each entry's record.
+template <typename Info, typename Mark>
+Listing ListEverything(const std::wstring& folder, FILE_INFO_BY_HANDLE_CLASS infoClass, const Mark& mark,
+                       const std::function<bool()>& keepGoing) {
     Listing listing;
     const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(FolderQueryPath(folder)).c_str(), FILE_LIST_DIRECTORY,
                                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -52,18 +65,11 @@ Listing ListEverything(const std::wstring& folder, const std::function<bool()>& 
     }
     constexpr DWORD kBufferBytes = 64 * 1024;
     const auto buffer = std::make_unique_for_overwrite<std::byte[]>(kBufferBytes);
-    while (::GetFileInformationByHandleEx(handle.get(), FileFullDirectoryInfo, buffer.get(), kBufferBytes)) {
+    while (::GetFileInformationByHandleEx(handle.get(), infoClass, buffer.get(), kBufferBytes)) {
         for (const std::byte* at = buffer.get();;) {
-            const auto& entry = *reinterpret_cast<const FILE_FULL_DIR_INFO*>(at);
+            const auto& entry = *reinterpret_cast<const Info*>(at);
             const std::wstring_view name(entry.FileName, entry.FileNameLength / sizeof(wchar_t));
-            if (name != L"." && name != L"..") {
-                listing.add(name, EntryFacts{{},
-                                             entry.FileAttributes,
-                                             entry.EndOfFile.QuadPart,
-                                             static_cast<std::uint64_t>(entry.CreationTime.QuadPart),
-                                             static_cast<std::uint64_t>(entry.LastAccessTime.QuadPart),
-                                             static_cast<std::uint64_t>(entry.LastWriteTime.QuadPart)});
-            }
+            if (name != L"." && name != L"..") listing.add(name, FactsOf(entry), mark(name, entry));
             if (!keepGoing()) {
                 listing.setAbandoned();
                 return listing;
@@ -111,7 +117,22 @@ Listing ListMatches(const std::wstring& folder, std::wstring_view pattern, const
 }  // namespace
 
 Listing ListFolder(const std::wstring& folder, std::wstring_view pattern, const std::function<bool()>& keepGoing) {
-    return pattern == L"*" ? ListEverything(folder, keepGoing) : ListMatches(folder, pattern, keepGoing);
+    if (pattern != L"*") return ListMatches(folder, pattern, keepGoing);
+    const auto noMark = [](std::wstring_view, const FILE_FULL_DIR_INFO&) { return false; };
+    return ListEverything<FILE_FULL_DIR_INFO>(folder, FileFullDirectoryInfo, noMark, keepGoing);
+}
+
+Listing ListFolderMarking(const std::wstring& folder, const PlainPattern& marks, const std::function<bool()>& keepGoing) {
+    const auto mark = [&marks](std::wstring_view name, const FILE_ID_BOTH_DIR_INFO& entry) {
+        return marks.matches(name, std::wstring_view(entry.ShortName, static_cast<unsigned char>(entry.ShortNameLength) / sizeof(wchar_t)));
+    };
+    return ListEverything<FILE_ID_BOTH_DIR_INFO>(folder, FileIdBothDirectoryInfo, mark, keepGoing);
+}
+
+wchar_t PlatformUpcase(wchar_t c) {
+    wchar_t capital = c;
+    ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &capital, 1, nullptr, nullptr, 0);
+    return capital;
 }
 
 bool IsUnreadable(const Listing& listing) {

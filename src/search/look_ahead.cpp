@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "search/search_plan.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -35,10 +37,17 @@ std::size_t EntriesOf(const FolderListings& listings) {
 
 }  // namespace
 
+ListingPlan PlanListings(const std::wstring& mask) {
+    if (MaskMatchesEverything(mask)) return {};
+    std::optional<PlainPattern> marks = PlainPattern::parse(mask, &PlatformUpcase);
+    if (marks) return {std::move(marks), {}};
+    return {std::nullopt, mask};
+}
+
 unsigned DefaultLookAheadThreads() { return std::max(2u, std::thread::hardware_concurrency()); }
 
-LookAhead::LookAhead(unsigned threads, std::wstring mask, const RunControl* control)
-    : threadCount_(threads), mask_(std::move(mask)), control_(control) {}
+LookAhead::LookAhead(unsigned threads, ListingPlan plan, const RunControl* control)
+    : threadCount_(threads), plan_(std::move(plan)), control_(control) {}
 
 LookAhead::~LookAhead() {
     {
@@ -73,7 +82,7 @@ FolderListings LookAhead::take(const WalkKey& key, const std::wstring& folder, c
     if (due != pending_.end()) advance(due, key.back() + std::size_t{1});
     lock.unlock();
     FolderListings listings;
-    listings.all = std::make_shared<const Listing>(ListFolder(folder, L"*", keepGoing));
+    listings.all = std::make_shared<const Listing>(listEverything(folder, keepGoing));
     if (!listings.all->abandoned()) {
         lock.lock();
         offerSubfolders(key, folder, listings.all);
@@ -132,10 +141,16 @@ bool LookAhead::helperMayGoOn() const {
     }
 }
 
+Listing LookAhead::listEverything(const std::wstring& folder, const std::function<bool()>& keepGoing) const {
+    return plan_.marks ? ListFolderMarking(folder, *plan_.marks, keepGoing) : ListFolder(folder, L"*", keepGoing);
+}
+
 FolderListings LookAhead::listFolder(const std::wstring& folder, const std::function<bool()>& keepGoing) const {
     FolderListings listings;
-    listings.all = std::make_shared<const Listing>(ListFolder(folder, L"*", keepGoing));
-    if (!mask_.empty() && !listings.all->abandoned()) listings.matches = ListFolder(folder, mask_, keepGoing);
+    listings.all = std::make_shared<const Listing>(listEverything(folder, keepGoing));
+    if (!plan_.platformMask.empty() && !listings.all->abandoned()) {
+        listings.matches = ListFolder(folder, plan_.platformMask, keepGoing);
+    }
     return listings;
 }
 

@@ -30,6 +30,16 @@ struct FolderListings {
     std::optional<Listing> matches;
 };
 
+// How the folders are listed: everything in one enumeration, marked by a plain pattern when the walk
+// applies the mask itself, and once more for a mask that only the platform's enumeration can apply.
+struct ListingPlan {
+    std::optional<PlainPattern> marks;
+    std::wstring platformMask;  // empty: no second enumeration
+};
+
+// The plan for the pattern handed to the platform's enumeration.
+ListingPlan PlanListings(const std::wstring& mask);
+
 // One thread for each core, at least two.
 unsigned DefaultLookAheadThreads();
 
@@ -39,9 +49,10 @@ public:
     static constexpr std::size_t kMaxFoldersAhead = 1024;
     static constexpr std::size_t kMaxEntriesAhead = 65536;
 
-    // `threads` 0 makes every listing on the walk's own thread. `mask` empty: the pool lists only
-    // "*". The pool honours the stop and pause requests of `control` between entries.
-    LookAhead(unsigned threads, std::wstring mask, const RunControl* control);
+    // `threads` 0 makes every listing on the walk's own thread. The pool lists by `plan`, except the
+    // second enumeration when the walk asks for a folder that no helper picked: that is the walk's.
+    // The pool honours the stop and pause requests of `control` between entries.
+    LookAhead(unsigned threads, ListingPlan plan, const RunControl* control);
     ~LookAhead();
     LookAhead(const LookAhead&) = delete;
     LookAhead& operator=(const LookAhead&) = delete;
@@ -75,10 +86,11 @@ private:
     bool hasRoom() const;
     void helperLoop();
     bool helperMayGoOn() const;
+    Listing listEverything(const std::wstring& folder, const std::function<bool()>& keepGoing) const;
     FolderListings listFolder(const std::wstring& folder, const std::function<bool()>& keepGoing) const;
 
     const unsigned threadCount_;
-    const std::wstring mask_;
+    const ListingPlan plan_;
     const RunControl* const control_;
     std::mutex mutex_;
     std::condition_variable workReady_;

@@ -202,7 +202,7 @@ protected:
 
 TEST_F(PoolControlTest, APausedPoolListsNothingUntilResumed) {
     control.requestPause();
-    LookAhead pool(2, L"", &control);
+    LookAhead pool(2, ListingPlan{}, &control);
     startPool(pool);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_EQ(pool.entriesListedAhead(), 0u);
@@ -212,7 +212,7 @@ TEST_F(PoolControlTest, APausedPoolListsNothingUntilResumed) {
 
 TEST_F(PoolControlTest, AStoppedPoolListsNothing) {
     control.requestStop();
-    LookAhead pool(2, L"", &control);
+    LookAhead pool(2, ListingPlan{}, &control);
     startPool(pool);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_EQ(pool.entriesListedAhead(), 0u);
@@ -222,7 +222,7 @@ TEST_F(PoolControlTest, APausedPoolEndsPromptlyAndTheWalkStillGetsEveryListing) 
     const auto started = std::chrono::steady_clock::now();
     {
         control.requestPause();
-        LookAhead pool(2, L"", &control);
+        LookAhead pool(2, ListingPlan{}, &control);
         const FolderListings root = startPool(pool);
         // The walk lists for itself whatever the paused pool has not.
         const FolderListings first = pool.take({0, 0}, tree.path(std::wstring(root.all->name(0))), [] { return true; });
@@ -232,7 +232,7 @@ TEST_F(PoolControlTest, APausedPoolEndsPromptlyAndTheWalkStillGetsEveryListing) 
 }
 
 TEST_F(PoolControlTest, ThePoolListsAheadWhileTheWalkGoesOn) {
-    LookAhead pool(2, L"", &control);
+    LookAhead pool(2, ListingPlan{}, &control);
     startPool(pool);
     EXPECT_TRUE(WaitFor([&] { return pool.entriesListedAhead() >= 200; }));
 }

@@ -1,0 +1,66 @@
+#include "search/plain_pattern.h"
+
+namespace findlark {
+
+std::optional<PlainPattern> PlainPattern::parse(std::wstring_view pattern, Upcase upcase) {
+    if (pattern.empty() || pattern.back() == L'.' || pattern.back() == L' ') return std::nullopt;
+    std::wstring upcased;
+    upcased.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const wchar_t c = pattern[i];
+        switch (c) {
+        case L'?':
+        case L'<':
+        case L'>':
+        case L'"':
+        case L'\\':
+        case L'/':
+        case L':':
+            return std::nullopt;
+        case L'.':
+            // The platform reads such a "." as "a dot or the end of the name".
+            if (pattern[i + 1] == L'*' || pattern[i + 1] == L'?') return std::nullopt;
+            break;
+        default:
+            break;
+        }
+        upcased.push_back(c < 0x80 ? (c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c) : upcase(c));
+    }
+    if (upcased.find_first_not_of(L'*') == std::wstring::npos) return std::nullopt;  // everything: no marks needed
+    return PlainPattern(std::move(upcased), upcase);
+}
+
+bool PlainPattern::matches(std::wstring_view longName, std::wstring_view shortName) const {
+    return matchesName(longName) || (!shortName.empty() && matchesName(shortName));
+}
+
+wchar_t PlainPattern::capital(wchar_t c) const {
+    if (c < 0x80) return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
+    return upcase_(c);
+}
+
+// Literals in step, each "*" remembered so that a mismatch later lets it take one more character:
+// at most pattern length times name length steps, no recursion.
+bool PlainPattern::matchesName(std::wstring_view name) const {
+    const std::wstring_view pattern = upcased_;
+    std::size_t p = 0, n = 0;
+    std::size_t starPattern = std::wstring_view::npos, starName = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == L'*') {
+            starPattern = ++p;
+            starName = n;
+        } else if (p < pattern.size() && pattern[p] == capital(name[n])) {
+            ++p;
+            ++n;
+        } else if (starPattern != std::wstring_view::npos) {
+            p = starPattern;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace findlark
