@@ -5,6 +5,7 @@
 #include "win/handle.h"
 #include "win/long_path.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace findlark {
@@ -25,6 +26,73 @@ std::wstring SystemProgram(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = {};
     const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
     return std::wstring(folder, length) + L"\\" + name;
+}
+
+// Visits the entries of a folder's tree as paths relative to it, each starting with a separator, each
+// folder before its contents. Links to folders are visited but not entered. False when a folder could
+// not be listed or `visit` said no.
+bool ForEachInTree(const std::wstring& root, const std::function<bool(const std::wstring&, DWORD)>& visit) {
+    bool complete = true;
+    std::vector<std::wstring> folders{std::wstring()};
+    while (!folders.empty()) {
+        const std::wstring folder = std::move(folders.back());
+        folders.pop_back();
+        WIN32_FIND_DATAW entry;
+        const win::UniqueFindHandle find(::FindFirstFileExW(win::PlatformPath(root + folder + L"\\*").c_str(), FindExInfoBasic,
+                                                            &entry, FindExSearchNameMatch, nullptr, 0));
+        if (!find) {
+            complete = false;
+            continue;
+        }
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring relative = folder + L"\\" + name;
+            if (!visit(relative, entry.dwFileAttributes)) return false;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                folders.push_back(relative);
+        } while (::FindNextFileW(find.get(), &entry));
+    }
+    return complete;
+}
+
+// Whether copying the tree reaches a path that XCOPY cannot handle (it fails or hangs on them).
+bool NeedsLongPaths(const std::wstring& source, const std::wstring& target) {
+    const std::size_t base = std::max(source.size(), target.size());
+    if (base >= win::kClassicPathLimit) return true;
+    return !ForEachInTree(source, [base](const std::wstring& relative, DWORD) {
+        return base + relative.size() < win::kClassicPathLimit;
+    });
+}
+
+bool CreateFolderIfMissing(const std::wstring& path) {
+    return ::CreateDirectoryW(win::PlatformPath(path).c_str(), nullptr) || IsExistingFolder(path);
+}
+
+// What XCOPY does with its arguments here, for trees beyond its reach: hidden and system files
+// included, read-only targets replaced, empty folders made. Goes on after a failure, but is true only
+// when everything was copied, since a move deletes what was copied. A link to a folder is not
+// followed, so it leaves the copy incomplete.
+bool CopyTreeNatively(const std::wstring& source, const std::wstring& target, HWND busyWindow) {
+    win::BusyWindow busy(busyWindow);
+    bool complete = CreateFolderIfMissing(target);
+    complete &= ForEachInTree(source, [&](const std::wstring& relative, DWORD attributes) {
+        busy.pump();
+        const std::wstring to = target + relative;
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT && attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            complete = false;
+        } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            complete &= CreateFolderIfMissing(to);
+        } else {
+            const std::wstring platformTarget = win::PlatformPath(to);
+            const DWORD existing = ::GetFileAttributesW(platformTarget.c_str());
+            if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY))
+                ::SetFileAttributesW(platformTarget.c_str(), existing & ~FILE_ATTRIBUTE_READONLY);
+            complete &= ::CopyFileW(win::PlatformPath(source + relative).c_str(), platformTarget.c_str(), FALSE) != FALSE;
+        }
+        return true;
+    });
+    return complete;
 }
 
 }  // namespace
@@ -104,6 +172,7 @@ int RunCommandAndWait(std::wstring commandLine, int showMode, HWND busyWindow) {
 bool CopyResultItem(const std::wstring& source, const std::wstring& target, HWND busyWindow) {
     if (IsExistingFile(source))
         return ::CopyFileW(win::PlatformPath(source).c_str(), win::PlatformPath(target).c_str(), FALSE) != FALSE;
+    if (NeedsLongPaths(source, target)) return CopyTreeNatively(source, target, busyWindow);
     // XCOPY is started itself, not through the command interpreter, so that no part of a path (a
     // "%NAME%", an "&") can be read as anything but the path.
     const int code = RunCommandAndWait(QuoteArgument(SystemProgram(L"xcopy.exe")) + L" " + XcopyArguments(source, target),

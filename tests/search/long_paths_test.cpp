@@ -79,3 +79,30 @@ TEST_F(SearchTest, DeepFilesAndTreesCanBeRemoved) {
     EXPECT_TRUE(RemoveFolderTree(top));
     EXPECT_EQ(::GetFileAttributesW(top.c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+// XCOPY cannot reach such paths, so these trees are copied file by file, and only a whole copy counts.
+TEST_F(SearchTest, DeepTreesAreCopiedWholeOrReportedIncomplete) {
+    const std::wstring deep = MakeDeepChain(tree);
+    WriteText(tree.path(deep + L"\\deep.txt"), "deep");
+    tree.file(L"aaaa.hidden", 1);
+    ::SetFileAttributesW(tree.path(L"aaaa.hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    tree.folder(deep + L"\\empty");
+    const std::wstring top = deep.substr(0, deep.find(L'\\'));
+    const testing_support::TempTree target;
+    target.folder(top);
+    WriteText(target.path(deep.substr(0, deep.find(L'\\')) + L"\\old.txt"), "kept");
+
+    ASSERT_TRUE(CopyResultItem(tree.path(top), target.path(top), nullptr));
+    EXPECT_TRUE(IsExistingFile(target.path(deep + L"\\deep.txt")));
+    EXPECT_TRUE(IsExistingFolder(target.path(deep + L"\\empty")));
+    EXPECT_TRUE(IsExistingFile(target.path(top + L"\\old.txt")));  // merged into what was there
+    EXPECT_TRUE(CopyResultItem(tree.root(), target.path(L"whole"), nullptr));
+    EXPECT_TRUE(IsExistingFile(target.path(L"whole\\aaaa.hidden")));
+    EXPECT_TRUE(IsExistingFile(target.path(L"whole\\" + deep + L"\\deep.txt")));
+
+    // A file that cannot be read leaves the copy incomplete, so a move would keep the source.
+    const win::UniqueFileHandle held(::CreateFileW(win::PlatformPath(tree.path(deep + L"\\deep.txt")).c_str(), GENERIC_READ,
+                                                   0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    EXPECT_FALSE(CopyResultItem(tree.path(top), target.path(L"second"), nullptr));
+}
