@@ -6,6 +6,8 @@
 #include "win/long_path.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace findlark {
@@ -95,6 +97,22 @@ bool CopyTreeNatively(const std::wstring& source, const std::wstring& target, HW
     return complete;
 }
 
+std::optional<std::int64_t> FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExW(win::PlatformPath(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// Whether every folder of the source tree is in the target, and every file at its size. XCOPY goes on
+// past files it cannot copy and still reports success.
+bool TreeIsIn(const std::wstring& source, const std::wstring& target) {
+    return ForEachInTree(source, [&](const std::wstring& relative, DWORD attributes) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return IsExistingFolder(target + relative);
+        const std::optional<std::int64_t> size = FileSize(target + relative);
+        return size && size == FileSize(source + relative);
+    });
+}
+
 }  // namespace
 
 bool IsExistingFile(const std::wstring& path) {
@@ -177,7 +195,7 @@ bool CopyResultItem(const std::wstring& source, const std::wstring& target, HWND
     // "%NAME%", an "&") can be read as anything but the path.
     const int code = RunCommandAndWait(QuoteArgument(SystemProgram(L"xcopy.exe")) + L" " + XcopyArguments(source, target),
                                        SW_HIDE, busyWindow);
-    return code == 0 && IsExistingFolder(target);
+    return code == 0 && IsExistingFolder(target) && TreeIsIn(source, target);
 }
 
 }  // namespace findlark

@@ -273,6 +273,24 @@ TEST_F(FileOperationsTest, AMoveWhoseCopyFailedLeavesTheSource) {
     EXPECT_EQ(listed(), Names{L"held.txt"});
 }
 
+// XCOPY goes on past a file it cannot read and still ends with 0: the folder is not counted as moved.
+TEST_F(FileOperationsTest, AMovedFolderWhoseCopySkippedAFileStays) {
+    tree.folder(L"dir");
+    tree.file(L"dir\\a.txt", 3);
+    tree.file(L"dir\\held.txt", 3);
+    searchTree(L"*.*", false);
+    select({L"dir"});
+    const win::UniqueFileHandle held(
+        ::CreateFileW(tree.path(L"dir\\held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    chooseFolder(target.root());
+    setPreference(&TFormOptions::CheckBoxDeleteWithoutPrompting);
+    main().runMenuCommand(main().Moveselectedto1.id());
+    EXPECT_TRUE(IsExistingFile(target.path(L"dir\\a.txt")));
+    EXPECT_TRUE(exists(L"dir\\a.txt"));
+    EXPECT_EQ(listed(), Names{L"dir"});
+}
+
 // Paths reach XCOPY and the removal literally: no "%NAME%" is expanded, no "&" or "^" read as a command.
 TEST_F(FileOperationsTest, FoldersWithCommandCharactersInTheirNamesAreCopiedMovedAndDeleted) {
     const Names names{L"%WINDIR%x", L"a&b", L"100% done", L"^caret", L"(x)!"};
