@@ -6,3 +6,4 @@
 int FuzzMask(const std::uint8_t* data, std::size_t size);
 int FuzzContent(const std::uint8_t* data, std::size_t size);
 int FuzzOptions(const std::uint8_t* data, std::size_t size);
+int FuzzPattern(const std::uint8_t* data, std::size_t size);
