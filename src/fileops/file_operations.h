@@ -26,8 +26,8 @@ int RunCommandAndWait(std::wstring commandLine, int showMode, HWND busyWindow);
 
 // Copies a file (CopyFile) or a folder's tree (XCOPY) to the target, replacing what is there. True when
 // the item was really copied: the file copy succeeded, or XCOPY ended with 0 and the whole tree is in
-// the target.
-// A tree with paths too long for XCOPY is copied here, and counts as copied only when all of it was.
+// the target. A tree with paths too long for XCOPY is copied file by file, and counts as copied only
+// when all of it was.
 bool CopyResultItem(const std::wstring& source, const std::wstring& target, HWND busyWindow);
 
 }  // namespace findlark
