@@ -88,14 +88,19 @@ RunEvents::Taken RunEvents::take(std::size_t maxRows) {
     return taken;
 }
 
+std::uint64_t RowBatcher::SteadyMilliseconds() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
 bool RowBatcher::flushIfDue() {
-    if (pending_.empty() || std::chrono::steady_clock::now() - lastFlush_ < interval_) return false;
+    if (pending_.empty() || clock_() - lastFlush_ < interval_) return false;
     flush();
     return true;
 }
 
 void RowBatcher::flush() {
-    lastFlush_ = std::chrono::steady_clock::now();
+    lastFlush_ = clock_();
     if (pending_.empty()) return;
     events_.pushRows(std::exchange(pending_, {}));
 }

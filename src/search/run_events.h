@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -58,10 +59,15 @@ private:
 };
 
 // Collects rows on the worker and hands them on at least every `interval` while there are any; the
-// worker asks after every entry (flushIfDue), so adding a row costs no clock reading.
+// worker asks after every entry (flushIfDue), so the clock it reads must be cheap: a coarse one of the
+// platform's will do.
 class RowBatcher {
 public:
-    RowBatcher(RunEvents& events, std::chrono::milliseconds interval) : events_(events), interval_(interval) {}
+    using MillisecondClock = std::uint64_t (*)();
+    static std::uint64_t SteadyMilliseconds();
+
+    RowBatcher(RunEvents& events, std::chrono::milliseconds interval, MillisecondClock clock = &SteadyMilliseconds)
+        : events_(events), interval_(static_cast<std::uint64_t>(interval.count())), clock_(clock), lastFlush_(clock()) {}
     void add(std::wstring_view name, const std::shared_ptr<const std::wstring>& folder, std::int64_t size,
              DateTime modified, std::uint32_t attributes) {
         pending_.add(name, folder, size, modified, attributes);
@@ -72,8 +78,9 @@ public:
 
 private:
     RunEvents& events_;
-    std::chrono::milliseconds interval_;
-    std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
+    std::uint64_t interval_;
+    MillisecondClock clock_;
+    std::uint64_t lastFlush_;
     RowBatch pending_;
 };
 

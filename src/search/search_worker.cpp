@@ -13,6 +13,9 @@ namespace findlark {
 namespace {
 
 constexpr std::chrono::milliseconds kBatchInterval{40};
+// The system's tick count costs next to nothing to read, unlike the precise clock; its steps of 10 to
+// 16 ms are fine for the batches' pace.
+std::uint64_t TickMilliseconds() { return ::GetTickCount64(); }
 // Progress is reported with every batch of rows, and on entering a folder once this has passed.
 constexpr std::chrono::milliseconds kProgressInterval{100};
 
@@ -22,7 +25,7 @@ class RowCollector final : public WalkVisitor {
 public:
     RowCollector(RunChannel& channel, const EntryFilters& filters, const std::optional<ContentRule>& content)
         : channel_(channel),
-          batcher_(channel.events, kBatchInterval),
+          batcher_(channel.events, kBatchInterval, &TickMilliseconds),
           filters_(filters),
           content_(content),
           reader_([&channel] { return channel.control.stopRequested(); }) {}
