@@ -47,50 +47,26 @@ EntryFacts FactsOf(const Info& entry) {
                       static_cast<std::uint64_t>(entry.LastWriteTime.QuadPart)};
 }
 
-// Everything in a folder, read through the folder's handle in large pieces. `Info` FILE_FULL_DIR_INFO
-// has no short names, which the platform would otherwise make up for every entry; FILE_ID_BOTH_DIR_INFO
-// has them, for the marks. `mark` sees each entry's record.
-template <typename Info, typename Mark>
-Listing ListEverything(const std::wstring& folder, FILE_INFO_BY_HANDLE_CLASS infoClass, const Mark& mark,
-                       const std::function<bool()>& keepGoing) {
-    Listing listing;
-    const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(FolderQueryPath(folder)).c_str(), FILE_LIST_DIRECTORY,
-                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle) {
-        // A folder that is not there is unreadable, not a folder where nothing matched.
-        const DWORD error = ::GetLastError();
-        listing.setError(error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error);
-        return listing;
-    }
-    constexpr DWORD kBufferBytes = 64 * 1024;
-    const auto buffer = std::make_unique_for_overwrite<std::byte[]>(kBufferBytes);
-    while (::GetFileInformationByHandleEx(handle.get(), infoClass, buffer.get(), kBufferBytes)) {
-        for (const std::byte* at = buffer.get();;) {
-            const auto& entry = *reinterpret_cast<const Info*>(at);
-            const std::wstring_view name(entry.FileName, entry.FileNameLength / sizeof(wchar_t));
-            if (name != L"." && name != L"..") listing.add(name, FactsOf(entry), mark(name, entry));
-            if (!keepGoing()) {
-                listing.setAbandoned();
-                return listing;
-            }
-            if (entry.NextEntryOffset == 0) break;
-            at += entry.NextEntryOffset;
-        }
-    }
-    const DWORD error = ::GetLastError();
-    if (error != ERROR_NO_MORE_FILES) listing.setError(error);
-    return listing;
+std::wstring_view ShortNameOf(const FILE_FULL_DIR_INFO&) { return {}; }
+std::wstring_view ShortNameOf(const FILE_ID_BOTH_DIR_INFO& entry) {
+    return std::wstring_view(entry.ShortName, static_cast<unsigned char>(entry.ShortNameLength) / sizeof(wchar_t));
 }
 
-// The entries that the platform's enumeration offers for a mask, by its own matching rules.
-Listing ListMatches(const std::wstring& folder, std::wstring_view pattern, const std::function<bool()>& keepGoing) {
+bool Marked(const PlainPattern* marks, std::wstring_view name, std::wstring_view shortName) {
+    return marks && marks->matches(name, shortName);
+}
+
+// The platform's classic enumeration for a pattern, by its own matching rules; with `marks`, each
+// entry is marked by its long or short name.
+Listing ListByFind(const std::wstring& folder, std::wstring_view pattern, const PlainPattern* marks,
+                   const std::function<bool()>& keepGoing) {
     Listing listing;
     std::wstring query = folder;
     query += L'\\';
     query += pattern;
     WIN32_FIND_DATAW entry;
-    const win::UniqueFindHandle find(::FindFirstFileExW(win::PlatformPath(query).c_str(), FindExInfoBasic, &entry,
+    const win::UniqueFindHandle find(::FindFirstFileExW(win::PlatformPath(query).c_str(),
+                                                        marks ? FindExInfoStandard : FindExInfoBasic, &entry,
                                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) {
         listing.setError(::GetLastError());
@@ -104,7 +80,8 @@ Listing ListMatches(const std::wstring& folder, std::wstring_view pattern, const
                                    (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow,
                                    FileTimeValue(entry.ftCreationTime),
                                    FileTimeValue(entry.ftLastAccessTime),
-                                   FileTimeValue(entry.ftLastWriteTime)});
+                                   FileTimeValue(entry.ftLastWriteTime)},
+                        Marked(marks, entry.cFileName, entry.cAlternateFileName));
         }
         if (!keepGoing()) {
             listing.setAbandoned();
@@ -114,19 +91,64 @@ Listing ListMatches(const std::wstring& folder, std::wstring_view pattern, const
     return listing;
 }
 
+// Some file systems (certain network shares among them) cannot list a folder through its handle.
+bool ListingClassUnsupported(DWORD error) {
+    return error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_LEVEL ||
+           error == ERROR_INVALID_FUNCTION;
+}
+
+// Everything in a folder, read through the folder's handle in large pieces. `Info` FILE_FULL_DIR_INFO
+// has no short names, which the platform would otherwise make up for every entry; FILE_ID_BOTH_DIR_INFO
+// has them, for the marks. Where the file system cannot do this, the classic enumeration takes over.
+template <typename Info>
+Listing ListEverything(const std::wstring& folder, FILE_INFO_BY_HANDLE_CLASS infoClass, const PlainPattern* marks,
+                       const std::function<bool()>& keepGoing) {
+    Listing listing;
+    const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(FolderQueryPath(folder)).c_str(), FILE_LIST_DIRECTORY,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle) {
+        // A folder that is not there is unreadable, not a folder where nothing matched.
+        const DWORD error = ::GetLastError();
+        listing.setError(error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error);
+        return listing;
+    }
+    constexpr DWORD kBufferBytes = 64 * 1024;
+    const auto buffer = std::make_unique_for_overwrite<std::byte[]>(kBufferBytes);
+    bool first = true;
+    while (::GetFileInformationByHandleEx(handle.get(), infoClass, buffer.get(), kBufferBytes)) {
+        first = false;
+        for (const std::byte* at = buffer.get();;) {
+            const auto& entry = *reinterpret_cast<const Info*>(at);
+            const std::wstring_view name(entry.FileName, entry.FileNameLength / sizeof(wchar_t));
+            if (name != L"." && name != L"..") listing.add(name, FactsOf(entry), Marked(marks, name, ShortNameOf(entry)));
+            if (!keepGoing()) {
+                listing.setAbandoned();
+                return listing;
+            }
+            if (entry.NextEntryOffset == 0) break;
+            at += entry.NextEntryOffset;
+        }
+    }
+    const DWORD error = ::GetLastError();
+    if (first && ListingClassUnsupported(error)) return ListFolderClassic(folder, marks, keepGoing);
+    if (error != ERROR_NO_MORE_FILES) listing.setError(error);
+    return listing;
+}
+
 }  // namespace
 
 Listing ListFolder(const std::wstring& folder, std::wstring_view pattern, const std::function<bool()>& keepGoing) {
-    if (pattern != L"*") return ListMatches(folder, pattern, keepGoing);
-    const auto noMark = [](std::wstring_view, const FILE_FULL_DIR_INFO&) { return false; };
-    return ListEverything<FILE_FULL_DIR_INFO>(folder, FileFullDirectoryInfo, noMark, keepGoing);
+    if (pattern != L"*") return ListByFind(folder, pattern, nullptr, keepGoing);
+    return ListEverything<FILE_FULL_DIR_INFO>(folder, FileFullDirectoryInfo, nullptr, keepGoing);
 }
 
 Listing ListFolderMarking(const std::wstring& folder, const PlainPattern& marks, const std::function<bool()>& keepGoing) {
-    const auto mark = [&marks](std::wstring_view name, const FILE_ID_BOTH_DIR_INFO& entry) {
-        return marks.matches(name, std::wstring_view(entry.ShortName, static_cast<unsigned char>(entry.ShortNameLength) / sizeof(wchar_t)));
-    };
-    return ListEverything<FILE_ID_BOTH_DIR_INFO>(folder, FileIdBothDirectoryInfo, mark, keepGoing);
+    return ListEverything<FILE_ID_BOTH_DIR_INFO>(folder, FileIdBothDirectoryInfo, &marks, keepGoing);
+}
+
+Listing ListFolderClassic(const std::wstring& folder, const PlainPattern* marks, const std::function<bool()>& keepGoing) {
+    return ListByFind(folder, L"*", marks, keepGoing);
 }
 
 wchar_t PlatformUpcase(wchar_t c) {

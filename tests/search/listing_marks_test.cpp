@@ -32,6 +32,10 @@ TEST(ListingMarks, MarksWhatThePlatformOffersForTheMask) {
         const Listing offered = ListFolder(tree.root(), mask, always);
         EXPECT_EQ(Names(marked, true), Names(offered, false)) << mask;
         EXPECT_EQ(marked.size(), 17u) << mask;
+        // The classic enumeration that file systems without handle listings get marks the same.
+        const Listing classic = ListFolderClassic(tree.root(), &*pattern, always);
+        EXPECT_EQ(Names(classic, true), Names(offered, false)) << mask;
+        EXPECT_EQ(Names(classic, false), Names(marked, false)) << mask;
     }
 }
 
