@@ -6,8 +6,6 @@
 #include "win/long_path.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace findlark {
@@ -30,10 +28,11 @@ std::wstring SystemProgram(const wchar_t* name) {
     return std::wstring(folder, length) + L"\\" + name;
 }
 
-// Visits the entries of a folder's tree as paths relative to it, each starting with a separator, each
-// folder before its contents. Links to folders are visited but not entered. False when a folder could
-// not be listed or `visit` said no.
-bool ForEachInTree(const std::wstring& root, const std::function<bool(const std::wstring&, DWORD)>& visit) {
+// Visits the entries of a folder's tree as paths relative to it, each starting with a separator, with
+// their records, each folder before its contents. Links to folders are visited but not entered. False
+// when a folder could not be listed or `visit` said no.
+using TreeVisit = std::function<bool(const std::wstring& relative, const WIN32_FIND_DATAW& entry)>;
+bool ForEachInTree(const std::wstring& root, const TreeVisit& visit) {
     bool complete = true;
     std::vector<std::wstring> folders{std::wstring()};
     while (!folders.empty()) {
@@ -50,7 +49,7 @@ bool ForEachInTree(const std::wstring& root, const std::function<bool(const std:
             const std::wstring name = entry.cFileName;
             if (name == L"." || name == L"..") continue;
             const std::wstring relative = folder + L"\\" + name;
-            if (!visit(relative, entry.dwFileAttributes)) return false;
+            if (!visit(relative, entry)) return false;
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
                 folders.push_back(relative);
         } while (::FindNextFileW(find.get(), &entry));
@@ -62,7 +61,7 @@ bool ForEachInTree(const std::wstring& root, const std::function<bool(const std:
 bool NeedsLongPaths(const std::wstring& source, const std::wstring& target) {
     const std::size_t base = std::max(source.size(), target.size());
     if (base >= win::kClassicPathLimit) return true;
-    return !ForEachInTree(source, [base](const std::wstring& relative, DWORD) {
+    return !ForEachInTree(source, [base](const std::wstring& relative, const WIN32_FIND_DATAW&) {
         return base + relative.size() < win::kClassicPathLimit;
     });
 }
@@ -78,8 +77,9 @@ bool CreateFolderIfMissing(const std::wstring& path) {
 bool CopyTreeNatively(const std::wstring& source, const std::wstring& target, HWND busyWindow) {
     win::BusyWindow busy(busyWindow);
     bool complete = CreateFolderIfMissing(target);
-    complete &= ForEachInTree(source, [&](const std::wstring& relative, DWORD attributes) {
+    complete &= ForEachInTree(source, [&](const std::wstring& relative, const WIN32_FIND_DATAW& entry) {
         busy.pump();
+        const DWORD attributes = entry.dwFileAttributes;
         const std::wstring to = target + relative;
         if (attributes & FILE_ATTRIBUTE_REPARSE_POINT && attributes & FILE_ATTRIBUTE_DIRECTORY) {
             complete = false;
@@ -97,19 +97,14 @@ bool CopyTreeNatively(const std::wstring& source, const std::wstring& target, HW
     return complete;
 }
 
-std::optional<std::int64_t> FileSize(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExW(win::PlatformPath(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-    return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 // Whether every folder of the source tree is in the target, and every file at its size. XCOPY goes on
 // past files it cannot copy and still reports success.
 bool TreeIsIn(const std::wstring& source, const std::wstring& target) {
-    return ForEachInTree(source, [&](const std::wstring& relative, DWORD attributes) {
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return IsExistingFolder(target + relative);
-        const std::optional<std::int64_t> size = FileSize(target + relative);
-        return size && size == FileSize(source + relative);
+    return ForEachInTree(source, [&](const std::wstring& relative, const WIN32_FIND_DATAW& entry) {
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return IsExistingFolder(target + relative);
+        WIN32_FILE_ATTRIBUTE_DATA copy;
+        return ::GetFileAttributesExW(win::PlatformPath(target + relative).c_str(), GetFileExInfoStandard, &copy) &&
+               copy.nFileSizeHigh == entry.nFileSizeHigh && copy.nFileSizeLow == entry.nFileSizeLow;
     });
 }
 

@@ -29,7 +29,6 @@ FolderWalk::FolderWalk(const WalkOptions& options, WalkVisitor& visitor)
     : options_(options),
       visitor_(visitor),
       plan_(PlanListings(options.mask)),
-      everything_(MaskMatchesEverything(options.mask)),
       keepGoing_([&visitor] { return visitor.checkRunRequests(); }),
       lookAhead_(options.searchSubfolders ? options.lookAheadThreads : 0, plan_, options.control) {}
 
@@ -100,7 +99,7 @@ bool FolderWalk::WalkSubfolders() {
 // anyway, its marked entries when the walk applies the mask itself, the platform's listing for the
 // mask made ahead, or one made now.
 bool FolderWalk::EmitMatches(const SharedPath& folder, const FolderListings& listings) {
-    if (listings.all && (everything_ || plan_.marks)) return EmitListing(folder, *listings.all, !everything_);
+    if (listings.all && plan_.platformMask.empty()) return EmitListing(folder, *listings.all, !plan_.everything());
     if (listings.matches) return !listings.matches->abandoned() && EmitListing(folder, *listings.matches, false);
     const Listing matches = ListFolder(*folder, options_.mask, keepGoing_);
     if (matches.abandoned()) return false;

@@ -62,7 +62,6 @@ private:
     const WalkOptions& options_;
     WalkVisitor& visitor_;
     const ListingPlan plan_;
-    const bool everything_;  // the mask offers every entry: the full listings are the matches
     const std::function<bool()> keepGoing_;
     LookAhead lookAhead_;
     std::vector<Level> levels_;

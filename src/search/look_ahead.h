@@ -35,6 +35,8 @@ struct FolderListings {
 struct ListingPlan {
     std::optional<PlainPattern> marks;
     std::wstring platformMask;  // empty: no second enumeration
+    // The mask offers every entry: the full listings are the matches.
+    bool everything() const { return !marks && platformMask.empty(); }
 };
 
 // The plan for the pattern handed to the platform's enumeration.
