@@ -127,7 +127,7 @@ void TFormMain::DrainRunEvents() {
         ShowFinishedState(taken.progress);
     } else if (const auto now = std::chrono::steady_clock::now(); now - progressShownAt_ >= kProgressInterval) {
         progressShownAt_ = now;
-        StatusBar.setPanelText(1, ProgressText(taken.progress));
+        StatusBar.setPanelPathText(1, ProgressText(taken.progress));
     }
 }
 

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <cwchar>
+
 #include "win/handle.h"
 
 namespace win {
@@ -326,8 +328,46 @@ int StatusBar::firstPanelWidth() const {
 }
 
 void StatusBar::setPanelText(int panel, std::wstring_view text) {
-    const std::wstring copy(text);
-    ::SendMessageW(hwnd(), SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(copy.c_str()));
+    if (panel < 0 || panel >= kPanels) return;
+    panels_[panel] = {std::wstring(text), false};
+    showPanel(panel);
+}
+
+void StatusBar::setPanelPathText(int panel, std::wstring_view text) {
+    if (panel < 0 || panel >= kPanels) return;
+    panels_[panel] = {std::wstring(text), true};
+    showPanel(panel);
+}
+
+void StatusBar::showPanel(int panel) {
+    const PanelText& shown = panels_[panel];
+    const std::wstring text = shown.fitted ? fittedText(panel, shown.text) : shown.text;
+    ::SendMessageW(hwnd(), SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring StatusBar::fittedText(int panel, const std::wstring& text) const {
+    RECT part{};
+    ::SendMessageW(hwnd(), SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&part));
+    int borders[3] = {};
+    ::SendMessageW(hwnd(), SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    // The text's margins inside the panel, and the size grip that covers the end of the last one.
+    int room = part.right - part.left - 2 * (borders[0] + borders[2] + ::GetSystemMetrics(SM_CXEDGE));
+    if (panel == kPanels - 1) room -= ::GetSystemMetrics(SM_CXVSCROLL);
+    if (room <= 0) return text;
+    std::wstring fitted = text;
+    fitted.resize(text.size() + 4);  // the platform may write a longer "..." text in place
+    RECT bounds{0, 0, room, 0};
+    const WindowDc dc(hwnd());
+    const SelectedObject selected(dc.get(), font());
+    ::DrawTextW(dc.get(), fitted.data(), -1, &bounds,
+                DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT | DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_MODIFYSTRING);
+    fitted.resize(std::wcslen(fitted.c_str()));
+    return fitted;
+}
+
+HGDIOBJ StatusBar::font() const {
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+    return font ? font : ::GetStockObject(DEFAULT_GUI_FONT);
 }
 
 std::wstring StatusBar::panelText(int panel) const {
@@ -344,8 +384,7 @@ void StatusBar::afterLayout() {
     SIZE text{};
     {
         const WindowDc dc(hwnd());
-        const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
-        const SelectedObject selected(dc.get(), font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+        const SelectedObject selected(dc.get(), font());
         ::GetTextExtentPoint32W(dc.get(), firstPanelSample_.c_str(), static_cast<int>(firstPanelSample_.size()), &text);
     }
     // The panel's frame and the text's margins: the bar's own borders and a line's height, which
@@ -354,7 +393,10 @@ void StatusBar::afterLayout() {
     ::SendMessageW(hwnd(), SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     const int margins = 2 * (borders[0] + borders[2]) + text.cy;
     int edges[] = {text.cx + margins, -1};
-    ::SendMessageW(hwnd(), SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    ::SendMessageW(hwnd(), SB_SETPARTS, kPanels, reinterpret_cast<LPARAM>(edges));
+    for (int panel = 0; panel < kPanels; ++panel) {
+        if (panels_[panel].fitted) showPanel(panel);
+    }
 }
 
 void RichEdit::create(Container& parent, Rect rect) {

@@ -4,6 +4,7 @@
 #include "win/control.h"
 #include "win/handle.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -174,14 +175,27 @@ public:
 // the second taking the rest.
 class StatusBar : public Control {
 public:
+    static constexpr int kPanels = 2;
     void create(Container& parent, std::wstring firstPanelSample);
     void setPanelText(int panel, std::wstring_view text);
-    std::wstring panelText(int panel) const;
+    // A text that ends in a path: when it is too wide for its panel, characters before its last
+    // backslash give way to "...", so the counts in front and the last folder stay readable. It is
+    // fitted again whenever the panel's width changes.
+    void setPanelPathText(int panel, std::wstring_view text);
+    std::wstring panelText(int panel) const;  // as shown
     int firstPanelWidth() const;
     void afterLayout() override;
 
 private:
+    struct PanelText {
+        std::wstring text;
+        bool fitted = false;
+    };
+    void showPanel(int panel);
+    std::wstring fittedText(int panel, const std::wstring& text) const;
+    HGDIOBJ font() const;
     std::wstring firstPanelSample_;
+    std::array<PanelText, kPanels> panels_;
 };
 
 class RichEdit : public Control {

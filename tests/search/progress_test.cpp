@@ -21,7 +21,9 @@ TEST_F(SearchTest, ProgressShowsWhileARunGoesOnAndClearsWhenItEnds) {
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Contains(form->StatusBar.panelText(1), L"searched, "); }));
     const std::wstring progress = form->StatusBar.panelText(1);
     EXPECT_TRUE(Contains(progress, L"folder")) << progress;
-    EXPECT_TRUE(Contains(progress, L" found \u2014 " + tree.root())) << progress;
+    // A long folder may be shortened in the middle to fit; its last part always shows.
+    EXPECT_TRUE(Contains(progress, L" found \u2014 ")) << progress;
+    EXPECT_TRUE(progress.ends_with(tree.root().substr(tree.root().rfind(L'\\')))) << progress;
     EXPECT_EQ(status(), L"Paused ...");
 
     form->BitBtnPause.click();

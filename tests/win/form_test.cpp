@@ -61,6 +61,31 @@ TEST(Form, ControlsGetTheNewFontBeforeTheOldOneIsFreed) {
     EXPECT_EQ(::GetObjectType(before), 0u);  // and the old one is not leaked
 }
 
+// The folder being searched can be far wider than the bar: the counts in front and the last folder
+// stay readable at any width, and the whole text returns when there is room again.
+TEST(Form, AStatusPathTooWideForItsPanelIsShortenedInTheMiddleAndRefittedOnResize) {
+    TestForm form;
+    win::StatusBar bar;
+    bar.create(form, L"Finished.");
+    std::wstring folder = L"C:";
+    for (int i = 0; i < 3; ++i) folder += L"\\a rather long folder name " + std::to_wstring(i);
+    const std::wstring text = L"12 folders searched, 3 items found \u2014 " + folder + L"\\last one";
+    bar.setPanelPathText(1, text);
+    bar.setPanelText(0, text);  // an ordinary text is shown as it is, whatever the width
+
+    const std::wstring shown = bar.panelText(1);
+    EXPECT_LT(shown.size(), text.size());
+    EXPECT_EQ(shown.rfind(L"12 folders", 0), 0u) << shown;
+    EXPECT_NE(shown.find(L"..."), std::wstring::npos) << shown;
+    EXPECT_TRUE(shown.ends_with(L"\\last one")) << shown;
+    EXPECT_EQ(bar.panelText(0), text);
+
+    ::SetWindowPos(form.hwnd(), nullptr, 0, 0, 240, 200, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_LT(bar.panelText(1).size(), shown.size());
+    ::SetWindowPos(form.hwnd(), nullptr, 0, 0, 1000, 200, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(bar.panelText(1), text);
+}
+
 TEST(Form, TheProgramNeverShowsTheSystemsNoDiskBox) {
     const UINT wanted = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
     EXPECT_EQ(::GetErrorMode() & wanted, wanted);
