@@ -341,7 +341,7 @@ void StatusBar::setPanelPathText(int panel, std::wstring_view text) {
 
 void StatusBar::showPanel(int panel) {
     const PanelText& shown = panels_[panel];
-    const std::wstring text = shown.fitted ? fittedText(panel, shown.text) : shown.text;
+    const std::wstring text = shown.shortenPath ? fittedText(panel, shown.text) : shown.text;
     ::SendMessageW(hwnd(), SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
@@ -395,7 +395,7 @@ void StatusBar::afterLayout() {
     int edges[] = {text.cx + margins, -1};
     ::SendMessageW(hwnd(), SB_SETPARTS, kPanels, reinterpret_cast<LPARAM>(edges));
     for (int panel = 0; panel < kPanels; ++panel) {
-        if (panels_[panel].fitted) showPanel(panel);
+        if (panels_[panel].shortenPath) showPanel(panel);
     }
 }
 

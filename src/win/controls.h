@@ -189,7 +189,7 @@ public:
 private:
     struct PanelText {
         std::wstring text;
-        bool fitted = false;
+        bool shortenPath = false;  // fitted to the panel as a path
     };
     void showPanel(int panel);
     std::wstring fittedText(int panel, const std::wstring& text) const;
