@@ -62,7 +62,11 @@ int wmain(int argc, wchar_t** argv) {
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(L"Software\\Norvale\\Findlark tools");
     settings.write(findlark::setting::ShowTipOfTheDayOnStartup, false);
-    findlark::Application application({interaction, settings, findlark::WorkerLauncher(), nullptr});
+    // Its own options file: the program beside it must not start with the pictures' criteria.
+    wchar_t temporary[MAX_PATH + 1] = {};
+    ::GetTempPathW(MAX_PATH + 1, temporary);
+    const std::wstring optionsFile = std::wstring(temporary) + L"FindlarkScreenshotOptions.ini";
+    findlark::Application application({interaction, settings, findlark::WorkerLauncher(), nullptr, optionsFile});
     findlark::TFormMain& form = application.Main();
     ::SetWindowPos(form.hwnd(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE);
     ::ShowWindow(form.hwnd(), SW_SHOW);
@@ -87,7 +91,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     // A finished search, to see rows with their icons, sizes and dates.
     form.PageControlMain.changePage(findlark::PageIndexCommon);
-    findlark::SearchCriteria criteria = form.Criteria.read();
+    findlark::SearchCriteria criteria;  // the defaults: the date pages above set a window of one instant
     criteria.LookIn = false;
     criteria.AdditionalFolders = true;
     wchar_t windows[MAX_PATH] = {};
