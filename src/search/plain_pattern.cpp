@@ -1,6 +1,15 @@
 #include "search/plain_pattern.h"
 
 namespace findlark {
+namespace {
+
+// ASCII letters here, the rest by the platform's table.
+wchar_t Capital(wchar_t c, PlainPattern::Upcase upcase) {
+    if (c < 0x80) return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
+    return upcase(c);
+}
+
+}  // namespace
 
 std::optional<PlainPattern> PlainPattern::parse(std::wstring_view pattern, Upcase upcase) {
     if (pattern.empty() || pattern.back() == L'.' || pattern.back() == L' ') return std::nullopt;
@@ -24,7 +33,7 @@ std::optional<PlainPattern> PlainPattern::parse(std::wstring_view pattern, Upcas
         default:
             break;
         }
-        upcased.push_back(c < 0x80 ? (c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c) : upcase(c));
+        upcased.push_back(Capital(c, upcase));
     }
     if (upcased.find_first_not_of(L'*') == std::wstring::npos) return std::nullopt;  // everything: no marks needed
     return PlainPattern(std::move(upcased), upcase);
@@ -32,11 +41,6 @@ std::optional<PlainPattern> PlainPattern::parse(std::wstring_view pattern, Upcas
 
 bool PlainPattern::matches(std::wstring_view longName, std::wstring_view shortName) const {
     return matchesName(longName) || (!shortName.empty() && matchesName(shortName));
-}
-
-wchar_t PlainPattern::capital(wchar_t c) const {
-    if (c < 0x80) return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
-    return upcase_(c);
 }
 
 // Literals in step, each "*" remembered so that a mismatch later lets it take one more character:
@@ -49,7 +53,7 @@ bool PlainPattern::matchesName(std::wstring_view name) const {
         if (p < pattern.size() && pattern[p] == L'*') {
             starPattern = ++p;
             starName = n;
-        } else if (p < pattern.size() && pattern[p] == capital(name[n])) {
+        } else if (p < pattern.size() && pattern[p] == Capital(name[n], upcase_)) {
             ++p;
             ++n;
         } else if (starPattern != std::wstring_view::npos) {

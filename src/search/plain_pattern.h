@@ -22,7 +22,6 @@ public:
 private:
     PlainPattern(std::wstring upcased, Upcase upcase) : upcased_(std::move(upcased)), upcase_(upcase) {}
     bool matchesName(std::wstring_view name) const;
-    wchar_t capital(wchar_t c) const;
 
     std::wstring upcased_;
     Upcase upcase_;
