@@ -9,6 +9,16 @@ bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
+wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
+
+bool EqualsAsciiNoCase(std::wstring_view text, std::wstring_view upper) {
+    if (text.size() != upper.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (AsciiUpper(text[i]) != upper[i]) return false;
+    }
+    return true;
+}
+
 // Appends the components of `rest` to `out`, resolving "." and ".." but never climbing above the root.
 void AppendComponents(std::wstring_view rest, std::wstring& out) {
     std::vector<std::wstring_view> parts;
@@ -30,13 +40,38 @@ void AppendComponents(std::wstring_view rest, std::wstring& out) {
     }
 }
 
+bool IsExtendedOrDevicePath(std::wstring_view path) {
+    return path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == L'?' || path[2] == L'.') &&
+           IsSeparator(path[3]);
+}
+
+// Skips `count` names from `at`, each with the separator after it; gives where the next begins.
+std::size_t SkipNames(std::wstring_view path, std::size_t at, int count) {
+    for (int i = 0; i < count && at < path.size(); ++i) {
+        while (at < path.size() && !IsSeparator(path[at])) ++at;
+        if (at < path.size()) ++at;
+    }
+    return at;
+}
+
+// Where the names below a path's root begin: after "C:\", "\\server\share\", "\\?\C:\" or
+// "\\?\UNC\server\share\"; 0 for a relative path, whose names are all its own.
+std::size_t NamesStart(std::wstring_view path) {
+    if (IsExtendedOrDevicePath(path)) {
+        const std::wstring_view rest = path.substr(4);
+        if (rest.size() >= 4 && EqualsAsciiNoCase(rest.substr(0, 3), L"UNC") && IsSeparator(rest[3]))
+            return SkipNames(path, 8, 2);
+        return SkipNames(path, 4, 1);
+    }
+    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == L':') return path.size() > 2 && IsSeparator(path[2]) ? 3 : 2;
+    if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return SkipNames(path, 2, 2);
+    return 0;
+}
+
 }  // namespace
 
 std::wstring ExtendedLengthPath(std::wstring_view path) {
-    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == L'?' || path[2] == L'.') &&
-        IsSeparator(path[3])) {
-        return std::wstring(path);
-    }
+    if (IsExtendedOrDevicePath(path)) return std::wstring(path);
     std::wstring out;
     if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && IsSeparator(path[2])) {
         out = L"\\\\?\\";
@@ -66,9 +101,49 @@ std::wstring ExtendedLengthPath(std::wstring_view path) {
     return std::wstring(path);
 }
 
+bool IsReservedDeviceName(std::wstring_view name) {
+    // The platform reads the part before the first dot, trailing spaces dropped.
+    std::wstring_view base = name.substr(0, name.find(L'.'));
+    while (!base.empty() && base.back() == L' ') base.remove_suffix(1);
+    for (const std::wstring_view device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
+        if (EqualsAsciiNoCase(base, device)) return true;
+    }
+    if (base.size() != 4 || !(EqualsAsciiNoCase(base.substr(0, 3), L"COM") || EqualsAsciiNoCase(base.substr(0, 3), L"LPT")))
+        return false;
+    const wchar_t digit = base[3];
+    return (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' || digit == L'\u00B3';
+}
+
+bool NeedsExactForm(std::wstring_view path) {
+    if (IsExtendedOrDevicePath(path)) return false;
+    std::size_t start = NamesStart(path);
+    while (start < path.size()) {
+        std::size_t end = start;
+        while (end < path.size() && !IsSeparator(path[end])) ++end;
+        const std::wstring_view name = path.substr(start, end - start);
+        if (!name.empty() && name != L"." && name != L"..") {
+            if (name.back() == L'.' || name.back() == L' ' || IsReservedDeviceName(name)) return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 std::wstring PlatformPath(std::wstring_view path) {
-    if (path.size() < kClassicPathLimit) return std::wstring(path);
+    if (path.size() < kClassicPathLimit && !NeedsExactForm(path)) return std::wstring(path);
     return ExtendedLengthPath(path);
+}
+
+std::wstring_view ParentFolder(std::wstring_view path) {
+    const std::size_t root = NamesStart(path);
+    if (root == 0) return {};
+    while (path.size() > root && IsSeparator(path.back())) path.remove_suffix(1);
+    if (path.size() <= root) return {};
+    std::size_t end = path.size();
+    while (end > root && !IsSeparator(path[end - 1])) --end;
+    // The parent keeps the root's separator ("C:\"), but no separator of its own.
+    while (end > root && IsSeparator(path[end - 1])) --end;
+    return path.substr(0, end);
 }
 
 }  // namespace win

@@ -1,5 +1,6 @@
 #pragma once
-// Paths for platform calls beyond the classic length limit. Portable: pure text.
+// Paths for platform calls: beyond the classic length limit, and for names that the platform's own
+// clean-up would change into another item's name. Portable: pure text.
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,21 @@ constexpr std::size_t kClassicPathLimit = 248;
 // are resolved here. Relative paths and paths already in a "\\?\" or "\\.\" form come back as they are.
 std::wstring ExtendedLengthPath(std::wstring_view path);
 
-// What to hand to a platform call: the path as it is while it fits the classic limit, otherwise its
-// extended-length form.
+// A device the platform reaches instead of a file of that name: CON, PRN, AUX, NUL, COM0-COM9,
+// LPT0-LPT9 (superscript 1 to 3 too), CONIN$ and CONOUT$, in any case, with or without an extension
+// ("aux.txt", "nul .log").
+bool IsReservedDeviceName(std::wstring_view name);
+
+// Whether a plain path would reach another item than the one it names: one of its names ends in a dot
+// or a space (which the platform strips) or is a reserved device name.
+bool NeedsExactForm(std::wstring_view path);
+
+// What to hand to a platform call: the path as it is while it fits the classic limit and names
+// exactly its item, otherwise its extended-length form.
 std::wstring PlatformPath(std::wstring_view path);
+
+// The folder that holds a path's last item, or nothing for a root ("C:\", "\\?\C:\",
+// "\\server\share", "\\?\UNC\server\share"); a final separator is ignored.
+std::wstring_view ParentFolder(std::wstring_view path);
 
 }  // namespace win

@@ -37,5 +37,36 @@ TEST(LongPath, OnlyPathsBeyondTheClassicLimitChange) {
     EXPECT_EQ(PlatformPath(longPath), L"\\\\?\\" + longPath);
 }
 
+// A plain path to "report.txt." reaches "report.txt", and one to "aux.txt" the device: such names
+// reach the platform only in the form that names them exactly.
+TEST(LongPath, NamesThePlatformWouldAlterTakeTheExactForm) {
+    for (const wchar_t* exact : {L"C:\\d\\report.txt.", L"C:\\d\\x ", L"C:\\sub.\\f.txt", L"C:\\sub \\f.txt", L"C:\\d\\...",
+                                 L"C:\\d\\con", L"C:\\d\\AUX.txt", L"C:\\d\\nul .log", L"C:\\com1\\f", L"C:\\d\\Lpt9",
+                                 L"C:\\d\\conout$", L"C:\\d\\com\u00B9", L"\\\\server\\share\\prn.txt"}) {
+        EXPECT_TRUE(NeedsExactForm(exact)) << testing::PrintToString(std::wstring(exact));
+        EXPECT_EQ(PlatformPath(exact), ExtendedLengthPath(exact));
+    }
+    EXPECT_EQ(PlatformPath(L"C:\\d\\report.txt."), L"\\\\?\\C:\\d\\report.txt.");
+    for (const wchar_t* plain : {L"C:\\d\\report.txt", L"C:\\console\\com10", L"C:\\d\\.hidden", L"C:\\d\\lpt",
+                                 L"C:\\", L"C:\\a\\.\\b", L"\\\\server\\share\\d", L"\\\\?\\C:\\x."}) {
+        EXPECT_FALSE(NeedsExactForm(plain)) << testing::PrintToString(std::wstring(plain));
+        EXPECT_EQ(PlatformPath(plain), plain);
+    }
+}
+
+TEST(LongPath, AParentFolderStopsAtItsRoot) {
+    EXPECT_EQ(ParentFolder(L"C:\\a\\b"), L"C:\\a");
+    EXPECT_EQ(ParentFolder(L"C:\\a\\b\\"), L"C:\\a");
+    EXPECT_EQ(ParentFolder(L"C:\\a"), L"C:\\");
+    EXPECT_EQ(ParentFolder(L"C:\\"), L"");
+    EXPECT_EQ(ParentFolder(L"\\\\?\\C:\\a\\b"), L"\\\\?\\C:\\a");
+    EXPECT_EQ(ParentFolder(L"\\\\?\\C:\\a"), L"\\\\?\\C:\\");
+    EXPECT_EQ(ParentFolder(L"\\\\?\\C:\\"), L"");
+    EXPECT_EQ(ParentFolder(L"\\\\?\\UNC\\srv\\share\\a"), L"\\\\?\\UNC\\srv\\share\\");
+    EXPECT_EQ(ParentFolder(L"\\\\?\\UNC\\srv\\share"), L"");
+    EXPECT_EQ(ParentFolder(L"\\\\srv\\share\\a\\b"), L"\\\\srv\\share\\a");
+    EXPECT_EQ(ParentFolder(L"relative\\a"), L"");
+}
+
 }  // namespace
 }  // namespace win
