@@ -62,6 +62,14 @@ ensure_test_drive() {
         ln -s "$BUILD/test-drive" "$WINEPREFIX/dosdevices/t:"
         wineserver -k >/dev/null 2>&1 || true
     fi
+    # A folder with a link to a folder outside it, made anew for every run (a test deletes it). Wine
+    # lists a Linux link as a link to a folder but cannot make one itself.
+    local links="$BUILD/test-drive/links"
+    rm -rf "$links"
+    mkdir -p "$links/dir" "$links/outside"
+    printf own >"$links/dir/own.txt"
+    printf keep >"$links/outside/keep.txt"
+    ln -s "$links/outside" "$links/dir/link"
 }
 
 # Keeps one Wine server alive for a whole run and ends it (and every helper) on exit.

@@ -1,7 +1,8 @@
 #pragma once
-// The program's five windows, made in their order at start-up and living until it ends.
+// The program's windows, made in their order at start-up and living until it ends.
 #include "app/form_main.h"
 #include "fileops/form_confirm.h"
+#include "fileops/form_progress.h"
 #include "fileops/form_rename.h"
 #include "help/form_about.h"
 #include "settings/form_options.h"
@@ -24,6 +25,7 @@ public:
     TFormAbout& About() { return *about_; }
     TFormConfirm& Confirm() { return *confirm_; }
     TFormRenameFile& Rename() { return *rename_; }
+    TFormProgress& Progress() { return *progress_; }
 
 private:
     std::unique_ptr<TFormMain> main_;
@@ -31,6 +33,7 @@ private:
     std::unique_ptr<TFormAbout> about_;
     std::unique_ptr<TFormConfirm> confirm_;
     std::unique_ptr<TFormRenameFile> rename_;
+    std::unique_ptr<TFormProgress> progress_;
 };
 
 }  // namespace findlark

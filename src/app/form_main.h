@@ -4,7 +4,9 @@
 #include "criteria/criteria_pages.h"
 #include "criteria/look_in_table.h"
 #include "criteria/validation.h"
+#include "fileops/file_operation.h"
 #include "fileops/form_confirm.h"
+#include "fileops/form_progress.h"
 #include "fileops/form_rename.h"
 #include "help/form_about.h"
 #include "help/form_tip.h"
@@ -63,7 +65,7 @@ public:
     // Runs FormDestroy: the worker ends before any setting is written.
     ~TFormMain() override;
     // The dialogs made after the main window.
-    void connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename, TFormAbout& about);
+    void connect(TFormOptions& options, TFormConfirm& confirm, TFormProgress& progress, TFormAbout& about);
     // Shows the window in the state it was left in (or `showCommand` when that was normal).
     void showInitially(int showCommand);
 
@@ -162,11 +164,13 @@ private:
     void focusFault(FaultFocus focus);
     void pushUsedTexts();
     void sortMenuClick(int column);
-    // Deletes the rows' items after one confirmation; a row whose item is still there stays listed.
-    void deleteRows(const std::vector<std::int32_t>& rows);
-    // Copies the selected items to a folder the user picks; gives the rows whose items were copied
-    // under their own names, or nothing when the operation was cancelled or aborted.
-    std::optional<std::vector<std::int32_t>> copySelected();
+    // The selected rows as the file operations take them, in display order.
+    std::vector<OperationItem> selectedItems() const;
+    bool fileOperationsReady() const { return confirm_ && progress_; }
+    // Runs a file operation on the selected rows while the window takes no other command.
+    template <typename Outcome>
+    Outcome runFileOperation(Outcome (FileOperation::*run)(const std::vector<OperationItem>&));
+    void removeRows(const std::vector<std::int32_t>& rows);
     std::pair<int, std::wstring> sizeUnit() const;
     // The six boxes with a recent list and their sections, in the order they are loaded and saved.
     std::vector<std::pair<win::ComboBox*, const wchar_t*>> recentBoxes();
@@ -177,6 +181,7 @@ private:
     InstanceEvent instanceEvent_;
     TFormOptions* options_ = nullptr;
     TFormConfirm* confirm_ = nullptr;
+    TFormProgress* progress_ = nullptr;
     TFormAbout* about_ = nullptr;
     SortState sortState_;
     TipOfTheDay tip_;

@@ -4,7 +4,6 @@
 
 #include "criteria/tab_marks.h"
 #include "settings/preference_keys.h"
-#include "fileops/file_operations.h"
 #include "settings/recent_box.h"
 
 namespace findlark {
@@ -94,15 +93,13 @@ void TFormMain::showInitially(int showCommand) {
     ::ShowWindow(hwnd(), initialShow_ == SW_SHOWNORMAL ? showCommand : initialShow_);
 }
 
-void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormRenameFile& rename, TFormAbout& about) {
+void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormProgress& progress, TFormAbout& about) {
     options_ = &options;
     options.onApplied = [this] { ListViewResults.redrawAll(); };
     options.onHelp = [this] { Contents1Click(); };
     about_ = &about;
     confirm_ = &confirm;
-    rename.copyItem = [this](const std::wstring& source, const std::wstring& target) {
-        return CopyResultItem(source, target, hwnd());
-    };
+    progress_ = &progress;
 }
 
 // Acts once: the tip of the day, when the setting asks for it, after the activation is over.

@@ -2,13 +2,12 @@
 // selected rows (delete, copy, move).
 #include "app/form_main.h"
 
-#include "criteria/system_date_time.h"
-#include "fileops/file_operations.h"
+#include "fileops/dialog_prompts.h"
+#include "fileops/file_system.h"
 #include "results/export_text.h"
-#include "results/size_text.h"
 #include "win/busy_window.h"
+#include "win/error_text.h"
 #include "win/long_path.h"
-#include "win/system_time.h"
 
 #include <unordered_set>
 
@@ -25,14 +24,6 @@ std::optional<std::string> AnsiBytes(std::wstring_view text) {
     ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), bytes.data(), length,
                           nullptr, &lost);
     return lost ? std::nullopt : std::optional<std::string>(std::move(bytes));
-}
-
-std::wstring SystemMessage(DWORD error) {
-    wchar_t text[512] = {};
-    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, 512, nullptr);
-    std::wstring message = text;
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) message.pop_back();
-    return message;
 }
 
 }  // namespace
@@ -61,7 +52,16 @@ void TFormMain::DateModified1Click() { sortMenuClick(SortByDate); }
 void TFormMain::ListViewResultsDblClick() {
     const std::vector<std::int32_t> selected = Results.selectedData();
     if (selected.empty()) return;
-    interaction_.shellOpen(nullptr, Results.rows().entryOf(selected.front()).fullPath());
+    const std::wstring path = Results.rows().entryOf(selected.front()).fullPath();
+    // The shell would open another item, or a device, in its place.
+    if (win::NeedsExactForm(path)) {
+        interaction_.messageBox(hwnd(),
+                                L"\"" + path + L"\" cannot be opened: Windows programs cannot open a name that ends in "
+                                L"a dot or a space, or that is a device name such as CON or NUL.",
+                                L"Findlark 1.0", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    interaction_.shellOpen(nullptr, path);
 }
 
 void TFormMain::SelectAll1Click() {
@@ -84,76 +84,73 @@ void TFormMain::Exportresults1Click() {
         written == text.size())
         return;
     const DWORD error = ::GetLastError();
-    interaction_.messageBox(hwnd(), L"Cannot create file \"" + *path + L"\". " + SystemMessage(error), L"Findlark 1.0",
+    interaction_.messageBox(hwnd(), L"Cannot create file \"" + *path + L"\". " + win::ErrorText(error), L"Findlark 1.0",
                             MB_OK | MB_ICONERROR);
 }
 
-void TFormMain::DeleteAll1Click() { deleteRows(Results.selectedData()); }
-
-void TFormMain::deleteRows(const std::vector<std::int32_t>& rows) {
-    if (!(options_ && options_->deleteWithoutPrompting()) &&
-        interaction_.messageBox(hwnd(), L"Are you sure you want to delete this item(s)?", L"Confirm Multiple File Delete",
-                                MB_YESNO | MB_ICONWARNING) != IDYES)
-        return;
-    {
-        win::BusyWindow busy(hwnd());
-        for (const std::int32_t data : rows) {
-            const std::wstring path = Results.rows().entryOf(data).fullPath();
-            if (IsExistingFile(path)) DeleteResultFile(path);
-            if (IsExistingFolder(path)) RemoveFolderTree(path, [&busy] { busy.pump(); });
-        }
-    }
-    // A row whose item is still there (a read-only file, a file in use) stays: it was not deleted.
-    const std::unordered_set<std::int32_t> deleted(rows.begin(), rows.end());
-    Results.removeWhere([&](const ResultEntry& entry) { return deleted.count(entry.data) && !PathExists(entry.fullPath()); });
-    RemoveVanishedRows();
-}
-
-void TFormMain::RemoveVanishedRows() {
-    Results.removeWhere([](const ResultEntry& entry) { return !PathExists(entry.fullPath()); });
-}
-
-std::optional<std::vector<std::int32_t>> TFormMain::copySelected() {
-    const std::optional<std::wstring> folder =
-        interaction_.browseForFolder(hwnd(), L"Choose a directory to copy selected item(s) to.");
-    if (!folder) {
-        RemoveVanishedRows();
-        return std::nullopt;
-    }
-    const std::wstring destination = folder->back() == L'\\' ? *folder : *folder + L"\\";
-    CopyDecisions decisions(options_ && options_->overwriteWithoutPrompting());
-    std::vector<std::int32_t> copied;
-    const auto [unit, unitText] = sizeUnit();
+std::vector<OperationItem> TFormMain::selectedItems() const {
+    std::vector<OperationItem> items;
     for (const std::int32_t data : Results.selectedData()) {
         const ResultEntry entry = Results.rows().entryOf(data);
-        const std::wstring target = destination + std::wstring(entry.name);
-        CopyDecisions::Step step = PathExists(target) ? decisions.onConflict() : CopyDecisions::Step::Copy;
-        if (step == CopyDecisions::Step::Ask && confirm_) {
-            WIN32_FIND_DATAW existing{};
-            const win::UniqueFindHandle find(::FindFirstFileW(win::PlatformPath(target).c_str(), &existing));
-            const FILETIME written = existing.ftLastWriteTime;
-            confirm_->fill({*entry.folder, std::wstring(entry.name), destination,
-                            FormatSizeText((static_cast<std::int64_t>(existing.nFileSizeHigh) << 32) | existing.nFileSizeLow,
-                                           unit, unitText),
-                            FormatDateText(FromSystemTime(win::LocalTimeConverter()(written))),
-                            FormatSizeText(entry.size, unit, unitText), FormatDateText(entry.modified)});
-            interaction_.showModal(*confirm_, hwnd());
-            step = decisions.onAnswer(confirm_->answer());
-        }
-        if (step == CopyDecisions::Step::Stop) return std::nullopt;  // Abort: not even vanished rows go
-        if (step == CopyDecisions::Step::Copy && CopyResultItem(entry.fullPath(), target, hwnd())) copied.push_back(data);
+        items.push_back({data, *entry.folder, std::wstring(entry.name), entry.size, entry.modified});
     }
-    RemoveVanishedRows();
-    return copied;
+    return items;
 }
 
-void TFormMain::Copyselectedto1Click() { copySelected(); }
+template <typename Outcome>
+Outcome TFormMain::runFileOperation(Outcome (FileOperation::*run)(const std::vector<OperationItem>&)) {
+    const std::vector<OperationItem> items = selectedItems();
+    DialogPrompts prompts(interaction_, hwnd(), *confirm_, [this] { return sizeUnit(); });
+    FileOperation operation(prompts, *progress_, {options_ && options_->deleteWithoutPrompting(),
+                                                  options_ && options_->overwriteWithoutPrompting()});
+    return (operation.*run)(items);
+}
 
-// Only items that really were copied under their own names are deleted: nothing a move skipped,
-// failed or renamed is ever lost.
+// While an operation runs and its rows are updated, the window repaints but takes no command; a
+// request to close it waits for the end.
+void TFormMain::DeleteAll1Click() {
+    if (!fileOperationsReady()) return;
+    const win::BusyWindow busy(hwnd());
+    const DeleteOutcome outcome = runFileOperation(&FileOperation::deleteItems);
+    if (!outcome.confirmed) return;  // No: not even vanished rows go
+    removeRows(outcome.removed);
+    RemoveVanishedRows();
+}
+
+void TFormMain::Copyselectedto1Click() {
+    if (!fileOperationsReady()) return;
+    const win::BusyWindow busy(hwnd());
+    const CopyOutcome outcome = runFileOperation(&FileOperation::copyItems);
+    if (!outcome.aborted) RemoveVanishedRows();
+}
+
+// Only items that were copied whole are deleted: nothing a move skipped, failed or aborted is lost.
 void TFormMain::Moveselectedto1Click() {
-    const std::optional<std::vector<std::int32_t>> copied = copySelected();
-    if (copied && !copied->empty()) deleteRows(*copied);
+    if (!fileOperationsReady()) return;
+    const win::BusyWindow busy(hwnd());
+    const MoveOutcome outcome = runFileOperation(&FileOperation::moveItems);
+    if (outcome.copy.aborted) return;
+    removeRows(outcome.deletion.removed);
+    RemoveVanishedRows();
+}
+
+void TFormMain::removeRows(const std::vector<std::int32_t>& rows) {
+    if (rows.empty()) return;
+    const std::unordered_set<std::int32_t> removed(rows.begin(), rows.end());
+    Results.removeWhere([&](const ResultEntry& entry) { return removed.count(entry.data) != 0; });
+}
+
+// Every row's item is looked for on disk: the window keeps painting through a long list.
+void TFormMain::RemoveVanishedRows() {
+    const win::BusyWindow busy(hwnd());
+    std::vector<std::int32_t> vanished;
+    const std::deque<std::int32_t>& order = Results.rows().order();
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        if (row % 256 == 0) win::BusyWindow::pump();
+        const std::int32_t data = order[row];
+        if (!PathExists(Results.rows().entryOf(data).fullPath())) vanished.push_back(data);
+    }
+    removeRows(vanished);
 }
 
 }  // namespace findlark

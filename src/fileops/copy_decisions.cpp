@@ -20,7 +20,9 @@ CopyDecisions::Step CopyDecisions::onAnswer(ConfirmAnswer answer) {
         return Step::Skip;
     case ConfirmAnswer::Abort:
         return Step::Stop;
-    default:  // No, and Cancel (the close box, or after a rename)
+    case ConfirmAnswer::Rename:
+        return Step::CopyRenamed;
+    default:  // No, and Cancel (the close box, or a rename given up)
         return Step::Skip;
     }
 }

@@ -3,11 +3,12 @@
 // ask, and what each answer of the confirm-replace dialog means for it and for the items after it.
 namespace findlark {
 
-enum class ConfirmAnswer { Yes, YesToAll, No, NoToAll, Abort, Cancel };
+// Rename: the user gave the copy a free name in the rename dialog.
+enum class ConfirmAnswer { Yes, YesToAll, No, NoToAll, Abort, Cancel, Rename };
 
 class CopyDecisions {
 public:
-    enum class Step { Copy, Skip, Ask, Stop };
+    enum class Step { Copy, CopyRenamed, Skip, Ask, Stop };
 
     explicit CopyDecisions(bool overwriteWithoutPrompting) : overwrite_(overwriteWithoutPrompting) {}
     // For an item that meets an existing one of its name.

@@ -1,13 +1,25 @@
 #include "fileops/form_confirm.h"
 
+#include "win/long_path.h"
+
 #include <shellapi.h>
 
 namespace findlark {
 namespace {
 
+// The shell's icon for an item; for a name that the shell would take for another item's, the icon of
+// its kind and extension.
 win::UniqueIcon LargeIcon(const std::wstring& path) {
     SHFILEINFOW info{};
-    ::SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON);
+    UINT flags = SHGFI_ICON | SHGFI_LARGEICON;
+    DWORD attributes = 0;
+    if (win::NeedsExactForm(path)) {
+        const DWORD found = ::GetFileAttributesW(win::PlatformPath(path).c_str());
+        attributes = found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY) ? FILE_ATTRIBUTE_DIRECTORY
+                                                                                             : FILE_ATTRIBUTE_NORMAL;
+        flags |= SHGFI_USEFILEATTRIBUTES;
+    }
+    ::SHGetFileInfoW(path.c_str(), attributes, &info, sizeof(info), flags);
     return win::UniqueIcon(info.hIcon);
 }
 
@@ -50,6 +62,7 @@ TFormConfirm::~TFormConfirm() { destroyWindow(); }
 
 void TFormConfirm::fill(const ConflictShown& c) {
     answer_ = ConfirmAnswer::Cancel;
+    newName_.clear();
     LabelGeneral1.setText(L"This folder already contains a file named '" + c.name + L"'.");
     LabelSize1.setText(c.existingSize);
     LabelModifiedDate1.setText(c.existingDate);
@@ -68,16 +81,17 @@ void TFormConfirm::answerWith(ConfirmAnswer answer) {
     endModal(IDOK);
 }
 
-// The rename dialog copies the item itself; either way the row counts as answered with Cancel.
+// The rename dialog hands back a free name, under which the operation copies the item; however the
+// rename dialog closes, this dialog closes after it.
 void TFormConfirm::BitBtnRenameClick() {
-    if (rename_) {
-        rename_->LabelTemp1.setText(LabelTemp1.text());
-        rename_->LabelTemp2.setText(LabelTemp2.text());
-        rename_->LabelTemp3.setText(LabelTemp3.text());
-        rename_->EditNewName.setText(LabelTemp2.text());
-        interaction_.showModal(*rename_, hwnd());
-    }
-    answerWith(ConfirmAnswer::Cancel);
+    if (!rename_) return answerWith(ConfirmAnswer::Cancel);
+    rename_->LabelTemp1.setText(LabelTemp1.text());
+    rename_->LabelTemp2.setText(LabelTemp2.text());
+    rename_->LabelTemp3.setText(LabelTemp3.text());
+    rename_->EditNewName.setText(LabelTemp2.text());
+    if (interaction_.showModal(*rename_, hwnd()) != IDOK) return answerWith(ConfirmAnswer::Cancel);
+    newName_ = rename_->EditNewName.text();
+    answerWith(ConfirmAnswer::Rename);
 }
 
 }  // namespace findlark

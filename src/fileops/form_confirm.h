@@ -46,14 +46,17 @@ public:
     void connect(TFormRenameFile& rename) { rename_ = &rename; }
     void fill(const ConflictShown& conflict);
     void BitBtnRenameClick();
-    // The answer of the last showing; Cancel when closed by its close box or after a rename.
+    // The answer of the last showing: Cancel when closed by its close box or when the rename dialog
+    // was cancelled, Rename when it gave a free name.
     ConfirmAnswer answer() const { return answer_; }
+    const std::wstring& newName() const { return newName_; }
 
 private:
     void answerWith(ConfirmAnswer answer);
     win::Interaction& interaction_;
     TFormRenameFile* rename_ = nullptr;
     ConfirmAnswer answer_ = ConfirmAnswer::Cancel;
+    std::wstring newName_;
 };
 
 }  // namespace findlark

@@ -1,7 +1,7 @@
 #include "fileops/form_rename.h"
 
-#include "fileops/command_line.h"
-#include "fileops/file_operations.h"
+#include "fileops/file_system.h"
+#include "fileops/new_name.h"
 
 namespace findlark {
 
@@ -26,19 +26,19 @@ TFormRenameFile::~TFormRenameFile() { destroyWindow(); }
 
 void TFormRenameFile::BitBtnOKClick() {
     const std::wstring name = EditNewName.text();
-    // A name with a separator would put the copy outside the chosen folder.
+    // A name with a separator would put the copy outside the chosen folder; one the platform alters
+    // would name another item.
     if (!IsValidNewName(name)) {
-        interaction_.messageBox(hwnd(), L"The new name cannot be empty or contain \\ / : * ? \" < > |.", L"Warning",
-                                MB_OK | MB_ICONWARNING);
+        interaction_.messageBox(hwnd(),
+                                L"The new name cannot be empty, contain \\ / : * ? \" < > |, end in a dot or a space, "
+                                L"or be a device name such as CON or NUL.",
+                                L"Warning", MB_OK | MB_ICONWARNING);
         return;
     }
-    const std::wstring target = LabelTemp3.text() + name;
-    if (PathExists(target)) {
+    if (PathExists(LabelTemp3.text() + name)) {
         interaction_.messageBox(hwnd(), L"File already exists.", L"Warning", MB_OK | MB_ICONWARNING);
         return;
     }
-    const std::wstring source = LabelTemp1.text() + L"\\" + LabelTemp2.text();
-    if (PathExists(source) && copyItem) copyItem(source, target);
     endModal(IDOK);
 }
 

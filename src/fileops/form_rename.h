@@ -1,9 +1,8 @@
 #pragma once
-// "Enter New File Name": copies the item in hand under a name of the user's choosing.
+// "Enter New File Name": a name of the user's choosing for the copy of the item in hand, free in the
+// destination.
 #include "win/dialog.h"
 #include "win/interaction.h"
-
-#include <functional>
 
 namespace findlark {
 
@@ -21,9 +20,8 @@ public:
     win::Button BitBtnOK;
     win::Button BitBtnCancel;
 
+    // Ends the dialog with OK when the name is one a copy may take and is free in the destination.
     void BitBtnOKClick();
-    // Copies an item to a target; true when it was copied.
-    std::function<bool(const std::wstring& source, const std::wstring& target)> copyItem;
 
 private:
     win::Interaction& interaction_;

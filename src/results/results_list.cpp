@@ -1,8 +1,9 @@
 #include "results/results_list.h"
 
-#include "criteria/system_date_time.h"
 #include "results/icon_rule.h"
+#include "results/modified_text.h"
 #include "results/size_text.h"
+#include "win/long_path.h"
 
 #include <shellapi.h>
 
@@ -35,15 +36,6 @@ HIMAGELIST SystemSmallImages() {
 constexpr std::chrono::milliseconds kPublishInterval{100};
 
 }  // namespace
-
-std::wstring FormatDateText(DateTime local) {
-    const SYSTEMTIME time = ToSystemTime(local);
-    wchar_t date[128] = {}, clock[128] = {};
-    ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, 128, nullptr);
-    if (time.wHour == 0 && time.wMinute == 0 && time.wSecond == 0 && time.wMilliseconds == 0) return date;
-    ::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, clock, 128);
-    return std::wstring(date) + L" " + clock;
-}
 
 void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int, std::wstring>()> sizeUnit) {
     view_ = &view;
@@ -122,7 +114,10 @@ int ResultsList::iconOf(const ResultEntry& entry) {
         !onRemoteDrive(*entry.folder)) {
         const auto known = iconsFromFiles_.find(entry.data);
         if (known != iconsFromFiles_.end()) return known->second;
-        return iconsFromFiles_[entry.data] = SystemIconIndex(entry.fullPath(), 0, 0);
+        // The shell would read a name that the platform alters as another item's: such a row shows
+        // the icon of its kind.
+        const std::wstring path = entry.fullPath();
+        if (!win::NeedsExactForm(path)) return iconsFromFiles_[entry.data] = SystemIconIndex(path, 0, 0);
     }
     const std::wstring key = IconTypeKey(entry.name, entry.isFolder());
     const auto known = iconsByType_.find(key);

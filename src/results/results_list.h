@@ -24,6 +24,7 @@ public:
     void publish();
     int count() const { return rows_.count(); }
     ResultRows& rows() { return rows_; }
+    const ResultRows& rows() const { return rows_; }
     // The selected rows' data values, in display order.
     std::vector<std::int32_t> selectedData() const;
     // Takes rows out of the list; the remaining rows keep their values, selection and focus.
@@ -47,8 +48,5 @@ private:
     std::map<wchar_t, bool> remoteDrives_;
     std::chrono::steady_clock::time_point published_{};
 };
-
-// "Date Modified" text: the short date, a space and the long time; the date alone at midnight.
-std::wstring FormatDateText(DateTime local);
 
 }  // namespace findlark

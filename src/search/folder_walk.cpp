@@ -1,29 +1,13 @@
 #include "search/folder_walk.h"
 
 #include "search/search_plan.h"
+#include "win/file_identity.h"
 #include "win/handle.h"
 #include "win/long_path.h"
 
+#include <optional>
+
 namespace findlark {
-namespace {
-
-// The path a folder finally resolves to, links followed; empty when it cannot be opened.
-std::wstring FinalPath(const std::wstring& folder) {
-    const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(folder).c_str(), FILE_READ_ATTRIBUTES,
-                                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle) return {};
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = ::GetFinalPathNameByHandleW(handle.get(), path.data(), static_cast<DWORD>(path.size()), 0);
-    if (length >= path.size()) {
-        path.resize(length + 1);
-        length = ::GetFinalPathNameByHandleW(handle.get(), path.data(), static_cast<DWORD>(path.size()), 0);
-    }
-    path.resize(length < path.size() ? length : 0);
-    return path;
-}
-
-}  // namespace
 
 FolderWalk::FolderWalk(const WalkOptions& options, WalkVisitor& visitor)
     : options_(options),
@@ -100,11 +84,12 @@ bool FolderWalk::WalkSubfolders() {
 // mask made ahead, or one made now.
 bool FolderWalk::EmitMatches(const SharedPath& folder, const FolderListings& listings) {
     if (listings.all && plan_.platformMask.empty()) return EmitListing(folder, *listings.all, !plan_.everything());
-    if (listings.matches) return !listings.matches->abandoned() && EmitListing(folder, *listings.matches, false);
-    const Listing matches = ListFolder(*folder, options_.mask, keepGoing_);
+    std::optional<Listing> listedNow;
+    if (!listings.matches) listedNow = ListFolder(*folder, options_.mask, keepGoing_);
+    const Listing& matches = listings.matches ? *listings.matches : *listedNow;
     if (matches.abandoned()) return false;
-    // A folder listed in full has been counted already.
-    if (!listings.all && IsUnreadable(matches)) visitor_.onUnreadable(*folder);
+    // A folder whose full listing failed has been counted already.
+    if (IsUnreadable(matches) && !(listings.all && IsUnreadable(*listings.all))) visitor_.onUnreadable(*folder);
     return EmitListing(folder, matches, false);
 }
 
@@ -119,10 +104,10 @@ bool FolderWalk::EmitListing(const SharedPath& folder, const Listing& listing, b
 
 // A junction or symbolic link back to a folder on the current path would walk forever.
 bool FolderWalk::LeadsToAncestor(const std::wstring& link) {
-    const std::wstring target = FinalPath(link);
+    const std::wstring target = win::FinalPathOf(link);
     if (target.empty()) return false;
     for (Level& level : levels_) {
-        if (level.finalPath.empty()) level.finalPath = FinalPath(FolderQueryPath(*level.path));
+        if (level.finalPath.empty()) level.finalPath = win::FinalPathOf(FolderQueryPath(*level.path));
         if (::CompareStringOrdinal(level.finalPath.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL) return true;
     }
     return false;

@@ -3,15 +3,12 @@
 #include <memory>
 
 #include "search/search_plan.h"
+#include "win/folder_entries.h"
 #include "win/handle.h"
 #include "win/long_path.h"
 
 namespace findlark {
 namespace {
-
-bool IsDotEntry(const wchar_t* name) {
-    return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
-}
 
 std::uint64_t FileTimeValue(const FILETIME& time) {
     return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
@@ -57,37 +54,27 @@ bool Marked(const PlainPattern* marks, std::wstring_view name, std::wstring_view
 }
 
 // The platform's classic enumeration for a pattern, by its own matching rules; with `marks`, each
-// entry is marked by its long or short name.
+// entry is marked by its long or short name. A listing that fails part-way keeps its error.
 Listing ListByFind(const std::wstring& folder, std::wstring_view pattern, const PlainPattern* marks,
                    const std::function<bool()>& keepGoing) {
     Listing listing;
-    std::wstring query = folder;
-    query += L'\\';
-    query += pattern;
-    WIN32_FIND_DATAW entry;
-    const win::UniqueFindHandle find(::FindFirstFileExW(win::PlatformPath(query).c_str(),
-                                                        marks ? FindExInfoStandard : FindExInfoBasic, &entry,
-                                                        FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) {
-        listing.setError(::GetLastError());
-        return listing;
-    }
-    do {
-        if (!IsDotEntry(entry.cFileName)) {
-            listing.add(entry.cFileName,
-                        EntryFacts{{},
-                                   entry.dwFileAttributes,
-                                   (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow,
-                                   FileTimeValue(entry.ftCreationTime),
-                                   FileTimeValue(entry.ftLastAccessTime),
-                                   FileTimeValue(entry.ftLastWriteTime)},
-                        Marked(marks, entry.cFileName, entry.cAlternateFileName));
-        }
+    win::FolderEntries entries(folder, pattern, marks ? FindExInfoStandard : FindExInfoBasic, FIND_FIRST_EX_LARGE_FETCH);
+    while (entries.next()) {
+        const WIN32_FIND_DATAW& entry = entries.entry();
+        listing.add(entry.cFileName,
+                    EntryFacts{{},
+                               entry.dwFileAttributes,
+                               (static_cast<std::int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow,
+                               FileTimeValue(entry.ftCreationTime),
+                               FileTimeValue(entry.ftLastAccessTime),
+                               FileTimeValue(entry.ftLastWriteTime)},
+                    Marked(marks, entry.cFileName, entry.cAlternateFileName));
         if (!keepGoing()) {
             listing.setAbandoned();
-            break;
+            return listing;
         }
-    } while (::FindNextFileW(find.get(), &entry));
+    }
+    if (entries.error()) listing.setError(entries.error());
     return listing;
 }
 

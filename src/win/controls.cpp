@@ -38,12 +38,19 @@ void Divider::create(Container& parent, Rect rect, unsigned anchors) {
     Control::create(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, rect, anchors);
 }
 
+void ProgressBar::create(Container& parent, Rect rect, unsigned anchors) {
+    Control::create(parent, PROGRESS_CLASSW, L"", 0, 0, rect, anchors);
+    ::SendMessageW(hwnd(), PBM_SETRANGE32, 0, kRange);
+}
+
+void ProgressBar::setPosition(int position) { ::SendMessageW(hwnd(), PBM_SETPOS, static_cast<WPARAM>(position), 0); }
+
 void Button::create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors) {
     Control::create(parent, WC_BUTTONW, caption, BS_PUSHBUTTON | kTab, 0, rect, anchors);
 }
 
 void Button::click() {
-    if (enabled() && onClick) onClick();
+    if (enabled() && ::IsWindowEnabled(::GetAncestor(hwnd(), GA_ROOT)) && onClick) onClick();
 }
 
 void Button::onCommand(WORD code) {

@@ -39,10 +39,19 @@ public:
     void create(Container& parent, Rect rect, unsigned anchors = AnchorsDefault);
 };
 
+// A bar that fills from left to right.
+class ProgressBar : public Control {
+public:
+    static constexpr int kRange = 1000;
+    void create(Container& parent, Rect rect, unsigned anchors = AnchorsDefault);
+    // 0 to kRange.
+    void setPosition(int position);
+};
+
 class Button : public Control {
 public:
     void create(Container& parent, std::wstring_view caption, Rect rect, unsigned anchors = AnchorsDefault);
-    // Presses the button as the user would (nothing happens while it is disabled).
+    // Presses the button as the user would (nothing happens while it or its window is disabled).
     void click();
     void onCommand(WORD code) override;
     bool pressesOnEnter() const override { return true; }

@@ -113,7 +113,9 @@ void Form::centerOn(HWND other) {
                    area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A disabled window (busy, or the owner of a modal dialog) takes no command.
 void Form::runMenuCommand(UINT id) {
+    if (!::IsWindowEnabled(hwnd())) return;
     if (auto found = menuHandlers_.find(id); found != menuHandlers_.end()) found->second();
 }
 
@@ -153,6 +155,14 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void DispatchAppMessage(MSG& message) {
+    // Keys can still reach the focused control of a window that was disabled while it had the focus;
+    // a disabled window takes no input, so they go nowhere.
+    const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) ||
+                       (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST);
+    if (input && message.hwnd) {
+        const HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+        if (root && !::IsWindowEnabled(root)) return;
+    }
     if (Form* form = FormOf(message.hwnd)) {
         if (form->preTranslateMessage(message) || form->dialogNavigation(message)) return;
     }

@@ -17,6 +17,22 @@ struct CoTaskDeleter {
     void operator()(void* p) const noexcept { ::CoTaskMemFree(p); }
 };
 
+// Keeps the owner of a system dialog as enabled or disabled as it was: some of them enable their owner
+// when they close, which would hand a busy window back to the user.
+class OwnerStateKept {
+public:
+    explicit OwnerStateKept(HWND owner) : owner_(owner), enabled_(owner && ::IsWindowEnabled(owner)) {}
+    ~OwnerStateKept() {
+        if (owner_ && (::IsWindowEnabled(owner_) != FALSE) != enabled_) ::EnableWindow(owner_, enabled_ ? TRUE : FALSE);
+    }
+    OwnerStateKept(const OwnerStateKept&) = delete;
+    OwnerStateKept& operator=(const OwnerStateKept&) = delete;
+
+private:
+    HWND owner_;
+    bool enabled_;
+};
+
 // Centres the folder browser over its owner once it is shown.
 int CALLBACK CenterOnOwner(HWND dialog, UINT message, LPARAM, LPARAM) {
     if (message != BFFM_INITIALIZED) return 0;
@@ -52,6 +68,7 @@ std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogRequest& r
     info.lpstrFile = file.data();
     info.nMaxFile = static_cast<DWORD>(file.size());
     info.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    const OwnerStateKept kept(owner);
     info.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | (request.promptOverwrite ? OFN_OVERWRITEPROMPT : 0) |
                  (request.hideReadOnly ? OFN_HIDEREADONLY : 0) | (request.resizable ? OFN_ENABLESIZING : 0) |
                  (save ? 0 : OFN_FILEMUSTEXIST);
@@ -81,6 +98,7 @@ std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX;  // a path can be typed or pasted too
     info.lpfn = &CenterOnOwner;
+    const OwnerStateKept kept(owner);
     const std::unique_ptr<ITEMIDLIST, CoTaskDeleter> chosen(::SHBrowseForFolderW(&info));
     if (!chosen) return std::nullopt;
     std::wstring path(MAX_PATH * 2, L'\0');
@@ -108,6 +126,7 @@ void SystemInteraction::showHelp(HWND owner, const std::wstring& file, unsigned 
 int SystemInteraction::showModal(Dialog& dialog, HWND owner) { return dialog.runModal(owner); }
 
 int SystemInteraction::messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
+    const OwnerStateKept kept(owner);
     return ::MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), flags);
 }
 

@@ -144,6 +144,21 @@ public:
         ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
         return texts;
     }
+    // Until no operation holds the window any more.
+    bool waitUntilIdle() const {
+        return WaitFor([&] { return ::IsWindowEnabled(main_) != FALSE; });
+    }
+    void select(int row) const {
+        const HWND list = child(main_, WC_LISTVIEWW);
+        const win::UniqueKernelHandle process(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id_));
+        void* remote = ::VirtualAllocEx(process.get(), nullptr, sizeof(LVITEMW), MEM_COMMIT, PAGE_READWRITE);
+        LVITEMW item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::WriteProcessMemory(process.get(), remote, &item, sizeof(item), nullptr);
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+        ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+    }
     int selectedCount() const {
         return static_cast<int>(::SendMessageW(child(main_, WC_LISTVIEWW), LVM_GETSELECTEDCOUNT, 0, 0));
     }
@@ -270,6 +285,7 @@ TEST_F(BlackBoxTest, EveryActionOnTheResultsWorksFromOutside) {
     program.click(program.child(confirm, WC_BUTTONW, L"Yes To &All"));
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(std::filesystem::path(target.path(L"dir\\in.txt"))) &&
                                      std::filesystem::file_size(std::filesystem::path(target.path(L"a.txt"))) == 30; }));
+    ASSERT_TRUE(program.waitUntilIdle());  // no command is taken while an operation runs
 
     // Delete the selected rows after the question.
     program.command(CommandDelete);
@@ -277,6 +293,7 @@ TEST_F(BlackBoxTest, EveryActionOnTheResultsWorksFromOutside) {
     ASSERT_TRUE(question);
     program.press(question, IDYES);
     ASSERT_TRUE(WaitFor([&] { return program.column(0).empty(); }));
+    ASSERT_TRUE(program.waitUntilIdle());
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tree.path(L"a.txt"))));
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tree.path(L"dir"))));
 
@@ -293,6 +310,29 @@ TEST_F(BlackBoxTest, EveryActionOnTheResultsWorksFromOutside) {
     ASSERT_TRUE(WaitFor([&] { return program.column(0).empty(); }));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(moved.path(L"back"))));
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tree.path(L"back"))));
+}
+
+// The move that used to delete the only copy: a folder moved into the folder that holds it, with Yes
+// at "Confirm File Replace".
+TEST_F(BlackBoxTest, AFolderMovedOntoItselfIsRefusedAndKept) {
+    RemoteProgram program;
+    ASSERT_TRUE(program.main()) << "the program's window did not appear";
+    search(program, 4);
+    ASSERT_EQ(program.column(0)[3], L"dir");
+    program.select(3);
+    ASSERT_TRUE(WaitFor([&] { return program.selectedCount() == 1; }));
+    program.command(CommandMove);
+    program.chooseFolder(tree.root());
+    const HWND confirm = program.waitForWindow(L"Confirm File Replace");
+    ASSERT_TRUE(confirm);
+    program.click(program.child(confirm, WC_BUTTONW, L"&Yes"));
+    const HWND refusal = program.waitForDialog();
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(WindowText(refusal), L"Findlark 1.0");
+    program.press(refusal, IDOK);
+    ASSERT_TRUE(program.waitUntilIdle());
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(tree.path(L"dir\\in.txt"))));
+    EXPECT_EQ(program.column(0).size(), 4u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/app_fixture.h"
 #include "support/criteria_printer.h"
 #include "support/temp_tree.h"
+#include "win/long_path.h"
 
 #include <algorithm>
 #include <string>
@@ -53,7 +54,9 @@ protected:
         for (const int row : main().ListViewResults.selectedRows()) names.push_back(all[static_cast<std::size_t>(row)]);
         return names;
     }
-    bool exists(const std::wstring& relative) { return ::GetFileAttributesW(tree.path(relative).c_str()) != INVALID_FILE_ATTRIBUTES; }
+    bool exists(const std::wstring& relative) {
+        return ::GetFileAttributesW(win::PlatformPath(tree.path(relative)).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
 
     testing_support::TempTree tree;
 };

@@ -1,7 +1,9 @@
 // Deleting, copying and moving the selected results on real files, with the dialogs answered by script.
 #include "app/results_fixture.h"
 
-#include "fileops/file_operations.h"
+#include "fileops/file_system.h"
+#include "support/file_text.h"
+#include "win/busy_window.h"
 
 using namespace findlark;
 using Names = std::vector<std::wstring>;
@@ -269,7 +271,11 @@ TEST_F(FileOperationsTest, AMoveWhoseCopyFailedLeavesTheSource) {
     chooseFolder(target.root());
     main().runMenuCommand(main().Moveselectedto1.id());
     EXPECT_FALSE(IsExistingFile(target.path(L"held.txt")));
-    EXPECT_TRUE(interaction.messages.empty());  // nothing copied: nothing to delete, nothing asked
+    // Nothing copied: nothing to delete and no question, but the failure is told.
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text,
+              L"These items could not be moved:\n\n" + tree.path(L"held.txt") + L"\n    It is in use by another program.");
+    EXPECT_EQ(interaction.messages[0].caption, L"Findlark 1.0");
     EXPECT_EQ(listed(), Names{L"held.txt"});
 }
 
@@ -315,4 +321,80 @@ TEST_F(FileOperationsTest, FoldersWithCommandCharactersInTheirNamesAreCopiedMove
     }
     EXPECT_TRUE(listed().empty());
     EXPECT_TRUE(PathExists(L"C:\\windows"));  // and nothing of %WINDIR% was touched
+}
+
+// Only "report.txt." is selected; a plain path to it would reach "report.txt".
+TEST_F(FileOperationsTest, ARowWhoseNameEndsInADotActsOnThatItemAlone) {
+    testing_support::WriteText(tree.path(L"report.txt"), "plain");
+    testing_support::WriteText(tree.path(L"report.txt."), "dot");
+    searchTree();
+    ASSERT_EQ(listed(), (Names{L"report.txt", L"report.txt."}));
+    select({L"report.txt."});
+    main().ListViewResultsDblClick();  // the shell would open "report.txt" in its place
+    EXPECT_TRUE(interaction.opened.empty());
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_NE(interaction.messages[0].text.find(L"cannot be opened"), std::wstring::npos);
+
+    setPreference(&TFormOptions::CheckBoxDeleteWithoutPrompting);
+    main().runMenuCommand(main().DeleteAll1.id());
+    EXPECT_FALSE(exists(L"report.txt."));
+    EXPECT_EQ(testing_support::ReadText(tree.path(L"report.txt")), "plain");
+    EXPECT_EQ(listed(), Names{L"report.txt"});
+}
+
+// While an operation runs the window takes no other command: not a second operation, not a search,
+// not the keyboard; a request to close it waits for the end.
+TEST_F(FileOperationsTest, NothingElseStartsWhileAnOperationRuns) {
+    tree.file(L"a.txt", 5);
+    target.file(L"a.txt", 1);
+    searchTree();
+    select({L"a.txt"});
+    interaction.dialogScripts.push_back([&](win::Dialog& dialog) {
+        main().runMenuCommand(main().Copyselectedto1.id());
+        main().runMenuCommand(main().DeleteAll1.id());
+        main().BitBtnSearch.click();
+        testing_support::PressKey(main().BitBtnSearch.hwnd(), VK_RETURN);
+        main().runMenuCommand(main().Exit1.id());
+        ::PostMessageW(main().hwnd(), WM_CLOSE, 0, 0);
+        win::BusyWindow::pump();  // as the operation does while it works
+        EXPECT_EQ(main().searchState(), SearchState::Idle);
+        dynamic_cast<TFormConfirm&>(dialog).BitBtnYes.click();
+    });
+    chooseFolder(target.root());
+    main().runMenuCommand(main().Copyselectedto1.id());
+    EXPECT_EQ(interaction.folderRequests.size(), 1u);
+    EXPECT_TRUE(interaction.messages.empty());
+    EXPECT_TRUE(exists(L"a.txt"));
+    EXPECT_TRUE(::IsWindowEnabled(main().hwnd()));
+    // The close request comes through once the operation is over.
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// The progress window shows while an operation lasts; Cancel stops after the item in hand, and the
+// move then deletes only what was copied.
+TEST_F(FileOperationsTest, CancelInTheProgressWindowStopsAfterTheItemInHand) {
+    for (const wchar_t* name : {L"1.txt", L"2.txt", L"3.txt"}) {
+        tree.file(name, 10);
+        target.file(name, 1);
+    }
+    searchTree();
+    select({L"1.txt", L"2.txt", L"3.txt"});
+    app->Progress().setShowDelay(std::chrono::milliseconds(0));
+    interaction.dialogScripts.push_back([&](win::Dialog& dialog) {
+        TFormProgress& progress = app->Progress();
+        EXPECT_TRUE(::IsWindowVisible(progress.hwnd()));
+        EXPECT_TRUE(progress.LabelCounts.text().starts_with(L"0 of 3 items")) << Narrow(progress.LabelCounts.text());
+        progress.BitBtnCancel.click();
+        dynamic_cast<TFormConfirm&>(dialog).BitBtnYes.click();
+    });
+    chooseFolder(target.root());
+    setPreference(&TFormOptions::CheckBoxDeleteWithoutPrompting);
+    main().runMenuCommand(main().Moveselectedto1.id());
+    EXPECT_EQ(interaction.dialogs.size(), 1u);
+    EXPECT_FALSE(exists(L"1.txt"));
+    EXPECT_TRUE(exists(L"2.txt"));
+    EXPECT_TRUE(exists(L"3.txt"));
+    EXPECT_EQ(listed(), (Names{L"2.txt", L"3.txt"}));
+    EXPECT_FALSE(::IsWindowVisible(app->Progress().hwnd()));
 }

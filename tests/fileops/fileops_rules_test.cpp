@@ -1,5 +1,6 @@
-#include "fileops/command_line.h"
 #include "fileops/copy_decisions.h"
+#include "fileops/failure_report.h"
+#include "fileops/new_name.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,8 @@ TEST(CopyDecisions, ToAllAnswersHoldForTheRestAndAbortStops) {
     EXPECT_EQ(asking.onConflict(), CopyDecisions::Step::Ask);
     EXPECT_EQ(asking.onAnswer(ConfirmAnswer::No), CopyDecisions::Step::Skip);
     EXPECT_EQ(asking.onAnswer(ConfirmAnswer::Cancel), CopyDecisions::Step::Skip);
-    EXPECT_EQ(asking.onConflict(), CopyDecisions::Step::Ask);
+    EXPECT_EQ(asking.onAnswer(ConfirmAnswer::Rename), CopyDecisions::Step::CopyRenamed);
+    EXPECT_EQ(asking.onConflict(), CopyDecisions::Step::Ask);  // a rename holds for its item only
     EXPECT_EQ(asking.onAnswer(ConfirmAnswer::YesToAll), CopyDecisions::Step::Copy);
     EXPECT_EQ(asking.onConflict(), CopyDecisions::Step::Copy);
 
@@ -22,17 +24,33 @@ TEST(CopyDecisions, ToAllAnswersHoldForTheRestAndAbortStops) {
     EXPECT_EQ(CopyDecisions(true).onConflict(), CopyDecisions::Step::Copy);
 }
 
-TEST(CommandLine, ArgumentsReadBackAsTheyWere) {
-    EXPECT_EQ(QuoteArgument(L"C:\\a b"), L"\"C:\\a b\"");
-    EXPECT_EQ(QuoteArgument(L"D:\\"), L"\"D:\\\\\"");  // the closing quote stays a quote
-    EXPECT_EQ(QuoteArgument(L"C:\\%WINDIR%x & (y)!^"), L"\"C:\\%WINDIR%x & (y)!^\"");
-    EXPECT_EQ(XcopyArguments(L"C:\\s", L"E:\\t\\"), L"\"C:\\s\" \"E:\\t\\\\\" /E /C /H /R /Y /I /Q");
+// A new name lands in the chosen folder under exactly that name.
+TEST(NewName, ANewNameStaysInItsFolderAndIsOpenableEverywhere) {
+    for (const wchar_t* good : {L"copy.txt", L"a b", L"%x%", L"(1)", L".profile", L"console.txt", L"com10"})
+        EXPECT_TRUE(IsValidNewName(good)) << testing::PrintToString(std::wstring(good));
+    for (const wchar_t* bad : {L"", L".", L"..", L"..\\up", L"sub/x", L"C:x", L"a*", L"a?", L"q\"", L"<", L"|", L"tab\there",
+                               L"name.", L"name ", L"con", L"NUL.txt", L"com1", L"aux .log"})
+        EXPECT_FALSE(IsValidNewName(bad)) << testing::PrintToString(std::wstring(bad));
 }
 
-TEST(CommandLine, ANewNameStaysInItsFolder) {
-    for (const wchar_t* good : {L"copy.txt", L"a b", L"%x%", L"(1)"}) EXPECT_TRUE(IsValidNewName(good));
-    for (const wchar_t* bad : {L"", L".", L"..", L"..\\up", L"sub/x", L"C:x", L"a*", L"a?", L"q\"", L"<", L"|"})
-        EXPECT_FALSE(IsValidNewName(bad)) << testing::PrintToString(std::wstring(bad));
+TEST(FailureReport, OneMessageNamesEachItemWithItsReason) {
+    EXPECT_EQ(FailureMessage(OperationKind::Copy, {}), L"");
+    EXPECT_EQ(FailureMessage(OperationKind::Copy, {{L"C:\\a.txt", FailureReason::InUse, {}},
+                                                   {L"C:\\b", FailureReason::Other, L"The network name cannot be found"}}),
+              L"These items could not be copied:\n\nC:\\a.txt\n    It is in use by another program.\n\n"
+              L"C:\\b\n    The network name cannot be found.");
+    // A move says which step failed: an item copied but not deleted has two copies now.
+    EXPECT_EQ(FailureMessage(OperationKind::Move, {{L"C:\\r.txt", FailureReason::ReadOnly, {}, FailedStep::Delete},
+                                                   {L"C:\\d", FailureReason::TargetInsideSource, {}}}),
+              L"These items could not be moved:\n\nC:\\r.txt\n    It was copied, but could not be deleted: it is read-only.\n\n"
+              L"C:\\d\n    The target is inside the item itself.");
+    EXPECT_EQ(FailureMessage(OperationKind::Delete, {{L"C:\\x", FailureReason::ListingFailed, L"Access is denied"}}),
+              L"These items could not be deleted:\n\nC:\\x\n    Not all of its contents could be listed (Access is denied).");
+
+    std::vector<Failure> many(23, Failure{L"p", FailureReason::Vanished, {}});
+    const std::wstring text = FailureMessage(OperationKind::Delete, many);
+    EXPECT_NE(text.find(L"... and 3 more."), std::wstring::npos);
+    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 1 + 2 + 19 * 3 + 2);  // twenty listed
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 // Folders deeper than the classic path limit are walked, searched and listed under their normal paths.
 #include "search/search_fixture.h"
 
-#include "fileops/file_operations.h"
+#include "fileops/file_system.h"
+#include "fileops/tree_copy.h"
+#include "support/file_text.h"
+#include "support/scripted_progress.h"
 #include "win/handle.h"
 #include "win/long_path.h"
 
 
 using namespace findlark;
 using Paths = std::vector<std::wstring>;
+using testing_support::WriteText;
 
 namespace {
 
@@ -20,14 +24,6 @@ std::wstring MakeDeepChain(const testing_support::TempTree& tree) {
         tree.folder(relative);
     }
     return relative;
-}
-
-void WriteText(const std::wstring& path, const std::string& text) {
-    const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file) << ::GetLastError();
-    DWORD written = 0;
-    ASSERT_TRUE(::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr));
 }
 
 }  // namespace
@@ -71,16 +67,16 @@ TEST_F(SearchTest, DeepFilesAndTreesCanBeRemoved) {
     const std::wstring deep = MakeDeepChain(tree);
     tree.file(deep + L"\\gone.txt");
     const std::wstring file = win::PlatformPath(tree.path(deep + L"\\gone.txt"));
-    EXPECT_TRUE(DeleteResultFile(tree.path(deep + L"\\gone.txt")));
+    EXPECT_FALSE(DeleteItemFile(tree.path(deep + L"\\gone.txt")));
     EXPECT_EQ(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
 
     tree.file(deep + L"\\again.txt");
     const std::wstring top = tree.path(deep.substr(0, deep.find(L'\\')));
-    EXPECT_TRUE(RemoveFolderTree(top));
+    EXPECT_FALSE(RemoveFolderTree(top));
     EXPECT_EQ(::GetFileAttributesW(top.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// XCOPY cannot reach such paths, so these trees are copied file by file, and only a whole copy counts.
+// Trees deeper than the classic limit are copied whole, and only a whole copy counts.
 TEST_F(SearchTest, DeepTreesAreCopiedWholeOrReportedIncomplete) {
     const std::wstring deep = MakeDeepChain(tree);
     WriteText(tree.path(deep + L"\\deep.txt"), "deep");
@@ -92,11 +88,12 @@ TEST_F(SearchTest, DeepTreesAreCopiedWholeOrReportedIncomplete) {
     target.folder(top);
     WriteText(target.path(deep.substr(0, deep.find(L'\\')) + L"\\old.txt"), "kept");
 
-    ASSERT_TRUE(CopyResultItem(tree.path(top), target.path(top), nullptr));
+    testing_support::ScriptedProgress progress;
+    ASSERT_FALSE(CopyFolderTree(tree.path(top), target.path(top), progress));
     EXPECT_TRUE(IsExistingFile(target.path(deep + L"\\deep.txt")));
     EXPECT_TRUE(IsExistingFolder(target.path(deep + L"\\empty")));
     EXPECT_TRUE(IsExistingFile(target.path(top + L"\\old.txt")));  // merged into what was there
-    EXPECT_TRUE(CopyResultItem(tree.root(), target.path(L"whole"), nullptr));
+    EXPECT_FALSE(CopyFolderTree(tree.root(), target.path(L"whole"), progress));
     EXPECT_TRUE(IsExistingFile(target.path(L"whole\\aaaa.hidden")));
     EXPECT_TRUE(IsExistingFile(target.path(L"whole\\" + deep + L"\\deep.txt")));
 
@@ -104,5 +101,5 @@ TEST_F(SearchTest, DeepTreesAreCopiedWholeOrReportedIncomplete) {
     const win::UniqueFileHandle held(::CreateFileW(win::PlatformPath(tree.path(deep + L"\\deep.txt")).c_str(), GENERIC_READ,
                                                    0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held);
-    EXPECT_FALSE(CopyResultItem(tree.path(top), target.path(L"second"), nullptr));
+    EXPECT_TRUE(CopyFolderTree(tree.path(top), target.path(L"second"), progress));
 }

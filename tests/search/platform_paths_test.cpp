@@ -2,10 +2,14 @@
 #include "search/search_fixture.h"
 
 #include "search/search_roots.h"
+#include "support/file_text.h"
+#include "win/folder_entries.h"
 #include "win/shell_folders.h"
 
 #include <knownfolders.h>
 #include <shlobj.h>
+
+#include <algorithm>
 
 using namespace findlark;
 
@@ -101,4 +105,42 @@ TEST_F(SearchTest, IconsComeFromTheKindNotFromTheFile) {
     const ResultEntry otherText{L"other.TXT", &shortParent, 3, 0, 0, FILE_ATTRIBUTE_ARCHIVE};
     EXPECT_EQ(form->Results.iconOf(heldFile), form->Results.iconOf(otherText));
     EXPECT_NE(form->Results.iconOf(heldFile), form->Results.iconOf(shortFolder));
+}
+
+// A plain path to "sub." reaches "sub", and one to "con" the console: the walk lists and the content
+// test reads exactly the items it finds.
+TEST_F(SearchTest, NamesThePlatformWouldAlterAreWalkedAndReadAsListed) {
+    tree.folder(L"sub");
+    testing_support::WriteText(tree.path(L"sub\\plain.txt"), "needle");
+    tree.folder(L"sub.");
+    testing_support::WriteText(tree.path(L"sub.\\dotted.txt"), "nothing");
+    testing_support::WriteText(tree.path(L"report.txt"), "needle");
+    testing_support::WriteText(tree.path(L"report.txt."), "nothing here");
+    testing_support::WriteText(tree.path(L"con"), "a needle in a file called con");
+    SearchCriteria c = foldersOnly({tree.root()});
+    std::vector<std::wstring> all = search(c);
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(all, (std::vector<std::wstring>{L"con", L"report.txt", L"report.txt.", L"sub", L"sub.", L"sub.\\dotted.txt",
+                                              L"sub\\plain.txt"}));
+    c.ContainingText = true;
+    c.ContainingText0 = L"needle";
+    std::vector<std::wstring> holding = search(c);
+    std::sort(holding.begin(), holding.end());
+    EXPECT_EQ(holding, (std::vector<std::wstring>{L"con", L"report.txt", L"sub\\plain.txt"}));
+}
+
+// Only "no more files" ends a folder: a listing that fails part-way counts the folder as unreadable.
+TEST_F(SearchTest, AListingThatFailsPartWayCountsItsFolderAsUnreadable) {
+    tree.folder(L"dir");
+    for (const wchar_t* name : {L"dir\\one.txt", L"dir\\two.txt", L"dir\\three.txt"}) tree.file(name);
+    const std::wstring failing = tree.path(L"dir");
+    win::SetEnumerationFault([failing](std::wstring_view folder, std::size_t listed) -> DWORD {
+        return folder == failing && listed >= 1 ? ERROR_NETNAME_DELETED : 0;
+    });
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.Mask = L"*.t?t";  // a mask the platform's own enumeration applies
+    const std::vector<std::wstring> found = search(c);
+    win::SetEnumerationFault({});
+    EXPECT_EQ(found.size(), 1u);
+    EXPECT_EQ(form->StatusBar.panelText(1), L"1 folder could not be read");
 }

@@ -1,5 +1,6 @@
 #include "search/search_fixture.h"
 
+#include "results/modified_text.h"
 #include "results/results_list.h"
 #include "criteria/system_date_time.h"
 

@@ -1,6 +1,6 @@
 #include "support/temp_tree.h"
 
-#include "fileops/file_operations.h"
+#include "fileops/file_system.h"
 #include "win/handle.h"
 #include "win/long_path.h"
 

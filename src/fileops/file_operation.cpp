@@ -1,0 +1,243 @@
+#include "fileops/file_operation.h"
+
+#include "fileops/file_system.h"
+#include "fileops/new_name.h"
+#include "fileops/overlap.h"
+#include "fileops/tree_copy.h"
+#include "win/file_identity.h"
+#include "win/long_path.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_set>
+
+namespace findlark {
+namespace {
+
+// One phase of the progress display, ended however the phase ends.
+class Phase {
+public:
+    Phase(OperationProgress& progress, std::wstring_view caption) : progress_(progress) { progress_.begin(caption); }
+    ~Phase() { progress_.end(); }
+    Phase(const Phase&) = delete;
+    Phase& operator=(const Phase&) = delete;
+
+private:
+    OperationProgress& progress_;
+};
+
+std::uint64_t ToUnsigned(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
+
+// What the directory entry of an existing target reports, for the confirm-replace dialog.
+Conflict ConflictWith(const OperationItem& item, const std::wstring& destination, const std::wstring& target) {
+    Conflict conflict{item, destination};
+    WIN32_FILE_ATTRIBUTE_DATA existing{};
+    if (::GetFileAttributesExW(win::PlatformPath(target).c_str(), GetFileExInfoStandard, &existing)) {
+        if (!(existing.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            conflict.existingSize = static_cast<std::int64_t>(ToUnsigned(existing.nFileSizeHigh, existing.nFileSizeLow));
+        conflict.existingWritten = ToUnsigned(existing.ftLastWriteTime.dwHighDateTime, existing.ftLastWriteTime.dwLowDateTime);
+    }
+    return conflict;
+}
+
+// The bytes an item brings to the progress display.
+std::uint64_t BytesOf(const std::wstring& path, OperationProgress& progress) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(win::PlatformPath(path).c_str(), GetFileExInfoStandard, &data)) return 0;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return MeasureTree(path, progress).bytes;
+    return ToUnsigned(data.nFileSizeHigh, data.nFileSizeLow);
+}
+
+}  // namespace
+
+FileOperation::FileOperation(OperationPrompts& prompts, OperationProgress& progress, OperationSettings settings)
+    : prompts_(prompts), progress_(progress), settings_(settings) {}
+
+DeleteOutcome FileOperation::deleteItems(const std::vector<OperationItem>& items) {
+    DeleteOutcome outcome = deletePhase(items);
+    report(OperationKind::Delete);
+    return outcome;
+}
+
+CopyOutcome FileOperation::copyItems(const std::vector<OperationItem>& items) {
+    CopyOutcome outcome = copyPhase(items, L"Copying");
+    report(OperationKind::Copy);
+    return outcome;
+}
+
+MoveOutcome FileOperation::moveItems(const std::vector<OperationItem>& items) {
+    MoveOutcome outcome;
+    outcome.copy = copyPhase(items, L"Moving");
+    if (outcome.copy.destinationChosen && !outcome.copy.aborted && !outcome.copy.copied.empty()) {
+        const std::unordered_set<std::int32_t> copied(outcome.copy.copied.begin(), outcome.copy.copied.end());
+        std::vector<OperationItem> sources;
+        for (const OperationItem& item : items) {
+            if (copied.count(item.row)) sources.push_back(item);
+        }
+        outcome.deletion = deletePhase(sources);
+    }
+    report(OperationKind::Move);
+    return outcome;
+}
+
+// One copy phase: where each item goes, and which targets it has written so far.
+class FileOperation::CopyRun {
+public:
+    CopyRun(FileOperation& operation, const std::vector<OperationItem>& items, const std::wstring& chosen)
+        : operation_(operation),
+          items_(items),
+          destination_(chosen.back() == L'\\' ? chosen : chosen + L"\\"),
+          destinationChain_(chosen),
+          decisions_(operation.settings_.overwriteWithoutPrompting),
+          copied_(items.size(), false) {}
+
+    // Copies one item unless it is skipped or refused; false for "Abort".
+    bool copy(std::size_t index) {
+        const OperationItem& item = items_[index];
+        const std::wstring source = item.fullPath();
+        operation_.progress_.working(source);
+        if (!PathExists(source)) {
+            operation_.fail(source, FailureReason::Vanished);
+            return true;
+        }
+        std::wstring target = destination_ + item.name;
+        if (PathExists(target)) {
+            CopyDecisions::Step step = decisions_.onConflict();
+            if (step == CopyDecisions::Step::Ask) {
+                const ConflictReply reply = operation_.prompts_.askReplace(ConflictWith(item, destination_, target));
+                step = decisions_.onAnswer(reply.answer);
+                if (step == CopyDecisions::Step::CopyRenamed) {
+                    target = destination_ + reply.newName;
+                    if (!IsValidNewName(reply.newName) || PathExists(target)) step = CopyDecisions::Step::Skip;
+                }
+            }
+            if (step == CopyDecisions::Step::Stop) return false;
+            if (step == CopyDecisions::Step::Skip) return true;
+        }
+        if (const std::optional<FailureReason> overlap = FindOverlap(source, target, destinationChain_)) {
+            operation_.fail(source, *overlap);
+            return true;
+        }
+        forgetCopiesReplacedBy(target);
+        const bool folder = IsExistingFolder(source);
+        const std::optional<Failure> failed = folder ? CopyFolderTree(source, target, operation_.progress_)
+                                                     : CopyItemFile(source, target, operation_.progress_, false);
+        if (failed) {
+            operation_.failures_.push_back(*failed);
+        } else {
+            copied_[index] = true;
+        }
+        if (const std::optional<win::FileIdentity> made = win::IdentityOf(target)) written_.push_back({*made, index, folder});
+        return true;
+    }
+
+    // The rows whose items are in the destination whole and are still their own originals: an item
+    // that another copy wrote over or into is not. Only a folder target can hold other items, so
+    // only then are the folders above an item looked at.
+    std::vector<std::int32_t> copiedRows() {
+        const bool folderWritten = std::any_of(written_.begin(), written_.end(), [](const Written& w) { return w.folder; });
+        std::vector<std::int32_t> rows;
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            if (!copied_[i]) continue;
+            const std::wstring source = items_[i].fullPath();
+            std::vector<win::FileIdentity> chain;
+            if (folderWritten) {
+                chain = IdentityChain(source);
+            } else if (const std::optional<win::FileIdentity> own = win::IdentityOf(source)) {
+                chain.push_back(*own);
+            }
+            const bool overwritten = std::any_of(written_.begin(), written_.end(), [&](const Written& w) {
+                return w.item != i && std::find(chain.begin(), chain.end(), w.target) != chain.end();
+            });
+            if (overwritten) {
+                operation_.fail(source, FailureReason::OverwrittenByCopy);
+            } else {
+                rows.push_back(items_[i].row);
+            }
+        }
+        return rows;
+    }
+
+private:
+    struct Written {
+        win::FileIdentity target;
+        std::size_t item;
+        bool folder;
+    };
+
+    // An item that this operation copied to a target it is about to write again is no longer copied.
+    void forgetCopiesReplacedBy(const std::wstring& target) {
+        const std::optional<win::FileIdentity> existing = win::IdentityOf(target);
+        if (!existing) return;
+        for (const Written& earlier : written_) {
+            if (earlier.target == *existing && copied_[earlier.item]) {
+                copied_[earlier.item] = false;
+                operation_.fail(items_[earlier.item].fullPath(), FailureReason::CopyReplaced);
+            }
+        }
+    }
+
+    FileOperation& operation_;
+    const std::vector<OperationItem>& items_;
+    const std::wstring destination_;  // with its final separator
+    const DestinationChain destinationChain_;
+    CopyDecisions decisions_;
+    std::vector<Written> written_;
+    std::vector<bool> copied_;
+};
+
+CopyOutcome FileOperation::copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption) {
+    CopyOutcome outcome;
+    const std::optional<std::wstring> chosen = prompts_.chooseDestination();
+    if (!chosen || chosen->empty()) return outcome;
+    outcome.destinationChosen = true;
+    const Phase phase(progress_, caption);
+    progress_.addWork(items.size(), 0);
+    for (const OperationItem& item : items) {
+        if (progress_.cancelled()) break;
+        progress_.addWork(0, BytesOf(item.fullPath(), progress_));
+    }
+    CopyRun run(*this, items, *chosen);
+    for (std::size_t i = 0; i < items.size() && !progress_.cancelled(); ++i) {
+        if (!run.copy(i)) {
+            outcome.aborted = true;
+            break;
+        }
+        progress_.advance(1, 0);
+    }
+    outcome.copied = run.copiedRows();
+    return outcome;
+}
+
+DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items) {
+    DeleteOutcome outcome;
+    if (!settings_.deleteWithoutPrompting && !prompts_.confirmDelete()) return outcome;
+    outcome.confirmed = true;
+    const Phase phase(progress_, L"Deleting");
+    progress_.addWork(items.size(), 0);
+    for (const OperationItem& item : items) {
+        if (progress_.cancelled()) break;
+        const std::wstring path = item.fullPath();
+        progress_.working(path);
+        std::optional<Failure> failed;
+        if (IsExistingFile(path)) failed = DeleteItemFile(path);
+        if (!failed && IsExistingFolder(path)) failed = RemoveFolderTree(path, &progress_);
+        if (failed) {
+            failed->step = FailedStep::Delete;
+            failures_.push_back(std::move(*failed));
+        }
+        if (!PathExists(path)) outcome.removed.push_back(item.row);
+        progress_.advance(1, 0);
+    }
+    return outcome;
+}
+
+void FileOperation::fail(const std::wstring& path, FailureReason reason) { failures_.push_back(Failure{path, reason, {}}); }
+
+void FileOperation::report(OperationKind kind) {
+    if (failures_.empty()) return;
+    prompts_.reportFailures(FailureMessage(kind, failures_));
+    failures_.clear();
+}
+
+}  // namespace findlark

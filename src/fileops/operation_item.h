@@ -1,0 +1,21 @@
+#pragma once
+// One selected row handed to a file operation: where its item is and what the row shows of it.
+#include "criteria/date_time.h"
+
+#include <cstdint>
+#include <string>
+
+namespace findlark {
+
+struct OperationItem {
+    std::int32_t row = 0;  // the row's data value
+    std::wstring folder;
+    std::wstring name;
+    std::int64_t size = 0;  // the row's stored size and modification time (local)
+    DateTime modified = 0;
+
+    // Folder, "\" and name, as for every row.
+    std::wstring fullPath() const { return folder + L"\\" + name; }
+};
+
+}  // namespace findlark

@@ -1,0 +1,31 @@
+#pragma once
+// Whether copying an item to a target would copy it onto itself, into its own tree, or over a folder
+// that holds it. Decided by the items' identities (volume and file ID), never by comparing paths, so
+// no letter case, short name, second drive letter or link hides it.
+#include "fileops/failure_report.h"
+#include "win/file_identity.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace findlark {
+
+// The identities of a destination folder and of every folder above it.
+class DestinationChain {
+public:
+    explicit DestinationChain(const std::wstring& destination);
+    bool contains(const win::FileIdentity& identity) const;
+
+private:
+    std::vector<win::FileIdentity> chain_;
+};
+
+// The identities of a folder or file and of every folder above it, links resolved.
+std::vector<win::FileIdentity> IdentityChain(const std::wstring& path);
+
+// Why copying `source` to `target` (an item in the destination) must not happen, or nothing.
+std::optional<FailureReason> FindOverlap(const std::wstring& source, const std::wstring& target,
+                                         const DestinationChain& destination);
+
+}  // namespace findlark
