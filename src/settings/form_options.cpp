@@ -1,5 +1,7 @@
 #include "settings/form_options.h"
 
+#include <algorithm>
+
 namespace findlark {
 namespace {
 constexpr const wchar_t* kUnits[] = {L"B", L"KB", L"MB", L"GB"};
@@ -46,7 +48,8 @@ void TFormOptions::FormCreate() {
     CheckBoxGeneralRememberSearchOptions.setChecked(settings_.read(setting::RememberSearchOptions));
     // A stored unit outside the list shows bytes rather than leaving sizes without a unit.
     const int unit = settings_.read(setting::ShowFileSizeIn);
-    ComboBoxShowFileSizeIn.setSelectedIndex(unit >= 0 && unit <= 3 ? unit : 0);
+    appliedUnit_ = unit >= 0 && unit <= 3 ? unit : 0;
+    ComboBoxShowFileSizeIn.setSelectedIndex(appliedUnit_);
     CheckBoxDeleteWithoutPrompting.setChecked(settings_.read(setting::DeleteWithoutPrompting));
     CheckBoxOverwriteWithoutPrompting.setChecked(settings_.read(setting::OverwriteWithoutPrompting));
     BitBtnApply.setEnabled(false);
@@ -61,7 +64,9 @@ void TFormOptions::BitBtnApplyClick() {
     settings_.write(setting::ShowFileSizeIn, ComboBoxShowFileSizeIn.selectedIndex());
     settings_.write(setting::DeleteWithoutPrompting, CheckBoxDeleteWithoutPrompting.checked());
     settings_.write(setting::OverwriteWithoutPrompting, CheckBoxOverwriteWithoutPrompting.checked());
+    appliedUnit_ = std::max(ComboBoxShowFileSizeIn.selectedIndex(), 0);
     BitBtnApply.setEnabled(false);
+    opened_ = shown();  // what Cancel keeps from now on
     if (onApplied) onApplied();
 }
 
@@ -77,10 +82,27 @@ void TFormOptions::BitBtnHelpClick() {
     if (onHelp) onHelp();
 }
 
-std::pair<int, std::wstring> TFormOptions::sizeUnit() const {
-    const int index = ComboBoxShowFileSizeIn.selectedIndex();
-    return index >= 0 && index <= 3 ? std::pair<int, std::wstring>(index, kUnits[index])
-                                    : std::pair<int, std::wstring>(0, kUnits[0]);
+std::pair<int, std::wstring> TFormOptions::sizeUnit() const { return {appliedUnit_, kUnits[appliedUnit_]}; }
+
+TFormOptions::Shown TFormOptions::shown() const {
+    return {CheckBoxGeneralRememberWindowPosition.checked(), CheckBoxGeneralRememberWindowSize.checked(),
+            CheckBoxGeneralRememberSearchOptions.checked(),  ComboBoxShowFileSizeIn.selectedIndex(),
+            CheckBoxDeleteWithoutPrompting.checked(),         CheckBoxOverwriteWithoutPrompting.checked(),
+            BitBtnApply.enabled()};
+}
+
+void TFormOptions::onShowing() { opened_ = shown(); }
+
+// A choice left unapplied would otherwise act at once: a delete or a copy would stop asking.
+void TFormOptions::onEnded(int result) {
+    if (result == IDOK) return;
+    CheckBoxGeneralRememberWindowPosition.setChecked(opened_.rememberPosition);
+    CheckBoxGeneralRememberWindowSize.setChecked(opened_.rememberSize);
+    CheckBoxGeneralRememberSearchOptions.setChecked(opened_.rememberOptions);
+    ComboBoxShowFileSizeIn.setSelectedIndex(opened_.unit);
+    CheckBoxDeleteWithoutPrompting.setChecked(opened_.deleteWithoutPrompting);
+    CheckBoxOverwriteWithoutPrompting.setChecked(opened_.overwriteWithoutPrompting);
+    BitBtnApply.setEnabled(opened_.applyEnabled);
 }
 
 }  // namespace findlark

@@ -1,7 +1,8 @@
 #pragma once
 // "Preferences": what is remembered between runs, the unit of sizes and whether deleting and
-// overwriting ask first. Its controls are the live state of the unit and of the two prompting
-// choices; the Remember choices act through the store.
+// overwriting ask first. Its controls are the live state of the two prompting choices, and the unit
+// it last applied is the one sizes are shown in; the Remember choices act through the store. Cancel
+// and the close box put back what the dialog showed when it opened or was last applied.
 #include "settings/settings_store.h"
 #include "win/dialog.h"
 
@@ -38,7 +39,7 @@ public:
     void BitBtnCancelClick();
     void BitBtnHelpClick();
 
-    // The unit sizes are shown in: its index 0 to 3 and its text.
+    // The unit sizes are shown in, as last applied: its index 0 to 3 and its text.
     std::pair<int, std::wstring> sizeUnit() const;
     bool deleteWithoutPrompting() const { return CheckBoxDeleteWithoutPrompting.checked(); }
     bool overwriteWithoutPrompting() const { return CheckBoxOverwriteWithoutPrompting.checked(); }
@@ -47,8 +48,22 @@ public:
     std::function<void()> onApplied;
     std::function<void()> onHelp;
 
+protected:
+    void onShowing() override;
+    void onEnded(int result) override;
+
 private:
+    // What the controls showed when the dialog opened or was last applied.
+    struct Shown {
+        bool rememberPosition, rememberSize, rememberOptions;
+        int unit;
+        bool deleteWithoutPrompting, overwriteWithoutPrompting;
+        bool applyEnabled;
+    };
+    Shown shown() const;
     SettingsStore& settings_;
+    Shown opened_{};
+    int appliedUnit_ = 0;
 };
 
 }  // namespace findlark

@@ -13,12 +13,15 @@ void Dialog::createDialog(std::wstring_view caption, SIZE designClient, HWND own
 void Dialog::beginModal() {
     showing_ = true;
     result_ = 0;
+    onShowing();
 }
 
 void Dialog::endModal(int result) {
+    const bool wasShowing = showing_;
     result_ = result;
     showing_ = false;
     ::ShowWindow(hwnd(), SW_HIDE);
+    if (wasShowing) onEnded(result);
 }
 
 int Dialog::runModal(HWND owner) {

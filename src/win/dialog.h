@@ -23,6 +23,9 @@ public:
 
 protected:
     Dialog() = default;
+    // A showing begins, and one ends with its result.
+    virtual void onShowing() {}
+    virtual void onEnded(int /*result*/) {}
     void createDialog(std::wstring_view caption, SIZE designClient, HWND owner);
     // The button that Enter presses when the focus is not on a push button, and the one Escape presses.
     void setDefaultButton(Button& button) { defaultButton_ = &button; }

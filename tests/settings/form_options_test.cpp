@@ -1,4 +1,4 @@
-// The Preferences dialog: its controls are live state, Apply writes, Cancel undoes nothing.
+// The Preferences dialog: Apply writes and shows, Cancel puts back what was last applied.
 #include "app/app_fixture.h"
 
 #include "support/temp_tree.h"
@@ -22,6 +22,16 @@ protected:
         start();
     }
     TFormOptions& options() { return app->Options(); }
+    // Lists the tree's files in the results; true when the search ended.
+    bool listTree(const testing_support::TempTree& tree) {
+        SearchCriteria c = main().Criteria.read();
+        c.LookIn = false;
+        c.AdditionalFolders = true;
+        c.Directories = {tree.root()};
+        main().Criteria.apply(c);
+        main().BitBtnSearch.click();
+        return testing_support::PumpUntil([&] { return main().searchState() == SearchState::Idle; });
+    }
     // Opens Preferences from the menu and lets `act` do what the user does there.
     void openPreferences(std::function<void(TFormOptions&)> act) {
         interaction.dialogScripts.push_back([act](win::Dialog& dialog) { act(dynamic_cast<TFormOptions&>(dialog)); });
@@ -44,7 +54,7 @@ TEST_F(OptionsTest, AnEmptyStoreOpensWithTheDefaultsAndApplyDisabled) {
     EXPECT_EQ(stored(L"RememberWindowSize"), L"(missing)");  // Cancel wrote nothing
 }
 
-TEST_F(OptionsTest, ApplyWritesAndCancelUndoesNothing) {
+TEST_F(OptionsTest, ApplyWritesAndCancelPutsBackWhatWasApplied) {
     openPreferences([](TFormOptions& o) {
         o.CheckBoxDeleteWithoutPrompting.click();
         EXPECT_TRUE(o.BitBtnApply.enabled());
@@ -55,27 +65,46 @@ TEST_F(OptionsTest, ApplyWritesAndCancelUndoesNothing) {
     });
     EXPECT_EQ(stored(L"DeleteWithoutPrompting"), L"1");
     EXPECT_EQ(stored(L"OverwriteWithoutPrompting"), L"0");
-    // The live state is what the user left in the dialog, store or not.
     EXPECT_TRUE(options().deleteWithoutPrompting());
-    EXPECT_TRUE(options().overwriteWithoutPrompting());
+    EXPECT_FALSE(options().overwriteWithoutPrompting());
     openPreferences([](TFormOptions& o) {
-        EXPECT_TRUE(o.CheckBoxOverwriteWithoutPrompting.checked());
-        EXPECT_TRUE(o.BitBtnApply.enabled());  // still pending from last time
+        EXPECT_TRUE(o.CheckBoxDeleteWithoutPrompting.checked());
+        EXPECT_FALSE(o.CheckBoxOverwriteWithoutPrompting.checked());
+        EXPECT_FALSE(o.BitBtnApply.enabled());
+        o.CheckBoxGeneralRememberSearchOptions.click();
+        ::SendMessageW(o.hwnd(), WM_CLOSE, 0, 0);  // the close box cancels too
+    });
+    EXPECT_TRUE(options().CheckBoxGeneralRememberSearchOptions.checked());
+}
+
+// A choice ticked and then cancelled never acts: the next delete asks, the list keeps its unit.
+TEST_F(OptionsTest, ACancelledChoiceNeverTakesEffect) {
+    testing_support::TempTree tree;
+    tree.file(L"a.bin", 1536);
+    ASSERT_TRUE(listTree(tree));
+    openPreferences([&](TFormOptions& o) {
+        o.CheckBoxDeleteWithoutPrompting.click();
+        o.CheckBoxOverwriteWithoutPrompting.click();
+        o.ComboBoxShowFileSizeIn.setSelectedIndex(1);
+        EXPECT_EQ(ShownText(main().ListViewResults, 0, 2), L"1,536 B");  // not applied, not shown
         o.BitBtnCancel.click();
     });
+    EXPECT_FALSE(options().deleteWithoutPrompting());
+    EXPECT_FALSE(options().overwriteWithoutPrompting());
+    EXPECT_EQ(options().sizeUnit(), (std::pair<int, std::wstring>(0, L"B")));
+    main().ListViewResults.setSelected(0, true);
+    interaction.messageAnswers = {IDNO};
+    main().runMenuCommand(main().DeleteAll1.id());
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].caption, L"Confirm Multiple File Delete");
+    EXPECT_EQ(ShownText(main().ListViewResults, 0, 2), L"1,536 B");
 }
 
 TEST_F(OptionsTest, AChosenUnitShowsEverySizeAtOnce) {
     testing_support::TempTree tree;
     tree.file(L"a.bin", 1536);
     tree.file(L"b.bin", 2560);
-    SearchCriteria c = main().Criteria.read();
-    c.LookIn = false;
-    c.AdditionalFolders = true;
-    c.Directories = {tree.root()};
-    main().Criteria.apply(c);
-    main().BitBtnSearch.click();
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return main().searchState() == SearchState::Idle; }));
+    ASSERT_TRUE(listTree(tree));
     EXPECT_EQ(ShownText(main().ListViewResults, 0, 2), L"1,536 B");
     openPreferences([](TFormOptions& o) {
         o.ComboBoxShowFileSizeIn.setSelectedIndex(1);
