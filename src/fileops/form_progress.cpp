@@ -4,6 +4,7 @@
 #include "win/busy_window.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace findlark {
 namespace {
@@ -18,7 +19,14 @@ SizeUnit UnitFor(std::uint64_t bytes) {
     return unit;
 }
 
-constexpr const wchar_t* kUnitTexts[] = {L"B", L"KB", L"MB", L"GB"};
+// A size in that unit, with a tenth where the number is small: "0.6 GB", "12.5 MB", "640 KB".
+std::wstring ProgressSize(std::uint64_t bytes, SizeUnit unit) {
+    constexpr const wchar_t* kUnitTexts[] = {L"B", L"KB", L"MB", L"GB"};
+    const double value = static_cast<double>(bytes) / static_cast<double>(SizeUnitMultiplier(unit));
+    wchar_t text[64] = {};
+    std::swprintf(text, 64, unit > 0 && value < 100 ? L"%.1f %ls" : L"%.0f %ls", value, kUnitTexts[unit]);
+    return text;
+}
 
 }  // namespace
 
@@ -105,8 +113,7 @@ void TFormProgress::showTexts() {
         std::wstring counts = std::to_wstring(itemsDone_) + L" of " + std::to_wstring(itemsTotal_) + L" items";
         if (bytesTotal_ > 0) {
             const SizeUnit unit = UnitFor(bytesTotal_);
-            counts += L", " + FormatSizeText(static_cast<std::int64_t>(bytesDone_), unit, kUnitTexts[unit]) + L" of " +
-                      FormatSizeText(static_cast<std::int64_t>(bytesTotal_), unit, kUnitTexts[unit]);
+            counts += L", " + ProgressSize(bytesDone_, unit) + L" of " + ProgressSize(bytesTotal_, unit);
         }
         LabelCounts.setText(counts);
     }
