@@ -9,7 +9,7 @@
 #include "criteria/options_file.h"
 #include "criteria/page_index.h"
 #include "criteria/page_size.h"
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 namespace findlark {
 

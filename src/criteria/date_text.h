@@ -1,7 +1,7 @@
 #pragma once
 // Dates and times as text in the user's regional formats ("M/d/yyyy", "dd.MM.yyyy", "h:mm:ss tt",
 // "HH:mm:ss", ...), read back by the same format: the numbers must come in the format's order.
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 
 #include <optional>
 #include <string>

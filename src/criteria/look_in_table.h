@@ -1,6 +1,6 @@
 #pragma once
 // The look-in locations offered on the Common page, built once at start-up.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/handle.h"
 
 #include <string>

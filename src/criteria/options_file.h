@@ -2,7 +2,7 @@
 // The criteria as a search options file: sections and keys in a fixed order, each written under its
 // condition, and read back key by key into the controls. Booleans are "1"/"0", integers decimal (read
 // also as "0x" hexadecimal), texts as they stand, dates and times in the user's formats.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <cstddef>
 #include <functional>

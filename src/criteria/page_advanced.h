@@ -1,6 +1,6 @@
 #pragma once
 // Page "Advanced": which folders the walk enters; three boxes keep each other consistent.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/controls.h"
 
 namespace findlark {

@@ -1,6 +1,6 @@
 #pragma once
 // Page "Attributes": the attributes an entry must carry.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/controls.h"
 
 #include <array>

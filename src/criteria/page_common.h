@@ -1,6 +1,6 @@
 #pragma once
 // Page "Common": the name mask and the look-in location.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/controls.h"
 
 namespace findlark {

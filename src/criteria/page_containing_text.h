@@ -1,6 +1,6 @@
 #pragma once
 // Page "Containing Text": a phrase the content must hold and up to three more joined by AND, OR, NOT.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/controls.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 // Page "Date && Time": one group of choices for each kind of file time, on its own sub-page.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/controls.h"
 
 

@@ -1,6 +1,6 @@
 #pragma once
 // Page "Additional Folders": further folders to search, in the order they were added.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/controls.h"
 #include "win/interaction.h"
 

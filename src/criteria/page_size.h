@@ -1,6 +1,6 @@
 #pragma once
 // Page "Size": five size classes or explicit bounds with units.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "win/controls.h"
 
 namespace findlark {

@@ -1,7 +1,7 @@
 #pragma once
 // The plain-language summary of a search's criteria shown while it runs: one criterion per line, in
 // sections with a heading each, a blank line after every section but the last.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 // The program's date-time values to and from the system's time records.
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The checks made before a search starts, as rules: which fault comes first, on which page it lies,
 // where the focus goes and what the message says. Showing them is the window's business.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 // One selected row handed to a file operation: where its item is and what the row shows of it.
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 
 #include <cstdint>
 #include <string>

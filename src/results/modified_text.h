@@ -1,6 +1,6 @@
 #pragma once
 // How the "Date Modified" column and the confirm-replace dialog write a modification time.
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 
 #include <string>
 

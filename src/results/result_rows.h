@@ -2,9 +2,9 @@
 // The rows of the results list: what each row a run added holds (`ResultRecords`, indexed by the
 // row's data value, never reordered or shrunk while the run's rows are shown) and the order in which
 // the list shows them (sorting reorders it, deleting takes rows out of it).
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 #include "results/name_arena.h"
-#include "results/row_batch.h"
+#include "model/row_batch.h"
 #include "results/segmented_vector.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // The plain bounds that the entry filters compare with, derived from the criteria once at the start of
 // every run: a date window for each kind of file time, the size bounds and the attribute mask.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <cstdint>
 #include <functional>

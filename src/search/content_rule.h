@@ -3,7 +3,7 @@
 // phrase is found, or an "OR" phrase is) and every "AND" phrase is found and no "NOT" phrase is.
 // Phrases are byte strings (the text in the system's ANSI code page), compared case-sensitively.
 // A file is fed in pieces, so that files of any size are read through bounded views.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <array>
 #include <cstddef>

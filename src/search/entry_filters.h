@@ -1,7 +1,7 @@
 #pragma once
 // The tests every entry of the walk passes before its content is looked at, cheapest first:
 // MatchName, MatchDates, MatchSize, MatchAttributes.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "search/compute_windows.h"
 #include "search/mask_matcher.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // What a search worker reports to the window, in order: batches of rows, then the end.
-#include "results/row_batch.h"
+#include "model/row_batch.h"
 #include "search/run_progress.h"
 
 #include <atomic>

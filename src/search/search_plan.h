@@ -1,6 +1,6 @@
 #pragma once
 // What a run derives from its criteria before the walk starts.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The root folders of a run: the look-in choice first, then the specified folders in list order.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <string>
 #include <vector>

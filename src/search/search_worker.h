@@ -1,7 +1,7 @@
 #pragma once
 // One search run on its own thread: it walks a snapshot of the criteria and reports through its
 // own channel; it never touches a window.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "search/run_control.h"
 #include "search/look_ahead.h"
 #include "search/run_events.h"

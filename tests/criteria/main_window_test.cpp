@@ -1,6 +1,6 @@
 #include "criteria/main_window_fixture.h"
 
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 #include "criteria/system_date_time.h"
 
 using namespace findlark;

@@ -1,6 +1,6 @@
 #pragma once
 // Readable failure messages for criteria comparisons.
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 #include <ostream>
 #include <string>

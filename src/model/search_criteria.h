@@ -1,6 +1,6 @@
 #pragma once
 // Everything a search looks for, one field per key of the search options file.
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 
 #include <array>
 #include <string>

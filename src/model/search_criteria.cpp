@@ -1,4 +1,4 @@
-#include "criteria/search_criteria.h"
+#include "model/search_criteria.h"
 
 namespace findlark {
 

@@ -1,4 +1,4 @@
-#include "results/row_batch.h"
+#include "model/row_batch.h"
 
 namespace findlark {
 

@@ -1,5 +1,5 @@
-#include "criteria/date_time.h"
-#include "criteria/search_criteria.h"
+#include "model/date_time.h"
+#include "model/search_criteria.h"
 
 #include <gtest/gtest.h>
 

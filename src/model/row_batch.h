@@ -2,7 +2,7 @@
 // Rows on their way from the search worker to the results list, packed: the names of a batch share
 // one buffer and each row is a small fixed record, so handing millions of rows over allocates per
 // batch, not per row.
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "criteria/date_time.h"
+#include "model/date_time.h"
 
 #include <cmath>
 
