@@ -5,7 +5,7 @@
 #include "criteria/profile_file.h"
 #include "criteria/regional_texts.h"
 #include "criteria/summary.h"
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 
 namespace findlark {
 
@@ -30,7 +30,7 @@ void TFormMain::Save1Click() {
 void TFormMain::LoadSearchOptions(const std::wstring& path, bool switchDefault) {
     ProfileFile file(path, ProfileFile::Use::Reading);
     for (const OptionAssignment& option : findlark::LoadSearchOptions(
-             file, switchDefault, Criteria.Common.ComboBoxExLookIn.count(), RegionalDateTimeTexts(), LocalNow()))
+             file, switchDefault, Criteria.Common.ComboBoxExLookIn.count(), RegionalDateTimeTexts(), win::LocalNow()))
         Criteria.applyOption(option);
 }
 

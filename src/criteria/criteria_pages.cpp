@@ -1,6 +1,6 @@
 #include "criteria/criteria_pages.h"
 
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 #include "criteria/tab_marks.h"
 
 #include <algorithm>
@@ -46,7 +46,7 @@ namespace {
 
 // A time picker takes a new time of day and keeps its date.
 void SetTimeOfDay(win::DateTimePicker& picker, DateTime timeOfDay) {
-    picker.setValue(ToSystemTime(DatePart(FromSystemTime(picker.value())) + TimePart(timeOfDay)));
+    picker.setValue(win::ToSystemTime(DatePart(win::FromSystemTime(picker.value())) + TimePart(timeOfDay)));
 }
 
 }  // namespace
@@ -65,10 +65,10 @@ void CriteriaPages::applyOption(const OptionAssignment& o) {
     case OptionField::Directory: AdditionalFolders.ListBoxLookInSpecifiedFolders.addItem(o.text); break;
     case OptionField::When: group.When.select(o.number); break;
     case OptionField::From: group.CheckBoxFrom.setChecked(o.flag); break;
-    case OptionField::FromDate: group.DateTimePickerFromDate.setValue(ToSystemTime(o.moment)); break;
+    case OptionField::FromDate: group.DateTimePickerFromDate.setValue(win::ToSystemTime(o.moment)); break;
     case OptionField::FromTime: SetTimeOfDay(group.DateTimePickerFromTime, o.moment); break;
     case OptionField::To: group.CheckBoxTo.setChecked(o.flag); break;
-    case OptionField::ToDate: group.DateTimePickerToDate.setValue(ToSystemTime(o.moment)); break;
+    case OptionField::ToDate: group.DateTimePickerToDate.setValue(win::ToSystemTime(o.moment)); break;
     case OptionField::ToTime: SetTimeOfDay(group.DateTimePickerToTime, o.moment); break;
     case OptionField::Size: Size.Size.select(o.number); break;
     case OptionField::AtLeast: Size.AtLeast.CheckBoxBound.setChecked(o.flag); break;

@@ -1,7 +1,7 @@
 #include "criteria/page_date_time.h"
 
 #include "criteria/tab_marks.h"
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 
 namespace findlark {
 
@@ -61,19 +61,19 @@ void DateGroupControls::setPickers(const SYSTEMTIME& now) {
 void DateGroupControls::read(DateCriterion& c) const {
     c.When = When.selected();
     c.From = CheckBoxFrom.checked();
-    c.FromDate = DatePart(FromSystemTime(DateTimePickerFromDate.value()));
-    c.FromTime = TimePart(FromSystemTime(DateTimePickerFromTime.value()));
+    c.FromDate = DatePart(win::FromSystemTime(DateTimePickerFromDate.value()));
+    c.FromTime = TimePart(win::FromSystemTime(DateTimePickerFromTime.value()));
     c.To = CheckBoxTo.checked();
-    c.ToDate = DatePart(FromSystemTime(DateTimePickerToDate.value()));
-    c.ToTime = TimePart(FromSystemTime(DateTimePickerToTime.value()));
+    c.ToDate = DatePart(win::FromSystemTime(DateTimePickerToDate.value()));
+    c.ToTime = TimePart(win::FromSystemTime(DateTimePickerToTime.value()));
 }
 
 void DateGroupControls::apply(const DateCriterion& c) {
     // The choice comes last so that its rule has the final word on the boxes and pickers.
-    DateTimePickerFromDate.setValue(ToSystemTime(c.FromDate));
-    DateTimePickerFromTime.setValue(ToSystemTime(c.FromDate + c.FromTime));
-    DateTimePickerToDate.setValue(ToSystemTime(c.ToDate));
-    DateTimePickerToTime.setValue(ToSystemTime(c.ToDate + c.ToTime));
+    DateTimePickerFromDate.setValue(win::ToSystemTime(c.FromDate));
+    DateTimePickerFromTime.setValue(win::ToSystemTime(c.FromDate + c.FromTime));
+    DateTimePickerToDate.setValue(win::ToSystemTime(c.ToDate));
+    DateTimePickerToTime.setValue(win::ToSystemTime(c.ToDate + c.ToTime));
     CheckBoxFrom.setChecked(c.From);
     CheckBoxTo.setChecked(c.To);
     When.select(c.When);

@@ -1,7 +1,7 @@
 #include "criteria/regional_texts.h"
 
 #include "criteria/date_text.h"
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 
 #include <windows.h>
 
@@ -19,13 +19,13 @@ std::wstring LocaleText(LCTYPE type) {
 DateTimeTexts RegionalDateTimeTexts() {
     DateTimeTexts texts;
     texts.formatDate = [](DateTime date) {
-        const SYSTEMTIME time = ToSystemTime(DatePart(date));
+        const SYSTEMTIME time = win::ToSystemTime(DatePart(date));
         wchar_t text[128] = {};
         ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, text, 128, nullptr);
         return std::wstring(text);
     };
     texts.formatTime = [](DateTime moment) {
-        const SYSTEMTIME time = ToSystemTime(TimePart(moment));
+        const SYSTEMTIME time = win::ToSystemTime(TimePart(moment));
         wchar_t text[128] = {};
         ::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, text, 128);
         return std::wstring(text);

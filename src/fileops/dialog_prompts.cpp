@@ -1,6 +1,6 @@
 #include "fileops/dialog_prompts.h"
 
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 #include "results/modified_text.h"
 #include "results/size_text.h"
 #include "win/system_time.h"
@@ -27,7 +27,7 @@ ConflictReply DialogPrompts::askReplace(const Conflict& conflict) {
     written.dwHighDateTime = static_cast<DWORD>(conflict.existingWritten >> 32);
     confirm_.fill({conflict.item.folder, conflict.item.name, conflict.destination,
                    FormatSizeText(conflict.existingSize, unit, unitText),
-                   FormatDateText(FromSystemTime(win::LocalTimeConverter()(written))),
+                   FormatDateText(win::FromSystemTime(win::LocalTimeConverter()(written))),
                    FormatSizeText(conflict.item.size, unit, unitText), FormatDateText(conflict.item.modified)});
     interaction_.showModal(confirm_, owner_);
     return {confirm_.answer(), confirm_.newName()};

@@ -1,6 +1,6 @@
 #include "search/search_worker.h"
 
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 #include "search/compute_windows.h"
 #include "search/content_file.h"
 #include "search/entry_filters.h"
@@ -45,7 +45,7 @@ public:
             if (reader_.MatchContent(path, *content_) != ContentVerdict::Pass) return;
         }
         const FILETIME written{static_cast<DWORD>(entry.written), static_cast<DWORD>(entry.written >> 32)};
-        batcher_.add(entry.name, folder, entry.size, FromSystemTime(toLocal_(written)), entry.attributes);
+        batcher_.add(entry.name, folder, entry.size, win::FromSystemTime(toLocal_(written)), entry.attributes);
         ++progress_.itemsFound;
     }
 
@@ -96,11 +96,11 @@ void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept {
         options.lookAheadThreads = request.lookAheadThreads;
         options.control = &channel.control;
         // The bounds are anchored at the moment the run starts.
-        const DerivedBounds bounds = ComputeWindows(criteria, [] { return LocalNow(); });
+        const DerivedBounds bounds = ComputeWindows(criteria, [] { return win::LocalNow(); });
         const win::LocalTimeConverter toLocal;
         const EntryFilters filters(criteria, bounds, [&toLocal](std::uint64_t fileTime) {
             const FILETIME time{static_cast<DWORD>(fileTime), static_cast<DWORD>(fileTime >> 32)};
-            return ToMilliseconds(FromSystemTime(toLocal(time)));
+            return ToMilliseconds(win::FromSystemTime(toLocal(time)));
         });
         const std::optional<ContentRule> content = MakeContentRule(criteria);
         RowCollector collector(channel, filters, content);

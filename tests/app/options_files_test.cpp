@@ -3,7 +3,7 @@
 #include "app/app_fixture.h"
 
 #include "criteria/page_index.h"
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 #include "support/criteria_printer.h"
 
 #include <chrono>
@@ -212,7 +212,7 @@ TEST_F(OptionsFilesTest, ADateWrittenDayFirstDoesNotReadMonthFirst) {
     }
     const LocaleFormat monthFirst(LOCALE_SSHORTDATE, L"M/d/yyyy");
     main().LoadSearchOptions(path, false);
-    EXPECT_EQ(pages().read().CreatedDateTime.FromDate, DatePart(LocalNow()));
+    EXPECT_EQ(pages().read().CreatedDateTime.FromDate, DatePart(win::LocalNow()));
 }
 
 TEST_F(OptionsFilesTest, FilesFromOtherEditorsKeepTheirNames) {

@@ -1,7 +1,7 @@
 #include "criteria/main_window_fixture.h"
 
 #include "model/search_criteria.h"
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 
 using namespace findlark;
 
@@ -79,10 +79,10 @@ TEST_F(MainWindowTest, NeverSmallerThanDesignedAndAnchorsFollowTheWindow) {
 }
 
 TEST_F(MainWindowTest, FreshWindowReadsBackAsTheDefaultCriteria) {
-    const DateTime before = LocalNow();
+    const DateTime before = win::LocalNow();
     form.reset();
     form = makeForm();
-    const DateTime after = LocalNow();
+    const DateTime after = win::LocalNow();
     const SearchCriteria read = pages().read();
 
     // Pickers hold whole seconds of the moment the window was made.

@@ -2,7 +2,7 @@
 // tests set.
 #include "search/search_fixture.h"
 
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 #include "search/content_file.h"
 
 #include <chrono>
@@ -15,7 +15,7 @@ namespace {
 
 // The UTC file time of a local date and time, by the zone rules of that date.
 SYSTEMTIME UtcOfLocal(DateTime local) {
-    const SYSTEMTIME localTime = ToSystemTime(local);
+    const SYSTEMTIME localTime = win::ToSystemTime(local);
     SYSTEMTIME utc{};
     ::TzSpecificLocalTimeToSystemTime(nullptr, &localTime, &utc);
     return utc;

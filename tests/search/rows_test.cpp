@@ -2,7 +2,7 @@
 
 #include "results/modified_text.h"
 #include "results/results_list.h"
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 
 using namespace findlark;
 

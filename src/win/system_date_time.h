@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
-namespace findlark {
+namespace win {
+
+using findlark::DateTime;
 
 DateTime FromSystemTime(const SYSTEMTIME& time);
 SYSTEMTIME ToSystemTime(DateTime value);
 DateTime LocalNow();
 
-}  // namespace findlark
+}  // namespace win

@@ -1,6 +1,11 @@
-#include "criteria/system_date_time.h"
+#include "win/system_date_time.h"
 
-namespace findlark {
+namespace win {
+
+using findlark::CivilDateTime;
+using findlark::DatePart;
+using findlark::DecodeDateTime;
+using findlark::EncodeDateTime;
 
 DateTime FromSystemTime(const SYSTEMTIME& t) {
     return EncodeDateTime({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds});
@@ -28,4 +33,4 @@ DateTime LocalNow() {
     return FromSystemTime(now);
 }
 
-}  // namespace findlark
+}  // namespace win
