@@ -55,13 +55,6 @@ std::wstring FieldOrder(std::wstring_view format, std::wstring_view fields) {
     return order;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysIn(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 bool SameLetters(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size() || a.empty()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -88,7 +81,7 @@ std::optional<DateTime> ParseDateText(std::wstring_view text, std::wstring_view 
     }
     // Two-digit years fall within fifty years either side of 2000.
     if (yearWidth <= 2) year += year < 50 ? 2000 : 1900;
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysIn(year, month)) return std::nullopt;
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return std::nullopt;
     return EncodeDateTime({year, month, day});
 }
 

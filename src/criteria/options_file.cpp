@@ -1,6 +1,8 @@
 #include "criteria/options_file.h"
 
-#include "criteria/size_digits.h"
+#include "model/attributes.h"
+#include "model/integer_text.h"
+#include "model/size_units.h"
 
 #include <array>
 #include <cstdint>
@@ -10,13 +12,6 @@ namespace {
 
 constexpr std::array<const wchar_t*, 3> kDateSections = {L"ModifiedDateTime", L"CreatedDateTime", L"AccessedDateTime"};
 constexpr std::array<const wchar_t*, 3> kWhenKeys = {L"WhenModified", L"WhenCreated", L"WhenAccessed"};
-constexpr std::array<const wchar_t*, 12> kAttributeKeys = {L"Archive",  L"Compressed", L"Directory",    L"Encrypted",
-                                                          L"Hidden",   L"Normal",     L"Offline",      L"ReadOnly",
-                                                          L"ReparsePoint", L"SparseFile", L"System", L"Temporary"};
-constexpr std::array<bool SearchCriteria::*, 12> kAttributeFlags = {
-    &SearchCriteria::Archive,   &SearchCriteria::Compressed, &SearchCriteria::Directory,    &SearchCriteria::Encrypted,
-    &SearchCriteria::Hidden,    &SearchCriteria::Normal,     &SearchCriteria::Offline,      &SearchCriteria::ReadOnly,
-    &SearchCriteria::ReparsePoint, &SearchCriteria::SparseFile, &SearchCriteria::System, &SearchCriteria::Temporary};
 
 std::wstring Row(int row, const wchar_t* suffix) { return L"AdditionalText" + std::to_wstring(row) + suffix; }
 
@@ -97,36 +92,22 @@ private:
 }  // namespace
 
 std::optional<int> ParseOptionInteger(std::wstring_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == L'-' || text.front() == L'+')) {
-        negative = text.front() == L'-';
-        text.remove_prefix(1);
+    const bool negative = !text.empty() && text.front() == L'-';
+    const std::wstring_view signless = negative || (!text.empty() && text.front() == L'+') ? text.substr(1) : text;
+    if (signless.size() <= 2 || signless[0] != L'0' || (signless[1] != L'x' && signless[1] != L'X')) return ParseInt32(text, true);
+    const std::wstring_view hex = signless.substr(2);
+    if (hex.size() > 8) return std::nullopt;
+    std::uint32_t value = 0;
+    for (const wchar_t c : hex) {
+        const int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10
+                          : c >= L'A' && c <= L'F' ? c - L'A' + 10 : -1;
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + static_cast<std::uint32_t>(digit);
     }
-    if (text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X')) {
-        text.remove_prefix(2);
-        if (text.size() > 8) return std::nullopt;
-        std::uint32_t value = 0;
-        for (const wchar_t c : text) {
-            const int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10
-                              : c >= L'A' && c <= L'F' ? c - L'A' + 10 : -1;
-            if (digit < 0) return std::nullopt;
-            value = value * 16 + static_cast<std::uint32_t>(digit);
-        }
-        const auto signedValue = static_cast<std::int32_t>(value);  // "0xFFFFFFFF" is -1
-        if (!negative) return signedValue;
-        if (signedValue == INT32_MIN) return std::nullopt;
-        return -signedValue;
-    }
-    if (text.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (const wchar_t c : text) {
-        if (c < L'0' || c > L'9') return std::nullopt;
-        value = value * 10 + (c - L'0');
-        if (value > static_cast<std::int64_t>(INT32_MAX) + 1) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
-    return static_cast<int>(value);
+    const auto signedValue = static_cast<std::int32_t>(value);  // "0xFFFFFFFF" is -1
+    if (!negative) return signedValue;
+    if (signedValue == INT32_MIN) return std::nullopt;
+    return -signedValue;
 }
 
 std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, OptionsStore& file, const DateTimeTexts& texts) {
@@ -180,7 +161,7 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
 
     w.boolean(L"Attributes", L"Attributes", c.Attributes);
     if (c.Attributes) {
-        for (std::size_t i = 0; i < kAttributeKeys.size(); ++i) w.boolean(L"Attributes", kAttributeKeys[i], c.*kAttributeFlags[i]);
+        for (const AttributeDescriptor& attribute : kAttributes) w.boolean(L"Attributes", attribute.key, c.*attribute.flag);
         w.integer(L"Attributes", L"Match", c.Match == MatchExact ? MatchExact : MatchContainSelected);
     }
 
@@ -262,22 +243,22 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
         if (atLeast) {
             r.setText(F::AtLeastSize, std::to_wstring(r.integer(L"Size", L"AtLeastSize", 0)));
             const int unit = r.integer(L"Size", L"AtLeastSizeB", 0);
-            if (unit >= 0 && unit <= 3) r.setNumber(F::AtLeastSizeB, unit);
+            if (IsSizeUnit(unit)) r.setNumber(F::AtLeastSizeB, unit);
         }
         const bool atMost = r.boolean(L"Size", L"AtMost", false);
         r.set(F::AtMost, atMost);
         if (atMost) {
             r.setText(F::AtMostSize, std::to_wstring(r.integer(L"Size", L"AtMostSize", 0)));
             const int unit = r.integer(L"Size", L"AtMostSizeB", 0);
-            if (unit >= 0 && unit <= 3) r.setNumber(F::AtMostSizeB, unit);
+            if (IsSizeUnit(unit)) r.setNumber(F::AtMostSizeB, unit);
         }
     }
 
     const bool attributes = r.boolean(L"Attributes", L"Attributes", false);
     r.set(F::Attributes, attributes);
     if (attributes) {
-        for (std::size_t i = 0; i < kAttributeKeys.size(); ++i)
-            r.set(F::AttributeFlag, r.boolean(L"Attributes", kAttributeKeys[i], false), static_cast<int>(i));
+        for (std::size_t i = 0; i < kAttributes.size(); ++i)
+            r.set(F::AttributeFlag, r.boolean(L"Attributes", kAttributes[i].key, false), static_cast<int>(i));
         r.setNumber(F::Match, r.integer(L"Attributes", L"Match", MatchExact) == MatchExact ? MatchExact : MatchContainSelected);
     }
 

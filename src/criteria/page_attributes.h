@@ -15,8 +15,7 @@ public:
 
     win::GroupBox GroupBoxAttributes;
     win::CheckBox CheckBoxAttributesSpecifyAttributes;
-    // In the order Archive, Compressed, Directory, Encrypted, Hidden, Normal, Offline, ReadOnly,
-    // ReparsePoint, SparseFile, System, Temporary (CheckBoxAttributes<Flag>).
+    // In the order of the attribute table (CheckBoxAttributes<Flag>).
     std::array<win::CheckBox, 12> CheckBoxAttributes;
     win::RadioGroup Match;
     win::RadioButton RadioButtonAttributesExactMatch;
@@ -25,8 +24,5 @@ public:
 private:
     void CheckBoxAttributesSpecifyAttributesClick();
 };
-
-// The twelve attribute flags of the criteria, in the order of the check boxes.
-std::array<bool SearchCriteria::*, 12> AttributeFlags();
 
 }  // namespace findlark

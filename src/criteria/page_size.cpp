@@ -9,7 +9,7 @@ void SizeBoundControls::create(win::Panel& page, std::wstring_view caption, int 
     EditSize.create(page, L"", {356, y, 90, 23});
     JvUpDownSize.create(page, {446, y, 17, 23});
     ComboBoxSize.create(page, win::ComboKind::List, {468, y, 58, 23}, 4);
-    for (const wchar_t* unit : {L"B", L"KB", L"MB", L"GB"}) ComboBoxSize.addItem(unit);
+    for (const std::wstring_view unit : kSizeUnitTexts) ComboBoxSize.addItem(unit);
 
     EditSize.acceptChar = [this](wchar_t typed) { return SizeBoxAcceptsChar(EditSize.text(), typed); };
     JvUpDownSize.onDelta = [this](int delta) { EditSize.setText(SpinSizeText(EditSize.text(), delta)); };
@@ -66,10 +66,10 @@ void PageSize::read(SearchCriteria& c) const {
 
 void PageSize::apply(const SearchCriteria& c) {
     AtLeast.EditSize.setText(c.AtLeastSize);
-    if (c.AtLeastSizeB >= 0 && c.AtLeastSizeB <= 3) AtLeast.ComboBoxSize.setSelectedIndex(c.AtLeastSizeB);
+    if (IsSizeUnit(c.AtLeastSizeB)) AtLeast.ComboBoxSize.setSelectedIndex(c.AtLeastSizeB);
     AtLeast.CheckBoxBound.setChecked(c.AtLeast);
     AtMost.EditSize.setText(c.AtMostSize);
-    if (c.AtMostSizeB >= 0 && c.AtMostSizeB <= 3) AtMost.ComboBoxSize.setSelectedIndex(c.AtMostSizeB);
+    if (IsSizeUnit(c.AtMostSizeB)) AtMost.ComboBoxSize.setSelectedIndex(c.AtMostSizeB);
     AtMost.CheckBoxBound.setChecked(c.AtMost);
     // The choice comes last so that its rule has the final word.
     Size.select(c.Size);

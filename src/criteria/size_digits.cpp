@@ -5,17 +5,6 @@
 
 namespace findlark {
 
-std::optional<std::int64_t> ReadSizeNumber(std::wstring_view digits) {
-    if (digits.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (const wchar_t c : digits) {
-        if (c < L'0' || c > L'9') return std::nullopt;
-        value = value * 10 + (c - L'0');
-        if (value > kSizeBoxMaximum) return std::nullopt;
-    }
-    return value;
-}
-
 bool SizeBoxAcceptsChar(std::wstring_view text, wchar_t typed) {
     if (typed == L'\b') return true;
     if (typed < L'0' || typed > L'9') return false;

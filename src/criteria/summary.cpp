@@ -1,14 +1,12 @@
 #include "criteria/summary.h"
 
+#include "model/attributes.h"
+#include "model/size_units.h"
+
 #include <array>
 
 namespace findlark {
 namespace {
-
-const wchar_t* UnitText(int unit) {
-    static constexpr std::array<const wchar_t*, 4> kUnits = {L"B", L"KB", L"MB", L"GB"};
-    return unit >= 0 && unit <= 3 ? kUnits[static_cast<std::size_t>(unit)] : L"";
-}
 
 const wchar_t* OperatorText(int option) {
     static constexpr std::array<const wchar_t*, 3> kOperators = {L"AND", L"OR", L"NOT"};
@@ -72,40 +70,24 @@ std::vector<std::wstring> SearchSummaryLines(const SearchCriteria& c, const Summ
         if (c.Size >= SizeVerySmall && c.Size <= SizeVeryLarge) {
             line += kPresets[static_cast<std::size_t>(c.Size - SizeVerySmall)];
         } else {
-            if (c.AtLeast) line += L"at least " + c.AtLeastSize + L" " + UnitText(c.AtLeastSizeB);
-            if (c.AtMost) line += std::wstring(c.AtLeast ? L" and " : L"") + L"at most " + c.AtMostSize + L" " + UnitText(c.AtMostSizeB);
+            if (c.AtLeast) line += L"at least " + c.AtLeastSize + L" " + std::wstring(SizeUnitText(c.AtLeastSizeB));
+            if (c.AtMost)
+                line += std::wstring(c.AtLeast ? L" and " : L"") + L"at most " + c.AtMostSize + L" " +
+                        std::wstring(SizeUnitText(c.AtMostSizeB));
         }
         lines.push_back(line);
         lines.emplace_back();
     }
     if (c.Attributes) {
-        struct Flag {
-            bool SearchCriteria::*field;
-            const wchar_t* label;
-            const wchar_t* word;
-        };
-        static constexpr std::array<Flag, 12> kFlags = {{
-            {&SearchCriteria::Archive, L"Archive: ", L"archive, "},
-            {&SearchCriteria::Compressed, L"Compressed: ", L"compressed, "},
-            {&SearchCriteria::Directory, L"Directory: ", L"directory, "},
-            {&SearchCriteria::Encrypted, L"Encrypted: ", L"encrypted, "},
-            {&SearchCriteria::Hidden, L"Hidden: ", L"hidden, "},
-            {&SearchCriteria::Normal, L"Normal: ", L"normal, "},
-            {&SearchCriteria::Offline, L"Offline: ", L"offline, "},
-            {&SearchCriteria::ReadOnly, L"Read-only: ", L"read-only, "},
-            {&SearchCriteria::ReparsePoint, L"Reparse point: ", L"reparse point, "},
-            {&SearchCriteria::SparseFile, L"Sparse file: ", L"sparse file, "},
-            {&SearchCriteria::System, L"System: ", L"system, "},
-            {&SearchCriteria::Temporary, L"Temporary: ", L"temporary, "},
-        }};
         lines.push_back(L"Attributes");
         if (c.Match == MatchExact) {
             lines.push_back(L"Files and folders that match the following attributes:");
-            for (const Flag& flag : kFlags) lines.push_back(flag.label + YesNoText(c.*flag.field));
+            for (const AttributeDescriptor& attribute : kAttributes)
+                lines.push_back(std::wstring(attribute.caption) + L": " + YesNoText(c.*attribute.flag));
         } else {
             std::wstring line = L"Files and folders that contain the following attributes: ";
-            for (const Flag& flag : kFlags) {
-                if (c.*flag.field) line += flag.word;
+            for (const AttributeDescriptor& attribute : kAttributes) {
+                if (c.*attribute.flag) line += std::wstring(attribute.summaryWord) + L", ";
             }
             line.resize(line.size() - 2);  // the last ", " (or ": " when none is on)
             lines.push_back(line + L".");

@@ -10,12 +10,10 @@ void DrawMark(HDC dc, int size, bool active) {
     const COLORREF colour = active ? RGB(230, 120, 20) : RGB(150, 150, 150);
     const win::UniqueGdiObject pen(::CreatePen(PS_SOLID, size / 8 + 1, colour));
     const win::UniqueGdiObject brush(active ? ::CreateSolidBrush(colour) : nullptr);
-    const HGDIOBJ oldPen = ::SelectObject(dc, pen.get());
-    const HGDIOBJ oldBrush = ::SelectObject(dc, active ? brush.get() : ::GetStockObject(NULL_BRUSH));
+    const win::SelectedObject penSelected(dc, pen.get());
+    const win::SelectedObject brushSelected(dc, active ? brush.get() : ::GetStockObject(NULL_BRUSH));
     const int inset = size / 4;
     ::Ellipse(dc, inset, inset, size - inset, size - inset);
-    ::SelectObject(dc, oldPen);
-    ::SelectObject(dc, oldBrush);
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "fileops/failure_report.h"
 
+#include "model/ascii_case.h"
+
 namespace findlark {
 namespace {
 
 constexpr std::size_t kListedFailures = 20;
 
 std::wstring Capitalized(std::wstring text) {
-    if (!text.empty() && text[0] >= L'a' && text[0] <= L'z') text[0] = static_cast<wchar_t>(text[0] - 32);
+    if (!text.empty()) text[0] = AsciiUpper(text[0]);
     return text;
 }
 

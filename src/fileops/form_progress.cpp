@@ -1,6 +1,6 @@
 #include "fileops/form_progress.h"
 
-#include "results/size_text.h"
+#include "model/size_units.h"
 #include "win/busy_window.h"
 
 #include <algorithm>
@@ -21,10 +21,9 @@ SizeUnit UnitFor(std::uint64_t bytes) {
 
 // A size in that unit, with a tenth where the number is small: "0.6 GB", "12.5 MB", "640 KB".
 std::wstring ProgressSize(std::uint64_t bytes, SizeUnit unit) {
-    constexpr const wchar_t* kUnitTexts[] = {L"B", L"KB", L"MB", L"GB"};
     const double value = static_cast<double>(bytes) / static_cast<double>(SizeUnitMultiplier(unit));
     wchar_t text[64] = {};
-    std::swprintf(text, 64, unit > 0 && value < 100 ? L"%.1f %ls" : L"%.0f %ls", value, kUnitTexts[unit]);
+    std::swprintf(text, 64, unit > 0 && value < 100 ? L"%.1f %ls" : L"%.0f %ls", value, std::wstring(SizeUnitText(unit)).c_str());
     return text;
 }
 

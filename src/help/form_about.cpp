@@ -23,23 +23,23 @@ void DrawLogo(HDC dc, const RECT& area) {
     const int x = area.left, y = area.top;
     const win::UniqueGdiObject wing(::CreateSolidBrush(RGB(120, 150, 200)));
     const win::UniqueGdiObject noPen(::CreatePen(PS_NULL, 0, 0));
-    HGDIOBJ oldPen = ::SelectObject(dc, noPen.get());
-    HGDIOBJ oldBrush = ::SelectObject(dc, wing.get());
-    for (int feather = 0; feather < 3; ++feather) {
-        const int inset = at(60 + feather * 90);
-        ::Pie(dc, x + inset, y + at(80) + inset / 2, x + at(760) - inset / 3, y + at(640), x + at(760), y + at(360),
-              x + inset, y + at(360));
-    }
     const win::UniqueGdiObject handle(::CreatePen(PS_SOLID, std::max(3, at(110)), RGB(90, 90, 90)));
-    ::SelectObject(dc, handle.get());
-    ::MoveToEx(dc, x + at(640), y + at(640), nullptr);
-    ::LineTo(dc, x + at(900), y + at(900));
     const win::UniqueGdiObject ring(::CreatePen(PS_SOLID, std::max(3, at(80)), RGB(230, 120, 20)));
-    ::SelectObject(dc, ring.get());
-    ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    {
+        const win::SelectedObject pen(dc, noPen.get()), brush(dc, wing.get());
+        for (int feather = 0; feather < 3; ++feather) {
+            const int inset = at(60 + feather * 90);
+            ::Pie(dc, x + inset, y + at(80) + inset / 2, x + at(760) - inset / 3, y + at(640), x + at(760), y + at(360),
+                  x + inset, y + at(360));
+        }
+    }
+    {
+        const win::SelectedObject pen(dc, handle.get());
+        ::MoveToEx(dc, x + at(640), y + at(640), nullptr);
+        ::LineTo(dc, x + at(900), y + at(900));
+    }
+    const win::SelectedObject pen(dc, ring.get()), hollow(dc, ::GetStockObject(NULL_BRUSH));
     ::Ellipse(dc, x + at(300), y + at(300), x + at(720), y + at(720));
-    ::SelectObject(dc, oldPen);
-    ::SelectObject(dc, oldBrush);
 }
 
 TFormAbout::TFormAbout(HWND owner, win::Interaction& interaction) {

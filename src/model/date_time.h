@@ -18,6 +18,10 @@ constexpr double kMillisecondsPerDay = 86400000.0;
 DateTime EncodeDateTime(const CivilDateTime& civil);
 // Rounds to the nearest millisecond.
 CivilDateTime DecodeDateTime(DateTime value);
+bool IsLeapYear(int year);
+// Days in a month (1 to 12) of a year.
+int DaysInMonth(int year, int month);
+
 // The whole days of a value and its time of day.
 DateTime DatePart(DateTime value);
 DateTime TimePart(DateTime value);

@@ -1,12 +1,10 @@
 #include "results/result_rows.h"
 
+#include "model/attributes.h"
+
 #include <cstdint>
 
 namespace findlark {
-
-namespace {
-constexpr std::uint32_t kDirectoryAttribute = 0x10;
-}
 
 std::wstring ResultEntry::fullPath() const {
     std::wstring path;
@@ -15,7 +13,7 @@ std::wstring ResultEntry::fullPath() const {
     return path;
 }
 
-bool ResultEntry::isFolder() const { return (attributes & kDirectoryAttribute) != 0; }
+bool ResultEntry::isFolder() const { return (attributes & kAttributeDirectory) != 0; }
 
 void ResultRows::clear() {
     names_.clear();

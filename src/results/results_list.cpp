@@ -1,5 +1,6 @@
 #include "results/results_list.h"
 
+#include "model/ascii_case.h"
 #include "results/icon_rule.h"
 #include "results/modified_text.h"
 #include "results/size_text.h"
@@ -102,7 +103,7 @@ void ResultsList::sort(const SortState& state) {
 
 bool ResultsList::onRemoteDrive(const std::wstring& folder) {
     if (folder.size() < 2 || folder[1] != L':') return false;
-    const wchar_t letter = folder[0] >= L'a' && folder[0] <= L'z' ? static_cast<wchar_t>(folder[0] - 32) : folder[0];
+    const wchar_t letter = AsciiUpper(folder[0]);
     const auto known = remoteDrives_.find(letter);
     if (known != remoteDrives_.end()) return known->second;
     const wchar_t root[] = {letter, L':', L'\\', 0};

@@ -4,8 +4,6 @@
 
 namespace findlark {
 
-std::int64_t SizeUnitMultiplier(SizeUnit unit) { return std::int64_t{1} << (10 * unit); }
-
 std::wstring FormatSizeText(std::int64_t size, SizeUnit unit, std::wstring_view unitText) {
     // Units above bytes divide in floating point; bytes stay exact however large.
     const std::int64_t rounded =

@@ -1,12 +1,12 @@
 #include "results/sort_order.h"
 
+#include "model/ascii_case.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace findlark {
 namespace {
-
-wchar_t Fold(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
 
 int CompareNumbers(std::int64_t a, std::int64_t b) { return a < b ? -1 : a > b ? 1 : 0; }
 
@@ -23,7 +23,7 @@ int CompareTimes(DateTime a, DateTime b, bool ascending) {
 int CompareText(std::wstring_view a, std::wstring_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<std::uint16_t>(Fold(a[i])), y = static_cast<std::uint16_t>(Fold(b[i]));
+        const auto x = static_cast<std::uint16_t>(AsciiUpper(a[i])), y = static_cast<std::uint16_t>(AsciiUpper(b[i]));
         if (x != y) return x < y ? -1 : 1;
     }
     return CompareNumbers(static_cast<std::int64_t>(a.size()), static_cast<std::int64_t>(b.size()));

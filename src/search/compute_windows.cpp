@@ -1,16 +1,10 @@
 #include "search/compute_windows.h"
 
-#include "criteria/size_digits.h"
+#include "model/attributes.h"
+#include "model/size_units.h"
 
 namespace findlark {
 namespace {
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 DateWindow WindowOf(const DateCriterion& c, const std::function<DateTime()>& now) {
     DateWindow window;
@@ -40,8 +34,8 @@ DateWindow WindowOf(const DateCriterion& c, const std::function<DateTime()>& now
 
 std::int64_t BoundOf(const std::wstring& number, int unit, std::int64_t missing) {
     const auto value = ReadSizeNumber(number);
-    if (!value || unit < 0 || unit > 3) return missing;
-    return *value << (10 * unit);
+    if (!value || !IsSizeUnit(unit)) return missing;
+    return *value * SizeUnitMultiplier(unit);
 }
 
 }  // namespace
@@ -60,18 +54,9 @@ DateTime MonthsBefore(DateTime moment, int months) {
 
 std::uint32_t AttributeMaskOf(const SearchCriteria& c) {
     std::uint32_t mask = 0;
-    if (c.Archive) mask |= 0x20;
-    if (c.Compressed) mask |= 0x800;
-    if (c.Directory) mask |= 0x10;
-    if (c.Encrypted) mask |= 0x4000;
-    if (c.Hidden) mask |= 0x2;
-    if (c.Normal) mask |= 0x80;
-    if (c.Offline) mask |= 0x1000;
-    if (c.ReadOnly) mask |= 0x1;
-    if (c.ReparsePoint) mask |= 0x400;
-    if (c.SparseFile) mask |= 0x200;
-    if (c.System) mask |= 0x4;
-    if (c.Temporary) mask |= 0x100;
+    for (const AttributeDescriptor& attribute : kAttributes) {
+        if (c.*attribute.flag) mask |= attribute.bit;
+    }
     return mask;
 }
 

@@ -1,11 +1,12 @@
 #include "search/entry_filters.h"
 
+#include "model/attributes.h"
+
 #include <cmath>
 
 namespace findlark {
 namespace {
 constexpr std::int64_t kSecond = 1000;
-constexpr std::uint32_t kHiddenAttribute = 0x2;
 }  // namespace
 
 std::int64_t ToMilliseconds(DateTime value) { return std::llround(value * kMillisecondsPerDay); }
@@ -52,7 +53,7 @@ bool EntryFilters::MatchSize(const EntryFacts& entry) const {
 // Both "Exact match" and "Contain selected" accept an entry that has every selected attribute.
 bool EntryFilters::MatchAttributes(const EntryFacts& entry) const {
     if (attributesActive_ && (entry.attributes & attributeMask_) != attributeMask_) return false;
-    return !(dropHidden_ && (entry.attributes & kHiddenAttribute));
+    return !(dropHidden_ && (entry.attributes & kAttributeHidden));
 }
 
 bool EntryFilters::passes(const EntryFacts& entry) const {

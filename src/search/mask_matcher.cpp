@@ -1,5 +1,7 @@
 #include "search/mask_matcher.h"
 
+#include "model/ascii_case.h"
+
 namespace findlark {
 namespace {
 
@@ -24,7 +26,7 @@ char32_t CharAt(std::wstring_view text, std::size_t at, std::size_t& units) {
 }  // namespace
 
 char32_t CompiledMask::fold(char32_t c) const {
-    return !caseSensitive_ && c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
+    return caseSensitive_ ? c : AsciiUpper(c);
 }
 
 CompiledMask::CompiledMask(std::wstring_view mask, bool caseSensitive) : caseSensitive_(caseSensitive) {

@@ -1,11 +1,13 @@
 #include "search/plain_pattern.h"
 
+#include "model/ascii_case.h"
+
 namespace findlark {
 namespace {
 
 // ASCII letters here, the rest by the platform's table.
 wchar_t Capital(wchar_t c, PlainPattern::Upcase upcase) {
-    if (c < 0x80) return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
+    if (c < 0x80) return AsciiUpper(c);
     return upcase(c);
 }
 

@@ -1,5 +1,7 @@
 #include "search/search_plan.h"
 
+#include "model/ascii_case.h"
+
 namespace findlark {
 
 std::wstring EffectiveMask(const SearchCriteria& criteria) {
@@ -16,8 +18,7 @@ std::wstring DocumentsRoot(std::wstring folder) {
 }
 
 std::wstring FolderQueryPath(const std::wstring& folder) {
-    const bool bareDrive = folder.size() == 2 && folder[1] == L':' &&
-                           ((folder[0] >= L'A' && folder[0] <= L'Z') || (folder[0] >= L'a' && folder[0] <= L'z'));
+    const bool bareDrive = folder.size() == 2 && folder[1] == L':' && IsAsciiLetter(folder[0]);
     return bareDrive ? folder + L"\\" : folder;
 }
 

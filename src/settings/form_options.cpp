@@ -1,12 +1,10 @@
 #include "settings/form_options.h"
 
+#include "model/size_units.h"
+
 #include <algorithm>
 
 namespace findlark {
-namespace {
-constexpr const wchar_t* kUnits[] = {L"B", L"KB", L"MB", L"GB"};
-}
-
 TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(settings) {
     createDialog(L"Preferences", {487, 303}, owner);
     GroupBoxGeneral.create(*this, L"General preferences", {8, 6, 471, 92});
@@ -17,7 +15,7 @@ TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(sett
     LabelShowFileSizeIn.create(*this, L"Show file size in (B - bytes, KB - kilobytes, MB - megabytes, GB - gigabytes):",
                                {20, 124, 450, 17});
     ComboBoxShowFileSizeIn.create(*this, win::ComboKind::List, {20, 144, 80, 23}, 4);
-    for (const wchar_t* unit : kUnits) ComboBoxShowFileSizeIn.addItem(unit);
+    for (const std::wstring_view unit : kSizeUnitTexts) ComboBoxShowFileSizeIn.addItem(unit);
     GroupBoxActions.create(*this, L"Actions", {8, 184, 471, 72});
     CheckBoxDeleteWithoutPrompting.create(*this, L"Delete without prompting", {20, 204, 300, 19});
     CheckBoxOverwriteWithoutPrompting.create(*this, L"Overwrite without prompting", {20, 226, 300, 19});
@@ -48,7 +46,7 @@ void TFormOptions::FormCreate() {
     CheckBoxGeneralRememberSearchOptions.setChecked(settings_.read(setting::RememberSearchOptions));
     // A stored unit outside the list shows bytes rather than leaving sizes without a unit.
     const int unit = settings_.read(setting::ShowFileSizeIn);
-    appliedUnit_ = unit >= 0 && unit <= 3 ? unit : 0;
+    appliedUnit_ = IsSizeUnit(unit) ? unit : 0;
     ComboBoxShowFileSizeIn.setSelectedIndex(appliedUnit_);
     CheckBoxDeleteWithoutPrompting.setChecked(settings_.read(setting::DeleteWithoutPrompting));
     CheckBoxOverwriteWithoutPrompting.setChecked(settings_.read(setting::OverwriteWithoutPrompting));
@@ -82,7 +80,7 @@ void TFormOptions::BitBtnHelpClick() {
     if (onHelp) onHelp();
 }
 
-std::pair<int, std::wstring> TFormOptions::sizeUnit() const { return {appliedUnit_, kUnits[appliedUnit_]}; }
+std::pair<int, std::wstring> TFormOptions::sizeUnit() const { return {appliedUnit_, std::wstring(SizeUnitText(appliedUnit_))}; }
 
 TFormOptions::Shown TFormOptions::shown() const {
     return {CheckBoxGeneralRememberWindowPosition.checked(), CheckBoxGeneralRememberWindowSize.checked(),

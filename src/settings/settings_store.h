@@ -35,7 +35,4 @@ protected:
     virtual void writeValue(std::wstring_view section, std::wstring_view key, std::wstring_view text) = 0;
 };
 
-// The stored text of an integer as the store reads it: nothing when it is not one.
-std::optional<int> ParseStoredInteger(std::wstring_view text);
-
 }  // namespace findlark

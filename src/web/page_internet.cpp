@@ -20,12 +20,11 @@ void DrawEngine(HDC dc, const RECT& area, const wchar_t* name, COLORREF accent) 
     face.lfQuality = ANTIALIASED_QUALITY;
     ::lstrcpynW(face.lfFaceName, L"Tahoma", LF_FACESIZE);
     const win::UniqueGdiObject font(::CreateFontIndirectW(&face));
-    const HGDIOBJ old = ::SelectObject(dc, font.get());
+    const win::SelectedObject selected(dc, font.get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RGB(40, 40, 60));
     RECT text = area;
     ::DrawTextW(dc, name, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    ::SelectObject(dc, old);
 }
 
 }  // namespace

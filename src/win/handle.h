@@ -2,7 +2,9 @@
 // One move-only owner for every kind of Win32 handle; the traits say what "empty" is and how to let go.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
+#include <memory>
 #include <utility>
 
 namespace win {
@@ -83,6 +85,13 @@ struct RegistryKeyTraits {
     static type invalid() noexcept { return nullptr; }
     static void close(type h) noexcept { ::RegCloseKey(h); }
 };
+
+// Memory the shell hands over, freed with CoTaskMemFree.
+struct CoTaskMemoryDeleter {
+    void operator()(void* memory) const noexcept { ::CoTaskMemFree(memory); }
+};
+template <typename T>
+using UniqueCoTaskMemory = std::unique_ptr<T, CoTaskMemoryDeleter>;
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;

@@ -1,6 +1,7 @@
 #include "win/interaction.h"
 
 #include "win/dialog.h"
+#include "win/handle.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -8,14 +9,8 @@
 
 #include <algorithm>
 
-#include <memory>
-
 namespace win {
 namespace {
-
-struct CoTaskDeleter {
-    void operator()(void* p) const noexcept { ::CoTaskMemFree(p); }
-};
 
 // Keeps the owner of a system dialog as enabled or disabled as it was: some of them enable their owner
 // when they close, which would hand a busy window back to the user.
@@ -90,7 +85,7 @@ std::optional<std::wstring> SystemInteraction::saveFileName(HWND owner, const Fi
 std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::wstring_view instruction) {
     PIDLIST_ABSOLUTE rootRaw = nullptr;
     if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DRIVES, &rootRaw))) rootRaw = nullptr;
-    const std::unique_ptr<ITEMIDLIST, CoTaskDeleter> root(rootRaw);
+    const UniqueCoTaskMemory<ITEMIDLIST> root(rootRaw);
     const std::wstring title(instruction);
     BROWSEINFOW info{};
     info.hwndOwner = owner;
@@ -99,7 +94,7 @@ std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX;  // a path can be typed or pasted too
     info.lpfn = &CenterOnOwner;
     const OwnerStateKept kept(owner);
-    const std::unique_ptr<ITEMIDLIST, CoTaskDeleter> chosen(::SHBrowseForFolderW(&info));
+    const UniqueCoTaskMemory<ITEMIDLIST> chosen(::SHBrowseForFolderW(&info));
     if (!chosen) return std::nullopt;
     std::wstring path(MAX_PATH * 2, L'\0');
     if (!::SHGetPathFromIDListEx(chosen.get(), path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT))

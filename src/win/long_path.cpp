@@ -1,23 +1,13 @@
 #include "win/long_path.h"
 
+#include "model/ascii_case.h"
+
 #include <vector>
 
 namespace win {
 namespace {
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
-bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
-
-wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
-
-bool EqualsAsciiNoCase(std::wstring_view text, std::wstring_view upper) {
-    if (text.size() != upper.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (AsciiUpper(text[i]) != upper[i]) return false;
-    }
-    return true;
-}
 
 // Appends the components of `rest` to `out`, resolving "." and ".." but never climbing above the root.
 void AppendComponents(std::wstring_view rest, std::wstring& out) {
@@ -59,11 +49,11 @@ std::size_t SkipNames(std::wstring_view path, std::size_t at, int count) {
 std::size_t NamesStart(std::wstring_view path) {
     if (IsExtendedOrDevicePath(path)) {
         const std::wstring_view rest = path.substr(4);
-        if (rest.size() >= 4 && EqualsAsciiNoCase(rest.substr(0, 3), L"UNC") && IsSeparator(rest[3]))
+        if (rest.size() >= 4 && findlark::EqualsAsciiUpper(rest.substr(0, 3), L"UNC") && IsSeparator(rest[3]))
             return SkipNames(path, 8, 2);
         return SkipNames(path, 4, 1);
     }
-    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == L':') return path.size() > 2 && IsSeparator(path[2]) ? 3 : 2;
+    if (path.size() >= 2 && findlark::IsAsciiLetter(path[0]) && path[1] == L':') return path.size() > 2 && IsSeparator(path[2]) ? 3 : 2;
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return SkipNames(path, 2, 2);
     return 0;
 }
@@ -73,7 +63,7 @@ std::size_t NamesStart(std::wstring_view path) {
 std::wstring ExtendedLengthPath(std::wstring_view path) {
     if (IsExtendedOrDevicePath(path)) return std::wstring(path);
     std::wstring out;
-    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && IsSeparator(path[2])) {
+    if (path.size() >= 3 && findlark::IsAsciiLetter(path[0]) && path[1] == L':' && IsSeparator(path[2])) {
         out = L"\\\\?\\";
         out += path.substr(0, 2);
         out += L'\\';
@@ -106,9 +96,9 @@ bool IsReservedDeviceName(std::wstring_view name) {
     std::wstring_view base = name.substr(0, name.find(L'.'));
     while (!base.empty() && base.back() == L' ') base.remove_suffix(1);
     for (const std::wstring_view device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
-        if (EqualsAsciiNoCase(base, device)) return true;
+        if (findlark::EqualsAsciiUpper(base, device)) return true;
     }
-    if (base.size() != 4 || !(EqualsAsciiNoCase(base.substr(0, 3), L"COM") || EqualsAsciiNoCase(base.substr(0, 3), L"LPT")))
+    if (base.size() != 4 || !(findlark::EqualsAsciiUpper(base.substr(0, 3), L"COM") || findlark::EqualsAsciiUpper(base.substr(0, 3), L"LPT")))
         return false;
     const wchar_t digit = base[3];
     return (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' || digit == L'\u00B3';

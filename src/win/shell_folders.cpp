@@ -1,10 +1,10 @@
 #include "win/shell_folders.h"
 
+#include "win/handle.h"
+
 #include <windows.h>
 #include <knownfolders.h>
 #include <shlobj.h>
-
-#include <memory>
 
 namespace win {
 namespace {
@@ -19,14 +19,10 @@ std::wstring ReadPersonal(HKEY root) {
     return buffer;
 }
 
-struct CoTaskDeleter {
-    void operator()(wchar_t* p) const noexcept { ::CoTaskMemFree(p); }
-};
-
 std::wstring KnownDocumentsFolder() {
     wchar_t* raw = nullptr;
     const HRESULT result = ::SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, &raw);
-    const std::unique_ptr<wchar_t, CoTaskDeleter> path(raw);
+    const UniqueCoTaskMemory<wchar_t> path(raw);
     if (FAILED(result) || !path) return {};
     return path.get();
 }

@@ -6,13 +6,7 @@
 
 using namespace findlark;
 
-namespace {
-std::wstring ShownText(const win::VirtualListView& view, int row, int column) {
-    wchar_t text[260] = {};
-    ListView_GetItemText(view.hwnd(), row, column, text, 260);
-    return text;
-}
-}  // namespace
+using testing_support::ShownText;
 
 TEST_F(SearchTest, RowsCarryTheirRecordsInWalkOrder) {
     tree.file(L"a.bin", 1234567);

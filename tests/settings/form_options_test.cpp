@@ -5,15 +5,7 @@
 
 using namespace findlark;
 
-namespace {
-
-std::wstring ShownText(const win::VirtualListView& view, int row, int column) {
-    wchar_t text[260] = {};
-    ListView_GetItemText(view.hwnd(), row, column, text, 260);
-    return text;
-}
-
-}  // namespace
+using testing_support::ShownText;
 
 class OptionsTest : public AppTest {
 protected:

@@ -85,6 +85,12 @@ findlark::RunLauncher GatedLauncher::launcher() const {
 void GatedLauncher::open() { *open_ = true; }
 void GatedLauncher::close() { *open_ = false; }
 
+std::wstring ShownText(const win::VirtualListView& view, int row, int column) {
+    wchar_t text[260] = {};
+    ListView_GetItemText(view.hwnd(), row, column, text, 260);
+    return text;
+}
+
 void PumpMessages(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
     do {

@@ -4,6 +4,7 @@
 #include "search/search_session.h"
 #include "win/dialog.h"
 #include "win/interaction.h"
+#include "win/list_view.h"
 
 #include <atomic>
 #include <memory>
@@ -72,6 +73,9 @@ public:
 private:
     std::shared_ptr<std::atomic<bool>> open_;
 };
+
+// The text a list view shows in a cell.
+std::wstring ShownText(const win::VirtualListView& view, int row, int column);
 
 // Dispatches pending messages as the program's loop does, for a while or until a condition holds.
 void PumpMessages(std::chrono::milliseconds duration = std::chrono::milliseconds(0));
