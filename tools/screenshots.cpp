@@ -67,7 +67,7 @@ int wmain(int argc, wchar_t** argv) {
     ::GetTempPathW(MAX_PATH + 1, temporary);
     const std::wstring optionsFile = std::wstring(temporary) + L"FindlarkScreenshotOptions.ini";
     findlark::Application application({interaction, settings, findlark::WorkerLauncher(), nullptr, optionsFile});
-    findlark::TFormMain& form = application.Main();
+    findlark::TFormMain& form = application.main();
     ::SetWindowPos(form.hwnd(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE);
     ::ShowWindow(form.hwnd(), SW_SHOW);
     Pump(800);
@@ -110,8 +110,8 @@ int wmain(int argc, wchar_t** argv) {
         saved += SaveWindowBitmap(shown.hwnd(), folder + L"\\" + name + L".bmp");
         ::ShowWindow(shown.hwnd(), SW_HIDE);
     };
-    dialog(application.Options(), L"10-preferences");
-    dialog(application.About(), L"11-about");
+    dialog(application.options(), L"10-preferences");
+    dialog(application.about(), L"11-about");
     findlark::TFormTip tip(form.hwnd(), 2, true);
     dialog(tip, L"12-tip-of-the-day");
     std::printf("%d screenshots\n", saved);

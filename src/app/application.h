@@ -20,12 +20,12 @@ public:
     // Shows the main window and runs the message loop until the program is asked to end.
     int run(int showCommand);
 
-    TFormMain& Main() { return *main_; }
-    TFormOptions& Options() { return *options_; }
-    TFormAbout& About() { return *about_; }
-    TFormConfirm& Confirm() { return *confirm_; }
-    TFormRenameFile& Rename() { return *rename_; }
-    TFormProgress& Progress() { return *progress_; }
+    TFormMain& main() { return *main_; }
+    TFormOptions& options() { return *options_; }
+    TFormAbout& about() { return *about_; }
+    TFormConfirm& confirm() { return *confirm_; }
+    TFormRenameFile& rename() { return *rename_; }
+    TFormProgress& progress() { return *progress_; }
 
 private:
     std::unique_ptr<TFormMain> main_;

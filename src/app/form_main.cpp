@@ -27,7 +27,14 @@ TFormMain::TFormMain(MainWindowServices services)
       session_([this] {
           const HWND target = wakeTarget_.load();
           return target && ::PostMessageW(target, kRunEventsMessage, 0, 0) != FALSE;
-      }, std::move(services.launcher)) {
+      }, std::move(services.launcher)),
+      help_(interaction_, *this),
+      files_(Criteria, interaction_, *this),
+      summary_(Criteria, RichEditSearchInformation, PageControlSearchInformation),
+      results_(Results, ListViewResults, {&Name1, &Destination1, &Size1, &DateModified1}, interaction_, *this),
+      runner_(RunControls{*this, Criteria, PageControlMain, PageControlSearchInformation, BitBtnSearch, BitBtnPause, Search1,
+                          Pause1, {&Actions1, &Options1, &Open1, &Save1}, ListViewResults, StatusBar},
+              session_, Results, LookIn, summary_, interaction_, [this] { pushUsedTexts(); }) {
     createWindow({.caption = L"Findlark 1.0",
                   .designClient = kDesignClient,
                   .minimumWindow = kMinimumWindow,
@@ -148,7 +155,7 @@ void TFormMain::createControls() {
                            {{L"Name", 155}, {L"In Folder", 155}, {L"Size", 155}, {L"Date Modified", 155}});
     // The run's own texts stay whole in the first panel, whatever the count; progress takes the rest.
     StatusBar.create(*this, L"Finished. 1,000,000 items found.");
-    Results.attach(ListViewResults, [this] { return sizeUnit(); });
+    Results.attach(ListViewResults, [this] { return results_.sizeUnit(); });
     ListViewResults.onColumnClick = [this](int column) { ListViewResultsColumnClick(column); };
     ListViewResults.onDoubleClick = [this] { ListViewResultsDblClick(); };
 
@@ -202,11 +209,11 @@ bool TFormMain::preTranslateMessage(MSG& message) {
 LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kRunEventsMessage:
-        DrainRunEvents();
+        runner_.drain();
         return 0;
     case WM_TIMER:
         if (wParam == kDrainTimer) {
-            DrainRunEvents();
+            runner_.drain();
             Results.publish();
         }
         return 0;

@@ -1,15 +1,17 @@
 #pragma once
-// The main window: criteria pages above, results below, run control at the right.
+// The main window: criteria pages above, results below, run control at the right. The form owns
+// its controls, menus and wiring; running a search, acting on the results, option files and help are
+// collaborators of its own, which its handlers call.
+#include "app/criteria_files.h"
+#include "app/help_actions.h"
+#include "app/results_actions.h"
+#include "app/search_runner.h"
 #include "app/single_instance.h"
 #include "criteria/criteria_pages.h"
 #include "criteria/look_in_table.h"
-#include "criteria/validation.h"
-#include "fileops/file_operation.h"
-#include "fileops/form_confirm.h"
-#include "fileops/form_progress.h"
-#include "fileops/form_rename.h"
 #include "help/form_about.h"
 #include "help/form_tip.h"
+#include "help/help_links.h"
 #include "results/results_list.h"
 #include "search/search_session.h"
 #include "settings/form_options.h"
@@ -29,17 +31,12 @@ namespace findlark {
 
 // Posted on behalf of a search worker when it has rows or its end for the window.
 inline constexpr UINT kRunEventsMessage = WM_APP + 1;
-// While a run is under way this timer drains too, so a lost wake-up never leaves the window waiting.
-inline constexpr UINT_PTR kDrainTimer = 1;
 
 inline constexpr SIZE kDesignClient{625, 390};
 inline constexpr SIZE kMinimumWindow{633, 443};
 
 // Shows the tip of the day after the first activation has run its course.
 inline constexpr UINT kShowTipMessage = WM_APP + 2;
-
-// The texts of the status bar's first part.
-enum class SearchStatus { Searching, Finished, Paused };
 
 // What the main window works with. Tests put their own launcher in place and leave the instance
 // event out, since one test process makes many main windows.
@@ -102,50 +99,50 @@ public:
     void FormCreate();
     void FormActivate();
     void FormDestroy();
-    void BitBtnSearchClick();
-    void BitBtnPauseClick();
+    void BitBtnSearchClick() { runner_.searchOrStop(); }
+    void BitBtnPauseClick() { runner_.pauseOrResume(); }
     void PageControlMainChange();
     void FormKeyDown(WPARAM key);
-    void ShowSearchStatus(SearchStatus status);
-    bool ValidateCriteria();
+    void ShowSearchStatus(SearchStatus status) { runner_.showStatus(status); }
+    bool ValidateCriteria() { return runner_.validateCriteria(); }
     // The Search button's state: a run is under way or not.
     SearchState searchState() const { return session_.state(); }
     // The Pause button's state.
     PauseState pauseState() const { return session_.pauseState(); }
     SearchSession& session() { return session_; }
     TipOfTheDay& tipOfTheDay() { return tip_; }
-    const std::wstring& helpFile() const { return helpFile_; }
+    const std::wstring& helpFile() const { return help_.helpFile(); }
     void Castomize1Click();
     void ipoftheday1Click();
-    void Open1Click();
-    void Save1Click();
+    void Open1Click() { files_.open(); }
+    void Save1Click() { files_.save(); }
     // The results as a list.
-    void ListViewResultsColumnClick(int column);
-    void ListViewResultsDblClick();
-    void Name1Click();
-    void Destination1Click();
-    void Size1Click();
-    void DateModified1Click();
-    void SelectAll1Click();
-    void Exportresults1Click();
+    void ListViewResultsColumnClick(int column) { results_.sortByColumn(column); }
+    void ListViewResultsDblClick() { results_.openFirstSelected(); }
+    void Name1Click() { results_.sortByMenu(SortByName); }
+    void Destination1Click() { results_.sortByMenu(SortByFolder); }
+    void Size1Click() { results_.sortByMenu(SortBySize); }
+    void DateModified1Click() { results_.sortByMenu(SortByDate); }
+    void SelectAll1Click() { results_.selectAll(); }
+    void Exportresults1Click() { results_.exportList(); }
     // Deleting, copying and moving the selected items.
-    void DeleteAll1Click();
-    void Copyselectedto1Click();
-    void Moveselectedto1Click();
-    void RemoveVanishedRows();
+    void DeleteAll1Click() { results_.deleteSelected(); }
+    void Copyselectedto1Click() { results_.copySelected(); }
+    void Moveselectedto1Click() { results_.moveSelected(); }
+    void RemoveVanishedRows() { results_.removeVanishedRows(); }
     // Help, the maker's pages and the about box.
-    void BitBtnHelpClick();
-    void Contents1Click();
-    void Usinghelp1Click();
-    void showHelpTopic(unsigned context);
-    void FindlarkontheWeb1Click();
-    void ContactingNorvaleSoftware1Click();
-    void About1Click();
-    const SortState& sortState() const { return sortState_; }
+    void BitBtnHelpClick() { Contents1Click(); }
+    void Contents1Click() { help_.showTopic(HelpContents); }
+    void Usinghelp1Click() { help_.showHelpOnHelp(); }
+    void showHelpTopic(unsigned context) { help_.showTopic(context); }
+    void FindlarkontheWeb1Click() { help_.showProductSite(); }
+    void ContactingNorvaleSoftware1Click() { help_.showContacts(); }
+    void About1Click() { help_.showAbout(); }
+    const SortState& sortState() const { return results_.sortState(); }
     // The criteria to and from an options file; `switchDefault` is true for the automatic file.
-    void LoadSearchOptions(const std::wstring& path, bool switchDefault);
-    void SaveSearchOptions(const std::wstring& path);
-    void ShowSearchSummary();
+    void LoadSearchOptions(const std::wstring& path, bool switchDefault) { files_.load(path, switchDefault); }
+    void SaveSearchOptions(const std::wstring& path) { files_.saveTo(path); }
+    void ShowSearchSummary() { summary_.show(); }
     const std::wstring& automaticOptionsFile() const { return automaticOptionsFile_; }
 
 protected:
@@ -155,23 +152,7 @@ private:
     HMENU buildMenus();
     void createControls();
     void Exit1Click();
-    void StartSearch();
-    void StopSearch();
-    void DrainRunEvents();
-    void ShowFinishedState(const RunProgress& last);
-    void setRunningState(bool running);
-    void setPauseCaptions(std::wstring_view caption);
-    void focusFault(FaultFocus focus);
     void pushUsedTexts();
-    void sortMenuClick(int column);
-    // The selected rows as the file operations take them, in display order.
-    std::vector<OperationItem> selectedItems() const;
-    bool fileOperationsReady() const { return confirm_ && progress_; }
-    // Runs a file operation on the selected rows while the window takes no other command.
-    template <typename Outcome>
-    Outcome runFileOperation(Outcome (FileOperation::*run)(const std::vector<OperationItem>&));
-    void removeRows(const std::vector<std::int32_t>& rows);
-    std::pair<int, std::wstring> sizeUnit() const;
     // The six boxes with a recent list and their sections, in the order they are loaded and saved.
     std::vector<std::pair<win::ComboBox*, const wchar_t*>> recentBoxes();
 
@@ -180,19 +161,18 @@ private:
     const wchar_t* instanceEventName_;
     InstanceEvent instanceEvent_;
     TFormOptions* options_ = nullptr;
-    TFormConfirm* confirm_ = nullptr;
-    TFormProgress* progress_ = nullptr;
-    TFormAbout* about_ = nullptr;
-    SortState sortState_;
     TipOfTheDay tip_;
     bool firstActivation_ = true;
     bool endRequested_ = false;  // another copy runs: this one ends as soon as its loop runs
     int initialShow_ = SW_SHOWNORMAL;
-    std::wstring helpFile_;
     std::wstring automaticOptionsFile_;
     std::atomic<HWND> wakeTarget_{nullptr};  // where workers ask for a drain; cleared before the window goes
     SearchSession session_;
-    std::chrono::steady_clock::time_point progressShownAt_;
+    HelpActions help_;
+    CriteriaFiles files_;
+    SearchSummary summary_;
+    ResultsActions results_;
+    SearchRunner runner_;
     win::UniqueImageList imageListMenu_;
     HWND focusBeforeDeactivation_ = nullptr;
 };

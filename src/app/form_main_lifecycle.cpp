@@ -44,7 +44,7 @@ void TFormMain::FormCreate() {
         }
     }
     // 2-5. Results, help file, look-in list and pickers.
-    helpFile_ = ExecutableFolder() + L"Help.chm";
+    help_.setHelpFile(ExecutableFolder() + L"Help.chm");
     if (automaticOptionsFile_.empty()) automaticOptionsFile_ = ExecutableFolder() + L"SearchOptions.ini";
     LookIn = BuildLookInTable();
     createControls();
@@ -97,9 +97,8 @@ void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormProgr
     options_ = &options;
     options.onApplied = [this] { ListViewResults.redrawAll(); };
     options.onHelp = [this] { Contents1Click(); };
-    about_ = &about;
-    confirm_ = &confirm;
-    progress_ = &progress;
+    help_.connect(about);
+    results_.connect(options, confirm, progress);
 }
 
 // Acts once: the tip of the day, when the setting asks for it, after the activation is over.

@@ -42,7 +42,7 @@ void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int
     view_ = &view;
     sizeUnit_ = std::move(sizeUnit);
     view.setSmallImages(SystemSmallImages());
-    view.onGetDispInfo = [this](NMLVDISPINFOW& info) { GetDispInfo(info); };
+    view.onGetDispInfo = [this](NMLVDISPINFOW& info) { getDispInfo(info); };
 }
 
 void ResultsList::clear() {
@@ -128,7 +128,7 @@ int ResultsList::iconOf(const ResultEntry& entry) {
     return iconsByType_[key] = SystemIconIndex(L"x" + key, attributes, SHGFI_USEFILEATTRIBUTES);
 }
 
-void ResultsList::GetDispInfo(NMLVDISPINFOW& info) {
+void ResultsList::getDispInfo(NMLVDISPINFOW& info) {
     if (info.item.iItem < 0 || info.item.iItem >= rows_.count()) return;
     const ResultEntry entry = rows_.entry(info.item.iItem);
     if (info.item.mask & LVIF_IMAGE) info.item.iImage = iconOf(entry);

@@ -35,7 +35,7 @@ public:
     int iconOf(const ResultEntry& entry);
 
 private:
-    void GetDispInfo(NMLVDISPINFOW& info);
+    void getDispInfo(NMLVDISPINFOW& info);
     // Runs a change of the rows' order and puts selection and focus back on the same rows.
     void keepingSelection(const std::function<void()>& change);
     bool onRemoteDrive(const std::wstring& folder);

@@ -21,25 +21,25 @@ bool FolderWalk::SearchRoot(const std::wstring& root) {
     levels_.clear();
     key_.assign(1, nextRoot_++);
     visitor_.onFolder(path);
-    if (!options_.searchSubfolders || (!options_.searchAllFilesAndFolders && RootSkipped(root))) {
-        return EmitMatches(path, FolderListings{});
+    if (!options_.searchSubfolders || (!options_.searchAllFilesAndFolders && rootSkipped(root))) {
+        return emitMatches(path, FolderListings{});
     }
-    if (!Enter(path)) return false;
+    if (!enter(path)) return false;
     if (options_.searchAllFilesAndFolders) {
-        return EmitMatches(path, levels_.front().listings) && WalkSubfolders();
+        return emitMatches(path, levels_.front().listings) && WalkSubfolders();
     }
-    return WalkSubfolders() && EmitMatches(path, levels_.front().listings);
+    return WalkSubfolders() && emitMatches(path, levels_.front().listings);
 }
 
 // A hidden or system root is not walked when those are switched off; its own matches still count.
-bool FolderWalk::RootSkipped(const std::wstring& root) const {
+bool FolderWalk::rootSkipped(const std::wstring& root) const {
     const DWORD attributes = ::GetFileAttributesW(win::PlatformPath(FolderQueryPath(root)).c_str());  // failure: all bits set
     return ((attributes & FILE_ATTRIBUTE_SYSTEM) && !options_.searchSystemFolders) ||
            ((attributes & FILE_ATTRIBUTE_HIDDEN) && !options_.searchHiddenFilesAndFolders);
 }
 
 // Lists the folder at the current key and makes it the deepest level; false when the run ended.
-bool FolderWalk::Enter(const SharedPath& folder) {
+bool FolderWalk::enter(const SharedPath& folder) {
     FolderListings listings = lookAhead_.take(key_, *folder, keepGoing_);
     if (listings.all->abandoned()) return false;
     if (IsUnreadable(*listings.all)) visitor_.onUnreadable(*folder);
@@ -55,7 +55,7 @@ bool FolderWalk::WalkSubfolders() {
         const Listing& all = *level.listings.all;
         if (level.next == all.size()) {
             if (levels_.size() == 1) return true;  // the root's own matches are the caller's
-            if (!EmitMatches(level.path, level.listings)) return false;
+            if (!emitMatches(level.path, level.listings)) return false;
             levels_.pop_back();
             key_.pop_back();
             if (!visitor_.checkRunRequests()) return false;
@@ -67,11 +67,11 @@ bool FolderWalk::WalkSubfolders() {
             std::wstring child = *level.path;
             child += L'\\';
             child += all.name(index);
-            if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !LeadsToAncestor(child)) {
+            if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !leadsToAncestor(child)) {
                 const SharedPath path = std::make_shared<const std::wstring>(std::move(child));
                 key_.push_back(static_cast<std::uint32_t>(index));
                 visitor_.onFolder(path);
-                if (!Enter(path)) return false;
+                if (!enter(path)) return false;
                 continue;  // its check follows its subtree
             }
         }
@@ -82,18 +82,18 @@ bool FolderWalk::WalkSubfolders() {
 // The folder's entries for the mask: the listing of everything when the mask offers everything
 // anyway, its marked entries when the walk applies the mask itself, the platform's listing for the
 // mask made ahead, or one made now.
-bool FolderWalk::EmitMatches(const SharedPath& folder, const FolderListings& listings) {
-    if (listings.all && plan_.platformMask.empty()) return EmitListing(folder, *listings.all, !plan_.everything());
+bool FolderWalk::emitMatches(const SharedPath& folder, const FolderListings& listings) {
+    if (listings.all && plan_.platformMask.empty()) return emitListing(folder, *listings.all, !plan_.everything());
     std::optional<Listing> listedNow;
     if (!listings.matches) listedNow = ListFolder(*folder, options_.mask, keepGoing_);
     const Listing& matches = listings.matches ? *listings.matches : *listedNow;
     if (matches.abandoned()) return false;
     // A folder whose full listing failed has been counted already.
     if (IsUnreadable(matches) && !(listings.all && IsUnreadable(*listings.all))) visitor_.onUnreadable(*folder);
-    return EmitListing(folder, matches, false);
+    return emitListing(folder, matches, false);
 }
 
-bool FolderWalk::EmitListing(const SharedPath& folder, const Listing& listing, bool markedOnly) {
+bool FolderWalk::emitListing(const SharedPath& folder, const Listing& listing, bool markedOnly) {
     for (std::size_t i = 0; i < listing.size(); ++i) {
         if (markedOnly && !listing.marked(i)) continue;
         visitor_.onMatch(folder, listing.facts(i));
@@ -103,7 +103,7 @@ bool FolderWalk::EmitListing(const SharedPath& folder, const Listing& listing, b
 }
 
 // A junction or symbolic link back to a folder on the current path would walk forever.
-bool FolderWalk::LeadsToAncestor(const std::wstring& link) {
+bool FolderWalk::leadsToAncestor(const std::wstring& link) {
     const std::wstring target = win::FinalPathOf(link);
     if (target.empty()) return false;
     for (Level& level : levels_) {

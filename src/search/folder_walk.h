@@ -52,12 +52,12 @@ private:
         std::wstring finalPath;  // resolved when a link below needs it
     };
 
-    bool RootSkipped(const std::wstring& root) const;
-    bool Enter(const SharedPath& folder);
+    bool rootSkipped(const std::wstring& root) const;
+    bool enter(const SharedPath& folder);
     bool WalkSubfolders();
-    bool EmitMatches(const SharedPath& folder, const FolderListings& listings);
-    bool EmitListing(const SharedPath& folder, const Listing& listing, bool markedOnly);
-    bool LeadsToAncestor(const std::wstring& link);
+    bool emitMatches(const SharedPath& folder, const FolderListings& listings);
+    bool emitListing(const SharedPath& folder, const Listing& listing, bool markedOnly);
+    bool leadsToAncestor(const std::wstring& link);
 
     const WalkOptions& options_;
     WalkVisitor& visitor_;

@@ -26,7 +26,7 @@ protected:
         app.reset();
         testing_support::PumpMessages();
     }
-    findlark::TFormMain& main() { return app->Main(); }
+    findlark::TFormMain& main() { return app->main(); }
     std::wstring stored(const wchar_t* key) {
         const std::wstring* value = settings.find(findlark::kPreferences, key);
         return value ? *value : L"(missing)";

@@ -85,17 +85,17 @@ TEST_F(AppTest, TooSmallSizesOpenAtTheMinimumAndLostPositionsCentre) {
 TEST_F(AppTest, TheWindowStateComesBack) {
     store(L"ShowTipOfTheDayOnStartup", L"0");
     store(L"WindowState", L"1");
-    start().Main().showInitially(SW_SHOWNORMAL);
+    start().main().showInitially(SW_SHOWNORMAL);
     EXPECT_TRUE(::IsZoomed(main().hwnd()));
     end();
     EXPECT_EQ(stored(L"WindowState"), L"1");
     store(L"WindowState", L"2");
-    start().Main().showInitially(SW_SHOWNORMAL);
+    start().main().showInitially(SW_SHOWNORMAL);
     EXPECT_TRUE(::IsIconic(main().hwnd()));
     end();
     EXPECT_EQ(stored(L"WindowState"), L"2");
     store(L"WindowState", L"9");
-    start().Main().showInitially(SW_SHOWNORMAL);
+    start().main().showInitially(SW_SHOWNORMAL);
     EXPECT_FALSE(::IsIconic(main().hwnd()) || ::IsZoomed(main().hwnd()));
 }
 
@@ -203,7 +203,7 @@ TEST_F(AppTest, ACopyThatEndsAtOnceWritesBackWhatItFound) {
         MainWindowServices{interaction, settings, gate.launcher(), L"Findlark test instance event"});
     auto second = std::make_unique<Application>(
         MainWindowServices{interaction, settings, gate.launcher(), L"Findlark test instance event"});
-    second->Main().showInitially(SW_SHOWNORMAL);
+    second->main().showInitially(SW_SHOWNORMAL);
     MSG quit{};
     EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the end is requested
     EXPECT_TRUE(interaction.dialogs.empty());  // no tip waits for input

@@ -20,7 +20,7 @@ protected:
         }
     }
     void chooseFolder(const std::wstring& folder) { interaction.folderAnswers.push_back(folder); }
-    void setPreference(win::CheckBox TFormOptions::*box) { (app->Options().*box).setChecked(true); }
+    void setPreference(win::CheckBox TFormOptions::*box) { (app->options().*box).setChecked(true); }
     testing_support::TempTree target;
 };
 
@@ -380,9 +380,9 @@ TEST_F(FileOperationsTest, CancelInTheProgressWindowStopsAfterTheItemInHand) {
     }
     searchTree();
     select({L"1.txt", L"2.txt", L"3.txt"});
-    app->Progress().setShowDelay(std::chrono::milliseconds(0));
+    app->progress().setShowDelay(std::chrono::milliseconds(0));
     interaction.dialogScripts.push_back([&](win::Dialog& dialog) {
-        TFormProgress& progress = app->Progress();
+        TFormProgress& progress = app->progress();
         EXPECT_TRUE(::IsWindowVisible(progress.hwnd()));
         EXPECT_TRUE(progress.LabelCounts.text().starts_with(L"0 of 3 items")) << Narrow(progress.LabelCounts.text());
         progress.BitBtnCancel.click();
@@ -396,5 +396,5 @@ TEST_F(FileOperationsTest, CancelInTheProgressWindowStopsAfterTheItemInHand) {
     EXPECT_TRUE(exists(L"2.txt"));
     EXPECT_TRUE(exists(L"3.txt"));
     EXPECT_EQ(listed(), (Names{L"2.txt", L"3.txt"}));
-    EXPECT_FALSE(::IsWindowVisible(app->Progress().hwnd()));
+    EXPECT_FALSE(::IsWindowVisible(app->progress().hwnd()));
 }

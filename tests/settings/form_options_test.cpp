@@ -13,7 +13,7 @@ protected:
         store(L"ShowTipOfTheDayOnStartup", L"0");
         start();
     }
-    TFormOptions& options() { return app->Options(); }
+    TFormOptions& options() { return app->options(); }
     // Lists the tree's files in the results; true when the search ended.
     bool listTree(const testing_support::TempTree& tree) {
         SearchCriteria c = main().Criteria.read();

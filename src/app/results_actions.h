@@ -1,0 +1,67 @@
+#pragma once
+// What the user does with the results: as a list (sorting, opening, selecting, exporting) and with the
+// selected items' files (deleting, copying, moving). The file operations run while the window is
+// busy; their rows are updated afterwards.
+#include "fileops/file_operation.h"
+#include "fileops/form_confirm.h"
+#include "fileops/form_progress.h"
+#include "results/results_list.h"
+#include "results/sort_order.h"
+#include "settings/form_options.h"
+#include "win/form.h"
+#include "win/interaction.h"
+#include "win/list_view.h"
+#include "win/menu.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace findlark {
+
+class ResultsActions {
+public:
+    // `sortItems`: Actions > "Sort Results by" > "Name", "Destination", "Size", "Date Modified".
+    ResultsActions(ResultsList& results, win::VirtualListView& list, std::array<win::MenuItem*, 4> sortItems,
+                   win::Interaction& interaction, win::Form& owner);
+    // The dialogs made after the main window: the preferences read, and the file operations' dialogs.
+    void connect(TFormOptions& options, TFormConfirm& confirm, TFormProgress& progress);
+
+    void sortByColumn(int column);
+    // Checks the menu's item, then sorts as a click on the column's header does.
+    void sortByMenu(int column);
+    const SortState& sortState() const { return sortState_; }
+    void openFirstSelected();
+    void selectAll();
+    void exportList();
+
+    void deleteSelected();
+    void copySelected();
+    // Only items that were copied whole are deleted: nothing a move skipped, failed or aborted is lost.
+    void moveSelected();
+    // Rows whose item is no longer there leave the list.
+    void removeVanishedRows();
+
+    // The size unit of the list, as last applied in Preferences.
+    std::pair<int, std::wstring> sizeUnit() const;
+
+private:
+    // The selected rows as the file operations take them, in display order.
+    std::vector<OperationItem> selectedItems() const;
+    template <typename Outcome>
+    Outcome runFileOperation(Outcome (FileOperation::*run)(const std::vector<OperationItem>&));
+    void removeRows(const std::vector<std::int32_t>& rows);
+
+    ResultsList& results_;
+    win::VirtualListView& list_;
+    std::array<win::MenuItem*, 4> sortItems_;
+    win::Interaction& interaction_;
+    win::Form& owner_;
+    SortState sortState_;
+    TFormOptions* options_ = nullptr;
+    TFormConfirm* confirm_ = nullptr;
+    TFormProgress* progress_ = nullptr;
+};
+
+}  // namespace findlark

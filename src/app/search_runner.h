@@ -1,0 +1,78 @@
+#pragma once
+// Run control of the main window: starting, stopping, pausing and resuming a search, draining its
+// rows into the list, and the window's states meanwhile. The run itself lives in the window-free
+// SearchSession; this class works the controls it is given.
+#include "app/criteria_files.h"
+#include "criteria/criteria_pages.h"
+#include "criteria/look_in_table.h"
+#include "criteria/validation.h"
+#include "results/results_list.h"
+#include "search/search_session.h"
+#include "win/controls.h"
+#include "win/form.h"
+#include "win/interaction.h"
+#include "win/list_view.h"
+#include "win/menu.h"
+
+#include <chrono>
+#include <functional>
+
+namespace findlark {
+
+// While a run is under way this timer drains too, so a lost wake-up never leaves the window waiting.
+inline constexpr UINT_PTR kDrainTimer = 1;
+
+// The texts of the status bar's first part.
+enum class SearchStatus { Searching, Finished, Paused };
+
+// The controls a run changes.
+struct RunControls {
+    win::Form& form;
+    CriteriaPages& criteria;
+    win::PageControl& criteriaPages;
+    win::PageControl& summaryPanel;
+    win::Button& search;
+    win::Button& pause;
+    win::MenuItem& searchItem;
+    win::MenuItem& pauseItem;
+    // Out of reach while a run is under way: Actions, Options, Load and Save.
+    std::array<win::MenuItem*, 4> lockedItems;
+    win::VirtualListView& list;
+    win::StatusBar& status;
+};
+
+class SearchRunner {
+public:
+    // `beforeStart` runs once the criteria are valid and before the run starts (the recent lists).
+    SearchRunner(RunControls controls, SearchSession& session, ResultsList& results, const LookInTable& lookIn,
+                 SearchSummary& summary, win::Interaction& interaction, std::function<void()> beforeStart);
+
+    // The Search button: starts a run when none is under way, otherwise stops it.
+    void searchOrStop();
+    // The Pause button: pauses a run, or resumes a paused one.
+    void pauseOrResume();
+    // Checks the criteria; on a fault shows its page, focuses its box and says what is wrong.
+    bool validateCriteria();
+    // Takes the rows the worker handed on, within a time budget, and shows the progress.
+    void drain();
+    void showStatus(SearchStatus status);
+
+private:
+    void start();
+    void stop();
+    void showFinishedState(const RunProgress& last);
+    void setRunningState(bool running);
+    void setPauseCaptions(std::wstring_view caption);
+    void focusFault(FaultFocus focus);
+
+    RunControls controls_;
+    SearchSession& session_;
+    ResultsList& results_;
+    const LookInTable& lookIn_;
+    SearchSummary& summary_;
+    win::Interaction& interaction_;
+    std::function<void()> beforeStart_;
+    std::chrono::steady_clock::time_point progressShownAt_;
+};
+
+}  // namespace findlark
