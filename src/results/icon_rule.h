@@ -1,6 +1,7 @@
 #pragma once
-// Which rows' icons may be read from the file itself. Every other icon is chosen by the entry's kind
-// and extension alone, so showing a row never opens its file or wakes a slow disk.
+// Which rows' icons may be read from the file itself (programs, icon files, shortcuts, cursors, on a
+// local drive). Every other icon is chosen by the entry's kind and extension alone, so showing such
+// a row never opens its file or wakes a slow disk.
 #include <string>
 #include <string_view>
 

@@ -1,10 +1,14 @@
 #pragma once
-// Conversion of UTC file times to local time by the time-zone rules in force on their own date.
+// Conversion of UTC file times to local time by the time-zone rules in force in their own year, so a
+// file from a year with other daylight-saving dates shows the offset it had.
 #include <windows.h>
+
+#include <map>
 
 namespace win {
 
-// The zone is read once, when the converter is made (the system reads it anew on every call otherwise).
+// The zone is read once, when the converter is made, and its rules once per year met (the system
+// reads them anew on every call otherwise). One converter serves one thread.
 class LocalTimeConverter {
 public:
     LocalTimeConverter();
@@ -12,8 +16,12 @@ public:
     SYSTEMTIME operator()(const FILETIME& utc) const;
 
 private:
-    TIME_ZONE_INFORMATION zone_{};
+    // The rules of a year; null when the zone gives none.
+    const TIME_ZONE_INFORMATION* rulesFor(WORD year) const;
+
+    DYNAMIC_TIME_ZONE_INFORMATION zone_{};
     bool haveZone_ = false;
+    mutable std::map<WORD, TIME_ZONE_INFORMATION> years_;
 };
 
 }  // namespace win

@@ -6,8 +6,6 @@
 namespace win {
 namespace {
 
-constexpr SIZE_T kStackReservation = 64 * 1024 * 1024;
-
 DWORD WINAPI ThreadStart(void* parameter) {
     const std::unique_ptr<std::function<void()>> body(static_cast<std::function<void()>*>(parameter));
     // An empty drive must not raise the system's "no disk" box from this thread either.
@@ -25,8 +23,7 @@ DWORD WINAPI ThreadStart(void* parameter) {
 
 WorkerThread::WorkerThread(std::function<void()> body) {
     auto owned = std::make_unique<std::function<void()>>(std::move(body));
-    handle_.reset(::CreateThread(nullptr, kStackReservation, &ThreadStart, owned.get(), STACK_SIZE_PARAM_IS_A_RESERVATION,
-                                 nullptr));
+    handle_.reset(::CreateThread(nullptr, 0, &ThreadStart, owned.get(), 0, nullptr));
     if (!handle_) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), "CreateThread");
     owned.release();  // the thread owns it now
 }

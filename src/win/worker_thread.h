@@ -1,6 +1,6 @@
 #pragma once
-// A thread with a large stack reservation (deep folder trees recurse deeply) that can be waited for
-// with a time limit. It is never terminated: the body must own everything it touches.
+// A thread that can be waited for with a time limit. It is never terminated: the body must own
+// everything it touches. No exception leaves it, and the system's "no disk" box never comes from it.
 #include "win/handle.h"
 
 #include <functional>
