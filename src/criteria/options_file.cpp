@@ -13,6 +13,23 @@ namespace {
 constexpr std::array<const wchar_t*, 3> kDateSections = {L"ModifiedDateTime", L"CreatedDateTime", L"AccessedDateTime"};
 constexpr std::array<const wchar_t*, 3> kWhenKeys = {L"WhenModified", L"WhenCreated", L"WhenAccessed"};
 
+// The keys of the two size bounds, "AtLeast" and "AtMost", and where they go.
+struct SizeBoundKeys {
+    const wchar_t* on;
+    const wchar_t* number;
+    const wchar_t* unit;
+    bool SearchCriteria::*onFlag;
+    std::wstring SearchCriteria::*numberText;
+    int SearchCriteria::*unitIndex;
+    OptionField onField, numberField, unitField;
+};
+const SizeBoundKeys kSizeBounds[] = {
+    {L"AtLeast", L"AtLeastSize", L"AtLeastSizeB", &SearchCriteria::AtLeast, &SearchCriteria::AtLeastSize,
+     &SearchCriteria::AtLeastSizeB, OptionField::AtLeast, OptionField::AtLeastSize, OptionField::AtLeastSizeB},
+    {L"AtMost", L"AtMostSize", L"AtMostSizeB", &SearchCriteria::AtMost, &SearchCriteria::AtMostSize,
+     &SearchCriteria::AtMostSizeB, OptionField::AtMost, OptionField::AtMostSize, OptionField::AtMostSizeB},
+};
+
 std::wstring Row(int row, const wchar_t* suffix) { return L"AdditionalText" + std::to_wstring(row) + suffix; }
 
 // Writes keys in turn until one fails.
@@ -147,15 +164,11 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
 
     w.integer(L"Size", L"Size", c.Size);
     if (c.Size == SizeSpecify) {
-        w.boolean(L"Size", L"AtLeast", c.AtLeast);
-        if (c.AtLeast) {
-            w.sizeNumber(L"Size", L"AtLeastSize", c.AtLeastSize);
-            w.integer(L"Size", L"AtLeastSizeB", c.AtLeastSizeB);
-        }
-        w.boolean(L"Size", L"AtMost", c.AtMost);
-        if (c.AtMost) {
-            w.sizeNumber(L"Size", L"AtMostSize", c.AtMostSize);
-            w.integer(L"Size", L"AtMostSizeB", c.AtMostSizeB);
+        for (const SizeBoundKeys& bound : kSizeBounds) {
+            w.boolean(L"Size", bound.on, c.*bound.onFlag);
+            if (!(c.*bound.onFlag)) continue;
+            w.sizeNumber(L"Size", bound.number, c.*bound.numberText);
+            w.integer(L"Size", bound.unit, c.*bound.unitIndex);
         }
     }
 
@@ -238,19 +251,13 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
     const bool specifySize = size < SizeDoNotRemember || size > SizeVeryLarge;
     r.setNumber(F::Size, specifySize ? SizeSpecify : size);
     if (specifySize) {
-        const bool atLeast = r.boolean(L"Size", L"AtLeast", false);
-        r.set(F::AtLeast, atLeast);
-        if (atLeast) {
-            r.setText(F::AtLeastSize, std::to_wstring(r.integer(L"Size", L"AtLeastSize", 0)));
-            const int unit = r.integer(L"Size", L"AtLeastSizeB", 0);
-            if (IsSizeUnit(unit)) r.setNumber(F::AtLeastSizeB, unit);
-        }
-        const bool atMost = r.boolean(L"Size", L"AtMost", false);
-        r.set(F::AtMost, atMost);
-        if (atMost) {
-            r.setText(F::AtMostSize, std::to_wstring(r.integer(L"Size", L"AtMostSize", 0)));
-            const int unit = r.integer(L"Size", L"AtMostSizeB", 0);
-            if (IsSizeUnit(unit)) r.setNumber(F::AtMostSizeB, unit);
+        for (const SizeBoundKeys& bound : kSizeBounds) {
+            const bool on = r.boolean(L"Size", bound.on, false);
+            r.set(bound.onField, on);
+            if (!on) continue;
+            r.setText(bound.numberField, std::to_wstring(r.integer(L"Size", bound.number, 0)));
+            const int unit = r.integer(L"Size", bound.unit, 0);
+            if (IsSizeUnit(unit)) r.setNumber(bound.unitField, unit);
         }
     }
 
