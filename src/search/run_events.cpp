@@ -88,7 +88,7 @@ RunEvents::Taken RunEvents::take(std::size_t maxRows) {
     return taken;
 }
 
-std::uint64_t RowBatcher::SteadyMilliseconds() {
+std::uint64_t RowBatcher::steadyMilliseconds() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }

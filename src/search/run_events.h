@@ -64,9 +64,9 @@ private:
 class RowBatcher {
 public:
     using MillisecondClock = std::uint64_t (*)();
-    static std::uint64_t SteadyMilliseconds();
+    static std::uint64_t steadyMilliseconds();
 
-    RowBatcher(RunEvents& events, std::chrono::milliseconds interval, MillisecondClock clock = &SteadyMilliseconds)
+    RowBatcher(RunEvents& events, std::chrono::milliseconds interval, MillisecondClock clock = &steadyMilliseconds)
         : events_(events), interval_(static_cast<std::uint64_t>(interval.count())), clock_(clock), lastFlush_(clock()) {}
     void add(std::wstring_view name, const std::shared_ptr<const std::wstring>& folder, std::int64_t size,
              DateTime modified, std::uint32_t attributes) {
