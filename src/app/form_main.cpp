@@ -24,9 +24,9 @@ TFormMain::TFormMain(MainWindowServices services)
       settings_(services.settings),
       instanceEventName_(services.instanceEvent),
       automaticOptionsFile_(std::move(services.automaticOptionsFile)),
-      session_([this] {
-          const HWND target = wakeTarget_.load();
-          return target && ::PostMessageW(target, kRunEventsMessage, 0, 0) != FALSE;
+      session_([target = wakeTarget_] {
+          const HWND window = target->load();
+          return window && ::PostMessageW(window, kRunEventsMessage, 0, 0) != FALSE;
       }, std::move(services.launcher)),
       help_(interaction_, *this),
       files_(Criteria, interaction_, *this),
@@ -40,13 +40,13 @@ TFormMain::TFormMain(MainWindowServices services)
                   .minimumWindow = kMinimumWindow,
                   .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                   .menu = buildMenus()});
-    wakeTarget_ = hwnd();
+    *wakeTarget_ = hwnd();
     FormCreate();
 }
 
 TFormMain::~TFormMain() {
     FormDestroy();
-    wakeTarget_ = nullptr;
+    *wakeTarget_ = nullptr;
     destroyWindow();
 }
 

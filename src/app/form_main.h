@@ -166,7 +166,9 @@ private:
     bool endRequested_ = false;  // another copy runs: this one ends as soon as its loop runs
     int initialShow_ = SW_SHOWNORMAL;
     std::wstring automaticOptionsFile_;
-    std::atomic<HWND> wakeTarget_{nullptr};  // where workers ask for a drain; cleared before the window goes
+    // Where workers ask for a drain; shared with them, so a worker that outlives the window finds it
+    // cleared rather than reading a window that is gone.
+    std::shared_ptr<std::atomic<HWND>> wakeTarget_ = std::make_shared<std::atomic<HWND>>(nullptr);
     SearchSession session_;
     HelpActions help_;
     CriteriaFiles files_;

@@ -105,9 +105,10 @@ void SearchRunner::start() {
     controls_.pauseItem.setEnabled(true);
 }
 
+// The list keeps every row found up to the click, those still on their way included.
 void SearchRunner::stop() {
     const RunProgress last = session_.progress();
-    session_.stop();
+    results_.append(session_.stop().slices);
     showFinishedState(last);
 }
 
@@ -135,7 +136,7 @@ void SearchRunner::drain() {
     // The walk has ended by itself, normally or by an error: the window returns to the finished
     // state either way, so a failure never looks like a search still in progress.
     if (taken.ended) {
-        showFinishedState(taken.progress);
+        showFinishedState(taken.progress, taken.failed);
     } else if (const auto now = std::chrono::steady_clock::now(); now - progressShownAt_ >= kProgressInterval) {
         progressShownAt_ = now;
         controls_.status.setPanelPathText(1, ProgressText(taken.progress));
@@ -144,8 +145,8 @@ void SearchRunner::drain() {
 
 // The window after a run, whether it ended by itself or was stopped; the status counts the rows
 // listed at this moment, and the folders that could not be read so far.
-void SearchRunner::showFinishedState(const RunProgress& last) {
-    controls_.status.setPanelText(1, UnreadableText(last.unreadableFolders));
+void SearchRunner::showFinishedState(const RunProgress& last, bool failed) {
+    controls_.status.setPanelText(1, AfterRunText(last, failed));
     results_.publish();
     controls_.search.setText(L"&Search");
     controls_.searchItem.setCaption(L"&Search");

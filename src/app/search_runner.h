@@ -60,7 +60,9 @@ public:
 private:
     void start();
     void stop();
-    void showFinishedState(const RunProgress& last);
+    // The window after a run, whether it ended by itself (`failed` when an error ended it) or was
+    // stopped.
+    void showFinishedState(const RunProgress& last, bool failed = false);
     void setRunningState(bool running);
     void setPauseCaptions(std::wstring_view caption);
     void focusFault(FaultFocus focus);

@@ -29,12 +29,18 @@ CriteriaFault Warning(int page, FaultFocus focus, const wchar_t* message, int su
 
 bool MaskLeavesItsFolder(const std::wstring& mask) { return mask.find_first_of(L"\\/:") != std::wstring::npos; }
 
+bool MaskNamesTheFolderItself(const std::wstring& mask) {
+    return !mask.empty() && mask.find_first_not_of(L". ") == std::wstring::npos;
+}
+
 std::wstring NotAnIntegerMessage(const std::wstring& text) { return L"'" + text + L"' is not a valid integer value"; }
 
 std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const MaskCheck& maskCheck) {
     // The name box first: a mask that names another folder, or one the case-sensitive test cannot use.
     if (c.AllOrPartOfTheFileName && MaskLeavesItsFolder(c.Mask))
         return Warning(PageIndexCommon, FaultFocus::NameMask, L"The file name mask cannot contain \\, / or :.");
+    if (c.AllOrPartOfTheFileName && MaskNamesTheFolderItself(c.Mask))
+        return Warning(PageIndexCommon, FaultFocus::NameMask, L"The file name mask cannot be \".\" or \"..\".");
     if (c.CaseSensitive && maskCheck) {
         if (const std::optional<std::wstring> problem = maskCheck(c.Mask))
             return CriteriaFault{PageIndexCommon, -1, FaultFocus::NameMask, *problem, false};

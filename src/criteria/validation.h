@@ -39,6 +39,9 @@ std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& criteria, c
 
 // A mask with a separator or a drive would list another folder's entries under the walked folder.
 bool MaskLeavesItsFolder(const std::wstring& mask);
+// A mask of dots and spaces only ("." and "..", and what the platform trims to them) names the
+// walked folder itself or its parent, which would be listed as an entry of the folder.
+bool MaskNamesTheFolderItself(const std::wstring& mask);
 
 // The message of a number box whose text is no number: "'%s' is not a valid integer value".
 std::wstring NotAnIntegerMessage(const std::wstring& text);

@@ -32,8 +32,11 @@ bool FolderWalk::SearchRoot(const std::wstring& root) {
 }
 
 // A hidden or system root is not walked when those are switched off; its own matches still count.
+// A drive's root is never judged by its own bits: NTFS marks every root hidden and system.
 bool FolderWalk::rootSkipped(const std::wstring& root) const {
-    const DWORD attributes = ::GetFileAttributesW(win::PlatformPath(FolderQueryPath(root)).c_str());  // failure: all bits set
+    const std::wstring queried = FolderQueryPath(root);
+    if (win::IsRootFolder(queried)) return false;
+    const DWORD attributes = ::GetFileAttributesW(win::PlatformPath(queried).c_str());  // failure: all bits set
     return ((attributes & FILE_ATTRIBUTE_SYSTEM) && !options_.searchSystemFolders) ||
            ((attributes & FILE_ATTRIBUTE_HIDDEN) && !options_.searchHiddenFilesAndFolders);
 }

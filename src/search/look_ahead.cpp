@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "search/search_plan.h"
+#include "win/fault_hook.h"
 
 #include <algorithm>
 #include <chrono>
@@ -31,6 +32,12 @@ WalkKey ChildKey(const WalkKey& parent, std::size_t index) {
     return key;
 }
 
+win::FaultHook<void()> allocationFault;
+
+void InjectedAllocationFault() {
+    if (const auto fault = allocationFault.current()) (*fault)();
+}
+
 std::size_t EntriesOf(const FolderListings& listings) {
     return listings.all->size() + (listings.matches ? listings.matches->size() : 0);
 }
@@ -45,6 +52,8 @@ ListingPlan PlanListings(const std::wstring& mask) {
 }
 
 unsigned DefaultLookAheadThreads() { return std::max(2u, std::thread::hardware_concurrency()); }
+
+void LookAhead::setAllocationFaultForTesting(std::function<void()> fault) { allocationFault.set(std::move(fault)); }
 
 LookAhead::LookAhead(unsigned threads, ListingPlan plan, const RunControl* control)
     : threadCount_(threads), plan_(std::move(plan)), control_(control) {}
@@ -90,19 +99,19 @@ FolderListings LookAhead::take(const WalkKey& key, const std::wstring& folder, c
     return listings;
 }
 
-// Called with the lock held.
-void LookAhead::offerSubfolders(const WalkKey& key, const std::wstring& folder, std::shared_ptr<const Listing> listing) {
+// Called with the lock held. Out of memory or threads, fewer folders are offered, or none: the walk
+// lists what the pool does not.
+void LookAhead::offerSubfolders(const WalkKey& key, const std::wstring& folder, std::shared_ptr<const Listing> listing) noexcept {
     if (threadCount_ == 0 || key < position_) return;  // no helpers, or the walk has passed this folder
     const std::size_t first = NextSubfolder(*listing, 0);
     if (first == listing->size()) return;
-    pending_.emplace(ChildKey(key, first),
-                     Pending{key, std::make_shared<const std::wstring>(folder), std::move(listing), first});
-    if (threads_.empty()) {
-        try {
-            for (unsigned i = 0; i < threadCount_; ++i) threads_.emplace_back([this] { helperLoop(); });
-        } catch (const std::system_error&) {
-            // Fewer helpers, or none: the walk lists what they do not.
-        }
+    try {
+        InjectedAllocationFault();
+        pending_.emplace(ChildKey(key, first),
+                         Pending{key, std::make_shared<const std::wstring>(folder), std::move(listing), first});
+        while (threads_.size() < threadCount_ && !threadsFailed_) threads_.emplace_back([this] { helperLoop(); });
+    } catch (...) {
+        threadsFailed_ = threadsFailed_ || threads_.size() < threadCount_;
     }
     workReady_.notify_all();
 }
@@ -154,48 +163,57 @@ FolderListings LookAhead::listFolder(const std::wstring& folder, const std::func
     return listings;
 }
 
-void LookAhead::helperLoop() {
-    const std::function<bool()> keepGoing = [this] {
-        entriesListed_.fetch_add(1, std::memory_order_relaxed);
-        return helperMayGoOn();
-    };
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        workReady_.wait(lock, [this] { return shutdown_ || (!pending_.empty() && hasRoom()); });
-        if (shutdown_) return;
-        if (control_ && (control_->pauseRequested() || control_->stopRequested())) {
-            lock.unlock();
-            const bool goOn = helperMayGoOn();
-            lock.lock();
-            if (!goOn) return;
-            continue;
+void LookAhead::helperLoop() noexcept {
+    try {
+        const std::function<bool()> keepGoing = [this] {
+            entriesListed_.fetch_add(1, std::memory_order_relaxed);
+            return helperMayGoOn();
+        };
+        std::unique_lock lock(mutex_);
+        while (helperStep(lock, keepGoing)) {
         }
-        const auto due = pending_.begin();
-        const WalkKey key = due->first;
-        const std::wstring folder = *due->second.folder + L"\\" + std::wstring(due->second.listing->name(due->second.next));
-        advance(due, due->second.next + 1);
-        jobs_[key];
-        lock.unlock();
-        std::optional<FolderListings> listings;
-        try {
-            listings = listFolder(folder, keepGoing);
-        } catch (...) {
-            // Out of memory, say: the walk lists this folder itself.
-        }
-        lock.lock();
-        const auto job = jobs_.find(key);
-        if (!listings || key < position_) {
-            jobs_.erase(job);
-        } else {
-            job->second.done = true;
-            job->second.entries = EntriesOf(*listings);
-            job->second.listings = std::move(*listings);
-            ++foldersHeld_;
-            entriesHeld_ += job->second.entries;
-            if (!job->second.listings.all->abandoned()) offerSubfolders(key, folder, job->second.listings.all);
-        }
-        jobDone_.notify_all();
+    } catch (...) {
+        // Out of memory, say, before a job was taken: this helper ends, and the walk lists on.
     }
+}
+
+bool LookAhead::helperStep(std::unique_lock<std::mutex>& lock, const std::function<bool()>& keepGoing) {
+    workReady_.wait(lock, [this] { return shutdown_ || (!pending_.empty() && hasRoom()); });
+    if (shutdown_) return false;
+    if (control_ && (control_->pauseRequested() || control_->stopRequested())) {
+        lock.unlock();
+        const bool goOn = helperMayGoOn();
+        lock.lock();
+        return goOn;
+    }
+    InjectedAllocationFault();
+    const auto due = pending_.begin();
+    const WalkKey key = due->first;
+    const std::wstring folder = *due->second.folder + L"\\" + std::wstring(due->second.listing->name(due->second.next));
+    advance(due, due->second.next + 1);
+    jobs_[key];
+    // From here on the job is registered: nothing may leave it undone, or the walk would wait for it.
+    lock.unlock();
+    std::optional<FolderListings> listings;
+    try {
+        listings = listFolder(folder, keepGoing);
+    } catch (...) {
+        // Out of memory, say: the walk lists this folder itself.
+    }
+    lock.lock();
+    const auto job = jobs_.find(key);
+    if (!listings || key < position_) {
+        jobs_.erase(job);
+    } else {
+        job->second.done = true;
+        job->second.entries = EntriesOf(*listings);
+        job->second.listings = std::move(*listings);
+        ++foldersHeld_;
+        entriesHeld_ += job->second.entries;
+        if (!job->second.listings.all->abandoned()) offerSubfolders(key, folder, job->second.listings.all);
+    }
+    jobDone_.notify_all();
+    return true;
 }
 
 }  // namespace findlark

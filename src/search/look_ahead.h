@@ -67,6 +67,10 @@ public:
     // Entries listed by the pool so far (for tests and benchmarks).
     std::size_t entriesListedAhead() const { return entriesListed_.load(std::memory_order_relaxed); }
 
+    // For tests: runs where the pool allocates outside a listing (taking a job, offering subfolders);
+    // it may throw as a failing allocation would. An empty function ends the injection.
+    static void setAllocationFaultForTesting(std::function<void()> fault);
+
 private:
     // A listing whose subfolders the pool may still list, with the next one due.
     struct Pending {
@@ -81,12 +85,15 @@ private:
         FolderListings listings;
     };
 
-    // These run with the lock held.
-    void offerSubfolders(const WalkKey& key, const std::wstring& folder, std::shared_ptr<const Listing> listing);
+    // These run with the lock held. Offering is never needed: what is not offered, the walk lists.
+    void offerSubfolders(const WalkKey& key, const std::wstring& folder, std::shared_ptr<const Listing> listing) noexcept;
     void advance(std::map<WalkKey, Pending>::iterator pending, std::size_t from);
     void discardBefore(const WalkKey& key);
     bool hasRoom() const;
-    void helperLoop();
+    // A helper's life; nothing leaves it: a helper that fails ends, and the walk lists what it would have.
+    void helperLoop() noexcept;
+    // One job of a helper's; false when the helper should end.
+    bool helperStep(std::unique_lock<std::mutex>& lock, const std::function<bool()>& keepGoing);
     bool helperMayGoOn() const;
     Listing listEverything(const std::wstring& folder, const std::function<bool()>& keepGoing) const;
     FolderListings listFolder(const std::wstring& folder, const std::function<bool()>& keepGoing) const;
@@ -105,6 +112,7 @@ private:
     std::atomic<bool> shutdown_{false};
     std::atomic<std::size_t> entriesListed_{0};
     std::vector<std::thread> threads_;
+    bool threadsFailed_ = false;  // a helper could not be started: no more are tried
 };
 
 }  // namespace findlark

@@ -5,8 +5,9 @@
 
 namespace findlark {
 
+// A closed queue asks nothing: the window that drained it may be gone.
 void RunEvents::wakeLocked() {
-    if (!wakeDelivered_ && wake_) wakeDelivered_ = wake_();
+    if (!closed_ && !wakeDelivered_ && wake_) wakeDelivered_ = wake_();
 }
 
 std::size_t RunEvents::Taken::rowCount() const {
@@ -39,15 +40,15 @@ void RunEvents::pushEnd(bool failed) noexcept {
     }
 }
 
-void RunEvents::close() {
+RunEvents::Taken RunEvents::close() {
+    Taken queued;
     {
         const std::lock_guard lock(mutex_);
+        queued = takeLocked(pendingRows_);
         closed_ = true;
-        batches_.clear();
-        takenFromFront_ = 0;
-        pendingRows_ = 0;
     }
     room_.notify_all();
+    return queued;
 }
 
 void RunEvents::setProgress(RunProgress progress) {
@@ -64,27 +65,33 @@ RunEvents::Taken RunEvents::take(std::size_t maxRows) {
     Taken taken;
     {
         const std::lock_guard lock(mutex_);
-        wakeDelivered_ = false;
-        std::size_t count = 0;
-        while (!batches_.empty() && count < maxRows) {
-            const std::size_t available = batches_.front()->size() - takenFromFront_;
-            const std::size_t wanted = std::min(available, maxRows - count);
-            taken.slices.push_back({batches_.front(), takenFromFront_, takenFromFront_ + wanted});
-            count += wanted;
-            pendingRows_ -= wanted;
-            if (wanted == available) {
-                batches_.pop_front();
-                takenFromFront_ = 0;
-            } else {
-                takenFromFront_ += wanted;
-            }
-        }
-        taken.ended = ended_ && batches_.empty();
-        taken.failed = taken.ended && failed_;
-        taken.progress = progress_;
+        taken = takeLocked(maxRows);
         if (!batches_.empty()) wakeLocked();
     }
     room_.notify_all();
+    return taken;
+}
+
+RunEvents::Taken RunEvents::takeLocked(std::size_t maxRows) {
+    Taken taken;
+    wakeDelivered_ = false;
+    std::size_t count = 0;
+    while (!batches_.empty() && count < maxRows) {
+        const std::size_t available = batches_.front()->size() - takenFromFront_;
+        const std::size_t wanted = std::min(available, maxRows - count);
+        taken.slices.push_back({batches_.front(), takenFromFront_, takenFromFront_ + wanted});
+        count += wanted;
+        pendingRows_ -= wanted;
+        if (wanted == available) {
+            batches_.pop_front();
+            takenFromFront_ = 0;
+        } else {
+            takenFromFront_ += wanted;
+        }
+    }
+    taken.ended = ended_ && batches_.empty();
+    taken.failed = taken.ended && failed_;
+    taken.progress = progress_;
     return taken;
 }
 

@@ -27,8 +27,6 @@ public:
     void pushRows(RowBatch&& rows);
     // Never fails, so the end always arrives.
     void pushEnd(bool failed) noexcept;
-    // Takes no more rows: a worker waiting for room goes on at once and its rows are dropped.
-    void close();
     // Replaces the progress that the window reads with each take.
     void setProgress(RunProgress progress);
     RunProgress progress();
@@ -42,8 +40,12 @@ public:
     };
     // At most `maxRows` of the pending rows, in order. When more remain, the window is asked again.
     Taken take(std::size_t maxRows);
+    // Takes no more rows and asks the window nothing more: a worker waiting for room goes on at once
+    // and its later rows are dropped. Gives the rows that were queued at this moment.
+    Taken close();
 
 private:
+    Taken takeLocked(std::size_t maxRows);
     void wakeLocked();
     std::function<bool()> wake_;
     std::mutex mutex_;

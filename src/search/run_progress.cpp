@@ -14,10 +14,14 @@ std::wstring ProgressText(const RunProgress& progress) {
     return text;
 }
 
-std::wstring UnreadableText(std::uint64_t unreadableFolders) {
-    if (unreadableFolders == 0) return {};
-    return std::to_wstring(unreadableFolders) +
-           (unreadableFolders == 1 ? L" folder could not be read" : L" folders could not be read");
+std::wstring AfterRunText(const RunProgress& progress, bool failed) {
+    std::wstring text = failed ? L"The search ended early after an error" : L"";
+    if (progress.unreadableFolders > 0) {
+        if (!text.empty()) text += L"; ";
+        text += std::to_wstring(progress.unreadableFolders) +
+                (progress.unreadableFolders == 1 ? L" folder could not be read" : L" folders could not be read");
+    }
+    return text;
 }
 
 }  // namespace findlark

@@ -16,7 +16,8 @@ struct RunProgress {
 // "12 folders searched, 345 items found — C:\Windows" while a run is under way.
 std::wstring ProgressText(const RunProgress& progress);
 
-// After a run: "3 folders could not be read", "1 folder could not be read", or nothing.
-std::wstring UnreadableText(std::uint64_t unreadableFolders);
+// After a run, what the list may lack: "The search ended early after an error", "3 folders could not
+// be read", both joined by "; ", or nothing.
+std::wstring AfterRunText(const RunProgress& progress, bool failed);
 
 }  // namespace findlark

@@ -34,9 +34,11 @@ void SearchSession::retire() {
     run_.reset();
 }
 
-void SearchSession::stop() {
-    if (run_) run_->channel->stop();
+RunEvents::Taken SearchSession::stop() {
+    RunEvents::Taken queued;
+    if (run_) queued = run_->channel->stop();
     retire();
+    return queued;
 }
 
 void SearchSession::pause() {

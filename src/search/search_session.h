@@ -35,8 +35,9 @@ public:
 
     // Starts a run. Throws when its worker cannot start; the session then stays idle.
     void start(SearchRequest request);
-    // Lets the current run go (a paused worker is released and ends).
-    void stop();
+    // Lets the current run go (a paused worker is released and ends); gives the rows its worker had
+    // handed on at this moment.
+    RunEvents::Taken stop();
     void pause();
     void resume();
     // Hands over at most `maxRows` rows of the current run. When the result says `ended`, the run

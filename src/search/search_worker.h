@@ -24,10 +24,11 @@ struct SearchRequest {
 // The stop and pause requests of one run and its queue to the window.
 struct RunChannel {
     explicit RunChannel(std::function<bool()> wake) : events(std::move(wake)) {}
-    // The window has let the run go: the worker ends at its next check and its rows are dropped.
-    void stop() {
+    // The window has let the run go: the worker ends at its next check and its later rows are
+    // dropped. Gives the rows it had handed on before.
+    RunEvents::Taken stop() {
         control.requestStop();
-        events.close();
+        return events.close();
     }
     RunControl control;
     RunEvents events;

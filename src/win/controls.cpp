@@ -451,11 +451,25 @@ LRESULT ImageButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
+    // A click is a press and a release on the picture: a release that began elsewhere, or a press
+    // released elsewhere, does nothing.
     case WM_LBUTTONDOWN:
         ::SetFocus(windowHandle());
+        ::SetCapture(windowHandle());
+        pressed_ = true;
         return 0;
-    case WM_LBUTTONUP:
-        click();
+    case WM_LBUTTONUP: {
+        const bool wasPressed = pressed_;
+        pressed_ = false;
+        if (::GetCapture() == windowHandle()) ::ReleaseCapture();
+        RECT area{};
+        ::GetClientRect(windowHandle(), &area);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (wasPressed && ::PtInRect(&area, at)) click();
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
         return 0;
     case WM_GETDLGCODE:
         return DLGC_BUTTON;

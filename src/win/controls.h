@@ -233,6 +233,9 @@ public:
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool pressed_ = false;  // pressed on the picture and not yet released
 };
 
 // Tabs shown as flat buttons above a stack of pages; only the active page is visible. The tab strip is

@@ -20,7 +20,9 @@ void Dialog::endModal(int result) {
     const bool wasShowing = showing_;
     result_ = result;
     showing_ = false;
-    ::ShowWindow(hwnd(), SW_HIDE);
+    // Inside the modal loop the window hides once its owner is enabled again, or the system would
+    // hand the activation to another program's window.
+    if (!inModalLoop_) ::ShowWindow(hwnd(), SW_HIDE);
     if (wasShowing) onEnded(result);
 }
 
@@ -30,6 +32,7 @@ int Dialog::runModal(HWND owner) {
     const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
     if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
     ::ShowWindow(hwnd(), SW_SHOW);
+    inModalLoop_ = true;
     MSG message{};
     while (showing_) {
         const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
@@ -40,8 +43,10 @@ int Dialog::runModal(HWND owner) {
         }
         DispatchAppMessage(message);
     }
+    inModalLoop_ = false;
     if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
     if (owner) ::SetActiveWindow(owner);
+    ::ShowWindow(hwnd(), SW_HIDE);
     return result_;
 }
 

@@ -34,6 +34,7 @@ protected:
 
 private:
     bool showing_ = false;
+    bool inModalLoop_ = false;
     int result_ = 0;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;

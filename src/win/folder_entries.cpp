@@ -1,33 +1,18 @@
 #include "win/folder_entries.h"
 
+#include "win/fault_hook.h"
 #include "win/long_path.h"
-
-#include <atomic>
-#include <memory>
-#include <mutex>
 
 namespace win {
 namespace {
 
-std::mutex faultLock;
-std::shared_ptr<const EnumerationFault> fault;
-std::atomic<bool> faultSet{false};
-
-std::shared_ptr<const EnumerationFault> CurrentFault() {
-    if (!faultSet.load(std::memory_order_acquire)) return nullptr;
-    const std::lock_guard lock(faultLock);
-    return fault;
-}
+FaultHook<DWORD(std::wstring_view, std::size_t)> enumerationFault;
 
 bool IsDotEntry(const wchar_t* name) { return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0)); }
 
 }  // namespace
 
-void SetEnumerationFault(EnumerationFault injected) {
-    const std::lock_guard lock(faultLock);
-    fault = injected ? std::make_shared<const EnumerationFault>(std::move(injected)) : nullptr;
-    faultSet.store(fault != nullptr, std::memory_order_release);
-}
+void SetEnumerationFault(EnumerationFault injected) { enumerationFault.set(std::move(injected)); }
 
 FolderEntries::FolderEntries(std::wstring_view folder, std::wstring_view pattern, FINDEX_INFO_LEVELS level, DWORD flags)
     : folder_(folder) {
@@ -49,7 +34,7 @@ bool FolderEntries::next() {
         if (pending_) {
             pending_ = false;
         } else {
-            if (const auto injected = CurrentFault(); injected && listed_ > 0) {
+            if (const auto injected = enumerationFault.current(); injected && listed_ > 0) {
                 if (const DWORD error = (*injected)(folder_, listed_)) {
                     error_ = error;
                     find_.reset();

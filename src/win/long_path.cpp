@@ -124,6 +124,15 @@ std::wstring PlatformPath(std::wstring_view path) {
     return ExtendedLengthPath(path);
 }
 
+bool IsRootFolder(std::wstring_view path) {
+    const std::size_t root = NamesStart(path);
+    if (root == 0) return false;
+    for (std::size_t i = root; i < path.size(); ++i) {
+        if (!IsSeparator(path[i])) return false;
+    }
+    return true;
+}
+
 std::wstring_view ParentFolder(std::wstring_view path) {
     const std::size_t root = NamesStart(path);
     if (root == 0) return {};

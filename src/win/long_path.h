@@ -28,6 +28,9 @@ bool NeedsExactForm(std::wstring_view path);
 // exactly its item, otherwise its extended-length form.
 std::wstring PlatformPath(std::wstring_view path);
 
+// Whether a path names the root of a drive or share ("C:", "C:\", "\\server\share", "\\?\C:\").
+bool IsRootFolder(std::wstring_view path);
+
 // The folder that holds a path's last item, or nothing for a root ("C:\", "\\?\C:\",
 // "\\server\share", "\\?\UNC\server\share"); a final separator is ignored.
 std::wstring_view ParentFolder(std::wstring_view path);

@@ -20,6 +20,14 @@ TEST(Validation, AMaskMayNotNameAnotherFolderOrDrive) {
     for (const wchar_t* bad : {L"..\\*.txt", L"a/b", L"C:x", L"\\", L"*.txt\\"}) EXPECT_TRUE(MaskLeavesItsFolder(bad));
     for (const wchar_t* good : {L"", L"*.*", L"report?.txt", L"[ab]*", L"..", L"a b.c"})
         EXPECT_FALSE(MaskLeavesItsFolder(good));
+    // The folder itself or its parent would be listed as one of its entries.
+    for (const wchar_t* itself : {L".", L"..", L"...", L". ", L" ..", L" "}) {
+        EXPECT_TRUE(MaskNamesTheFolderItself(itself)) << testing::PrintToString(std::wstring(itself));
+        SearchCriteria named;
+        named.Mask = itself;
+        EXPECT_EQ(Message(named), L"The file name mask cannot be \".\" or \"..\".");
+    }
+    for (const wchar_t* good : {L"", L"*.", L".txt", L"..*", L"a."}) EXPECT_FALSE(MaskNamesTheFolderItself(good));
 
     SearchCriteria c;
     c.Mask = L"..\\*.txt";

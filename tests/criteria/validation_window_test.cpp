@@ -3,9 +3,10 @@
 using namespace findlark;
 
 // A mask with a separator would list another folder's files as if they were in the walked one, and
-// a later delete would act on the wrong path: it is refused before anything starts.
+// "." or ".." the folder itself or its parent: a later delete would act on the wrong item. Such masks
+// are refused before anything starts.
 TEST_F(MainWindowTest, AMaskThatLeavesItsFolderIsRefusedOnTheCommonPage) {
-    for (const wchar_t* mask : {L"..\\*.txt", L"sub/x", L"C:*.txt"}) {
+    for (const wchar_t* mask : {L"..\\*.txt", L"sub/x", L"C:*.txt", L".", L"..", L". "}) {
         interaction.messages.clear();
         form->PageControlMain.changePage(PageIndexAdvanced);
         pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(mask);

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
+#include <new>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -99,6 +102,25 @@ TEST_F(LookAheadWalkTest, ThePoolGivesTheSequentialWalkForEveryRuleAndMask) {
         ASSERT_GT(sequential.size(), 3u) << c.mask;
         EXPECT_EQ(Walk(options, 2, roots), sequential) << c.mask << " all " << c.all << " subfolders " << c.subfolders;
         EXPECT_EQ(Walk(options, 4, roots), sequential) << c.mask << " all " << c.all << " subfolders " << c.subfolders;
+    }
+}
+
+// Allocations fail in the pool outside a listing (taking a job, offering subfolders): its helpers end
+// or offer less, nothing leaves a thread, and the walk still gives every entry in its order.
+TEST_F(LookAheadWalkTest, FailingAllocationsInThePoolLoseNothing) {
+    MakeMixedTree(tree);
+    WalkOptions options;
+    options.mask = L"*";
+    const Events sequential = Walk(options, 0, {tree.root()});
+    for (const int failEvery : {1, 3, 7}) {
+        auto calls = std::make_shared<std::atomic<int>>(0);
+        LookAhead::setAllocationFaultForTesting([calls, failEvery] {
+            if (++*calls % failEvery == 0) throw std::bad_alloc();
+        });
+        const Events pooled = Walk(options, 2, {tree.root()});
+        LookAhead::setAllocationFaultForTesting({});
+        EXPECT_GT(calls->load(), 0) << failEvery;
+        EXPECT_EQ(pooled, sequential) << failEvery;
     }
 }
 

@@ -144,3 +144,29 @@ TEST_F(SearchTest, AListingThatFailsPartWayCountsItsFolderAsUnreadable) {
     EXPECT_EQ(found.size(), 1u);
     EXPECT_EQ(form->StatusBar.panelText(1), L"1 folder could not be read");
 }
+
+// NTFS marks the root of every drive hidden and system: a search of a drive with those kinds switched
+// off still walks the drive. Drive T: is a small folder of the build that the test set-up maps.
+TEST_F(SearchTest, ADriveRootIsWalkedWhateverItsOwnHiddenAndSystemBits) {
+    ASSERT_NE(::GetLogicalDrives() & (1u << (L'T' - L'A')), 0u) << "the test set-up maps drive T:";
+    const testing_support::TempTree onT(L"T:\\");
+    onT.folder(L"sub");
+    onT.file(L"sub\\findlark-root-marker.txt");
+    struct RootBits {
+        RootBits() { ::SetFileAttributesW(L"T:\\", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM); }
+        ~RootBits() { ::SetFileAttributesW(L"T:\\", FILE_ATTRIBUTE_NORMAL); }
+    } bits;
+    const DWORD attributes = ::GetFileAttributesW(L"T:\\");
+    ASSERT_TRUE((attributes & FILE_ATTRIBUTE_HIDDEN) && (attributes & FILE_ATTRIBUTE_SYSTEM)) << attributes;
+
+    SearchCriteria c = foldersOnly({L"T:"});
+    c.Mask = L"findlark-root-marker.txt";
+    c.SearchAllFilesAndFolders = false;
+    c.SearchHiddenFilesAndFolders = false;
+    c.SearchSystemFolders = false;
+    pages().apply(c);
+    form->BitBtnSearch.click();
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return form->searchState() == SearchState::Idle; }));
+    ASSERT_EQ(form->Results.count(), 1);
+    EXPECT_EQ(form->Results.rows().entry(0).fullPath(), onT.path(L"sub\\findlark-root-marker.txt"));
+}

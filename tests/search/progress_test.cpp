@@ -1,7 +1,10 @@
 // The status bar's second part: the run's progress while it goes on, unreadable folders after it.
 #include "search/search_fixture.h"
 
+#include "win/folder_entries.h"
 #include "win/handle.h"
+
+#include <new>
 
 using namespace findlark;
 
@@ -77,4 +80,19 @@ TEST_F(SearchTest, TheFirstPartHoldsTheLongestFinishedTextWhole) {
     RECT second{};
     ::SendMessageW(form->StatusBar.hwnd(), SB_GETRECT, 1, reinterpret_cast<LPARAM>(&second));
     EXPECT_GT(second.right - second.left, (bar.right - bar.left) / 3);  // the rest of the bar
+}
+
+// An error that ends the walk (here memory running out while a folder is listed) ends the run like
+// any other end, and the status says so.
+TEST_F(SearchTest, ARunThatAnErrorEndedSaysSo) {
+    tree.file(L"one.txt");
+    tree.file(L"two.txt");
+    win::SetEnumerationFault([](std::wstring_view, std::size_t) -> DWORD { throw std::bad_alloc(); });
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.Mask = L"*.t?t";  // listed by the platform's own enumeration
+    search(c);
+    win::SetEnumerationFault({});
+    EXPECT_EQ(form->searchState(), SearchState::Idle);
+    EXPECT_TRUE(status().starts_with(L"Finished.")) << Narrow(status());
+    EXPECT_EQ(form->StatusBar.panelText(1), L"The search ended early after an error");
 }

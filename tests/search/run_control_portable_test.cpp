@@ -132,6 +132,23 @@ TEST(RunEvents, AWorkerFarAheadWaitsForRoomUntilTakenOrClosed) {
     }
 }
 
+// Stop keeps what the worker had handed on; after that nothing asks the window, which may be gone.
+TEST(RunEvents, ClosingGivesWhatWasQueuedAndAsksNothingMore) {
+    int wakes = 0;
+    RunEvents events([&] {
+        ++wakes;
+        return false;  // never delivered: every push asks again
+    });
+    events.pushRows(Batch(3));
+    EXPECT_EQ(wakes, 1);
+    const RunEvents::Taken queued = events.close();
+    EXPECT_EQ(Names(queued), (std::vector<std::wstring>{L"0", L"1", L"2"}));
+    events.pushRows(Batch(2));
+    events.pushEnd(true);
+    EXPECT_EQ(wakes, 1);
+    EXPECT_EQ(events.take(10).rowCount(), 0u);
+}
+
 TEST(RowBatcher, HandsOnRowsAfterTheIntervalAndOnFlush) {
     RunEvents events([] { return true; });
     RowBatcher batcher(events, 30ms);

@@ -1,6 +1,10 @@
 #include "search/search_fixture.h"
 
+#include "win/handle.h"
+
+#include <atomic>
 #include <chrono>
+#include <memory>
 
 using namespace findlark;
 using namespace std::chrono_literals;
@@ -129,6 +133,48 @@ TEST_F(RunControlTest, NewRunRightAfterStopNeverMixesRows) {
     ASSERT_EQ(form->Results.count(), 1);
     EXPECT_EQ(form->Results.rows().entry(0).fullPath(), tree.path(L"only.txt"));
     EXPECT_EQ(status(), L"Finished. 1 items found.");
+}
+
+// The list keeps the rows present at the moment of the click: those the worker had handed on but the
+// window had not yet taken too.
+TEST_F(RunControlTest, StopKeepsTheRowsTheWorkerHadHandedOn) {
+    for (const wchar_t* name : {L"1.txt", L"2.txt", L"3.txt"}) tree.file(name);
+    pages().apply(foldersOnly({tree.root()}));
+    form->BitBtnSearch.click();
+    // No messages are handled meanwhile, so the rows wait in the queue.
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (form->session().progress().itemsFound < 3 && std::chrono::steady_clock::now() < deadline) ::Sleep(10);
+    ASSERT_EQ(form->Results.count(), 0);
+    form->BitBtnSearch.click();  // Stop
+    EXPECT_EQ(form->Results.count(), 3);
+    EXPECT_EQ(status(), L"Finished. 3 items found.");
+    PumpMessages(50ms);
+    EXPECT_EQ(form->Results.count(), 3);
+}
+
+// A worker held in one system call past the window's wait on closing ends by itself later, and asks
+// nothing of the window that is gone.
+TEST_F(RunControlTest, AWorkerReleasedAfterTheWindowHasGoneEndsQuietly) {
+    tree.file(L"late.txt");
+    const win::UniqueKernelHandle release(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    form = makeForm([gate = release.get(), ended](SearchRequest request, std::shared_ptr<RunChannel> channel) {
+        return win::WorkerThread([gate, ended, request = std::move(request), channel = std::move(channel)] {
+            ::WaitForSingleObject(gate, INFINITE);
+            RunSearch(request, *channel);
+            channel->events.pushEnd(false);  // as a careless worker might
+            *ended = true;
+        });
+    });
+    pages().apply(foldersOnly({tree.root()}));
+    form->BitBtnSearch.click();
+    form.reset();
+    ::SetEvent(release.get());
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (!*ended && std::chrono::steady_clock::now() < deadline) ::Sleep(10);
+    EXPECT_TRUE(*ended);
+    PumpMessages(50ms);
+    form = makeForm();
 }
 
 TEST_F(RunControlTest, ClosingTheWindowEndsARunningOrPausedWorkerPromptly) {

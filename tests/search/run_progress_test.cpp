@@ -17,10 +17,15 @@ TEST(RunProgressText, CountsAndTheCurrentFolderWhileSearching) {
     EXPECT_EQ(ProgressText(progress), L"1 folder searched, 1 item found");
 }
 
-TEST(RunProgressText, UnreadableFoldersAreCountedOnlyWhenThereAreAny) {
-    EXPECT_EQ(UnreadableText(0), L"");
-    EXPECT_EQ(UnreadableText(1), L"1 folder could not be read");
-    EXPECT_EQ(UnreadableText(3), L"3 folders could not be read");
+TEST(RunProgressText, WhatTheListMayLackIsToldOnlyWhenThereIsAny) {
+    RunProgress progress;
+    EXPECT_EQ(AfterRunText(progress, false), L"");
+    progress.unreadableFolders = 1;
+    EXPECT_EQ(AfterRunText(progress, false), L"1 folder could not be read");
+    progress.unreadableFolders = 3;
+    EXPECT_EQ(AfterRunText(progress, false), L"3 folders could not be read");
+    EXPECT_EQ(AfterRunText(progress, true), L"The search ended early after an error; 3 folders could not be read");
+    EXPECT_EQ(AfterRunText(RunProgress{}, true), L"The search ended early after an error");
 }
 
 }  // namespace

@@ -47,6 +47,21 @@ TEST_F(InternetPageTest, PicturesAreButtonsForTheMouseAndTheKeyboard) {
     EXPECT_EQ(main().searchState(), SearchState::Idle);  // Enter pressed the picture, not Search
 }
 
+// A click is a press and a release on the same picture; a release that began elsewhere is nothing.
+TEST_F(InternetPageTest, APictureFiresOnlyWhenPressedAndReleasedOnIt) {
+    const HWND google = page().ImageGoogle.hwnd();
+    const LPARAM inside = MAKELPARAM(5, 5), outside = MAKELPARAM(-5, 400);
+    ::SendMessageW(google, WM_LBUTTONUP, 0, inside);  // pressed elsewhere, released here
+    ::SendMessageW(google, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    ::SendMessageW(google, WM_LBUTTONUP, 0, outside);  // pressed here, released elsewhere
+    EXPECT_TRUE(interaction.opened.empty());
+    ::SendMessageW(google, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    ::SendMessageW(google, WM_LBUTTONUP, 0, inside);
+    ASSERT_EQ(interaction.opened.size(), 1u);
+    EXPECT_EQ(interaction.opened[0].rfind(L"https://www.google.com/", 0), 0u);
+    EXPECT_NE(::GetCapture(), google);
+}
+
 TEST_F(InternetPageTest, PhrasesGoToTheTopOfTheirHistoryAndTheLast26Survive) {
     auto& box = page().ComboBoxSearchOnTheInternetWhatAreYouLookingFor;
     send(L"");

@@ -1,5 +1,6 @@
 // The toolkit's forms: what happens to controls that go before their form, and font changes.
 #include "win/controls.h"
+#include "win/dialog.h"
 #include "win/form.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,36 @@ TEST(Form, AStatusPathTooWideForItsPanelIsShortenedInTheMiddleAndRefittedOnResiz
     EXPECT_LT(bar.panelText(1).size(), shown.size());
     ::SetWindowPos(form.hwnd(), nullptr, 0, 0, 1000, 200, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(bar.panelText(1), text);
+}
+
+// A dialog that records whether its owner could take the activation when the dialog went.
+class TestDialog : public win::Dialog {
+public:
+    explicit TestDialog(HWND owner) : owner_(owner) { createDialog(L"dialog", {200, 100}, owner); }
+    ~TestDialog() override { destroyWindow(); }
+    bool ownerEnabledWhenHidden = false;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SHOWWINDOW && !wParam) ownerEnabledWhenHidden = ::IsWindowEnabled(owner_) != FALSE;
+        return Dialog::handleMessage(message, wParam, lParam);
+    }
+
+private:
+    HWND owner_;
+};
+
+// Hiding a dialog while its owner is still disabled hands the activation to some other program.
+TEST(Dialog, ItsOwnerIsEnabledBeforeTheDialogHides) {
+    TestForm owner;
+    ::ShowWindow(owner.hwnd(), SW_SHOW);
+    TestDialog dialog(owner.hwnd());
+    ::PostMessageW(dialog.hwnd(), WM_CLOSE, 0, 0);  // the close box, once the dialog runs
+    EXPECT_EQ(dialog.runModal(owner.hwnd()), IDCANCEL);
+    EXPECT_TRUE(dialog.ownerEnabledWhenHidden);
+    EXPECT_FALSE(::IsWindowVisible(dialog.hwnd()));
+    EXPECT_TRUE(::IsWindowEnabled(owner.hwnd()));
+    EXPECT_EQ(::GetActiveWindow(), owner.hwnd());
 }
 
 TEST(Form, TheProgramNeverShowsTheSystemsNoDiskBox) {

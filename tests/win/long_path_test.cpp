@@ -66,6 +66,10 @@ TEST(LongPath, AParentFolderStopsAtItsRoot) {
     EXPECT_EQ(ParentFolder(L"\\\\?\\UNC\\srv\\share"), L"");
     EXPECT_EQ(ParentFolder(L"\\\\srv\\share\\a\\b"), L"\\\\srv\\share\\a");
     EXPECT_EQ(ParentFolder(L"relative\\a"), L"");
+    for (const wchar_t* root : {L"C:", L"c:\\", L"\\\\srv\\share", L"\\\\srv\\share\\", L"\\\\?\\C:\\", L"\\\\?\\UNC\\srv\\share"})
+        EXPECT_TRUE(IsRootFolder(root)) << testing::PrintToString(std::wstring(root));
+    for (const wchar_t* folder : {L"C:\\a", L"\\\\srv\\share\\a", L"relative", L"", L"\\\\?\\C:\\a"})
+        EXPECT_FALSE(IsRootFolder(folder)) << testing::PrintToString(std::wstring(folder));
 }
 
 }  // namespace
