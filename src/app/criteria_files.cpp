@@ -28,7 +28,7 @@ void CriteriaFiles::save() {
 void CriteriaFiles::load(const std::wstring& path, bool switchDefault) {
     ProfileFile file(path, ProfileFile::Use::Reading);
     for (const OptionAssignment& option : LoadSearchOptions(file, switchDefault, criteria_.Common.ComboBoxExLookIn.count(),
-                                                            RegionalDateTimeTexts(), win::LocalNow()))
+                                                            RegionalDateTimeTexts(), win::LocalNow(), criteria_.Common.driveLetters()))
         criteria_.applyOption(option);
 }
 

@@ -2,6 +2,8 @@
 // and what it writes when it goes.
 #include "app/form_main.h"
 
+#include "app/window_placement.h"
+
 #include "criteria/tab_marks.h"
 #include "settings/preference_keys.h"
 #include "settings/recent_box.h"
@@ -56,7 +58,8 @@ void TFormMain::FormCreate() {
     for (const auto& [box, section] : recentBoxes()) LoadRecentList(settings_, section, *box);
 
     // 9-10. Placement: the size from the crossed keys, never below the minimum; the position, unless
-    // it was never stored or lies on no monitor any more, else centred on the desktop.
+    // it was never stored or lies on no monitor any more, else centred on the desktop. A position
+    // partly off its monitor's work area moves inside, so the title bar can always be reached.
     RECT frame{};
     ::GetWindowRect(hwnd(), &frame);
     int width = frame.right - frame.left, height = frame.bottom - frame.top;
@@ -69,8 +72,13 @@ void TFormMain::FormCreate() {
     if (settings_.read(setting::RememberWindowPosition)) {
         const int top = settings_.read(setting::MainWindowTop), left = settings_.read(setting::MainWindowLeft);
         const RECT stored{left, top, left + width, top + height};
-        if (top != kPositionUnset && left != kPositionUnset && ::MonitorFromRect(&stored, MONITOR_DEFAULTTONULL))
-            ::SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        if (top != kPositionUnset && left != kPositionUnset &&
+            ::GetMonitorInfoW(::MonitorFromRect(&stored, MONITOR_DEFAULTTONULL), &monitor)) {
+            const RECT placed = KeptInside(stored, monitor.rcWork);
+            ::SetWindowPos(hwnd(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
     // 11. State.
     const int state = settings_.read(setting::WindowState);
@@ -115,12 +123,10 @@ void TFormMain::FormDestroy() {
     // 2-3. Recent lists and the tip's option.
     for (const auto& [box, section] : recentBoxes()) SaveRecentList(settings_, section, *box);
     settings_.write(setting::ShowTipOfTheDayOnStartup, tip_.showOnStartup());
-    // 4. The state, and the normal placement whatever the state.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    ::GetWindowPlacement(hwnd(), &placement);
+    // 4. The state, and the normal placement whatever the state, in the screen coordinates it is
+    // restored in.
     const bool minimized = ::IsIconic(hwnd()) != FALSE, maximized = ::IsZoomed(hwnd()) != FALSE;
-    RECT normal = placement.rcNormalPosition;
+    RECT normal = NormalRectOnScreen(hwnd());
     if (!minimized && !maximized) ::GetWindowRect(hwnd(), &normal);
     // 5-6. Position and crossed size, as the store says now.
     if (settings_.read(setting::RememberWindowPosition)) {

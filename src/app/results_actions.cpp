@@ -5,6 +5,7 @@
 #include "results/export_text.h"
 #include "win/busy_window.h"
 #include "win/error_text.h"
+#include "win/write_all.h"
 #include "win/long_path.h"
 
 #include <unordered_set>
@@ -62,7 +63,16 @@ void ResultsActions::openFirstSelected() {
                                 L"Findlark 1.0", MB_OK | MB_ICONWARNING);
         return;
     }
-    interaction_.shellOpen(nullptr, path);
+    const win::ShellOpenOutcome outcome = interaction_.shellOpen(nullptr, path);
+    if (outcome.result == win::ShellOpenOutcome::Result::NoAssociation) {
+        if (interaction_.messageBox(owner_.hwnd(), L"No program is associated with \"" + path +
+                                                       L"\". Do you want to choose the program to open it with?",
+                                    L"Findlark 1.0", MB_YESNO | MB_ICONQUESTION) == IDYES)
+            interaction_.openWith(owner_.hwnd(), path);
+    } else if (outcome.result == win::ShellOpenOutcome::Result::Failed) {
+        interaction_.messageBox(owner_.hwnd(), L"\"" + path + L"\" could not be opened: " + win::ErrorText(outcome.error),
+                                L"Findlark 1.0", MB_OK | MB_ICONWARNING);
+    }
 }
 
 void ResultsActions::selectAll() {
@@ -80,10 +90,7 @@ void ResultsActions::exportList() {
     const std::string text = ExportText(paths, AnsiBytes);
     const win::UniqueFileHandle file(
         ::CreateFileW(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    if (file && ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-        written == text.size())
-        return;
+    if (file && win::WriteAll(file.get(), text)) return;
     const DWORD error = ::GetLastError();
     interaction_.messageBox(owner_.hwnd(), L"Cannot create file \"" + *path + L"\". " + win::ErrorText(error), L"Findlark 1.0",
                             MB_OK | MB_ICONERROR);

@@ -1,5 +1,6 @@
 #include "criteria/options_file.h"
 
+#include "model/ascii_case.h"
 #include "model/attributes.h"
 #include "model/integer_text.h"
 #include "model/size_units.h"
@@ -135,7 +136,10 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
         w.boolean(L"Common", L"CaseSensitive", c.CaseSensitive);
     }
     w.boolean(L"Common", L"LookIn", c.LookIn);
-    if (c.LookIn) w.integer(L"Common", L"LookInWhere", c.LookInWhere);
+    if (c.LookIn) {
+        w.integer(L"Common", L"LookInWhere", c.LookInWhere);
+        if (!c.LookInDrive.empty()) w.text(L"Common", L"LookInDrive", c.LookInDrive);
+    }
 
     w.boolean(L"Additional Folders", L"AdditionalFolders", c.AdditionalFolders);
     if (c.AdditionalFolders) {
@@ -200,7 +204,7 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
 }
 
 std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchDefault, int lookInRows,
-                                                const DateTimeTexts& texts, DateTime now) {
+                                                const DateTimeTexts& texts, DateTime now, std::wstring_view lookInDrives) {
     Reader r(file, texts, now);
     using F = OptionField;
 
@@ -213,7 +217,12 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
     const bool lookIn = r.boolean(L"Common", L"LookIn", switchDefault);
     r.set(F::LookIn, lookIn);
     if (lookIn) {
-        const int row = r.integer(L"Common", L"LookInWhere", 2);
+        // A drive's letter that is in the list wins over the row's position, which drives that came
+        // or went since have shifted.
+        const std::wstring letter = r.text(L"Common", L"LookInDrive");
+        const std::size_t drive = letter.size() == 1 ? lookInDrives.find(AsciiUpper(letter[0])) : std::wstring_view::npos;
+        const int row = drive != std::wstring_view::npos ? LookInFirstDrive + static_cast<int>(drive)
+                                                         : r.integer(L"Common", L"LookInWhere", 2);
         if (row >= 0 && row < lookInRows) r.setNumber(F::LookInWhere, row);
     }
 

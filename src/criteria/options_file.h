@@ -65,9 +65,10 @@ inline constexpr int kMaxOptionFolders = 1000;
 
 // Reads a file: a key is read only when the keys before it call for it. `switchDefault` is the
 // default of the six switches that are on in a fresh window (true for the automatic file); `now` gives
-// the defaults of dates and times; `lookInRows` bounds the look-in row that can be chosen.
+// the defaults of dates and times; `lookInRows` bounds the look-in row that can be chosen, and
+// `lookInDrives` holds the capital letters of the drive rows, in order.
 std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchDefault, int lookInRows,
-                                                const DateTimeTexts& texts, DateTime now);
+                                                const DateTimeTexts& texts, DateTime now, std::wstring_view lookInDrives = {});
 
 // An integer as the files hold it, or nothing.
 std::optional<int> ParseOptionInteger(std::wstring_view text);

@@ -1,6 +1,7 @@
 #include "criteria/page_common.h"
 
 #include "criteria/look_in_table.h"
+#include "model/ascii_case.h"
 
 namespace findlark {
 
@@ -13,6 +14,8 @@ void PageCommon::create(win::Panel& page, const LookInTable& lookIn) {
     ComboBoxExLookIn.create(page, win::ComboKind::ImageList, {16, 100, 380, 23});
     ComboBoxExLookIn.setImageList(lookIn.imageList.get());
     for (size_t i = 0; i < lookIn.captions.size(); ++i) ComboBoxExLookIn.addItem(lookIn.captions[i], lookIn.images[i]);
+    const std::vector<wchar_t> letters = lookIn.driveLetters();
+    driveLetters_.assign(letters.begin(), letters.end());
 
     CheckBoxAllOrPartOfTheFileName.onClick = [this] { CheckBoxAllOrPartOfTheFileNameClick(); };
     CheckBoxLookIn.onClick = [this] { CheckBoxLookInClick(); };
@@ -37,13 +40,20 @@ void PageCommon::read(SearchCriteria& c) const {
     c.CaseSensitive = CheckBoxCaseSensitiveMask.checked();
     c.LookIn = CheckBoxLookIn.checked();
     c.LookInWhere = ComboBoxExLookIn.selectedIndex();
+    const int drive = c.LookInWhere - LookInFirstDrive;
+    c.LookInDrive = drive >= 0 && drive < static_cast<int>(driveLetters_.size()) ? std::wstring(1, driveLetters_[drive]) : L"";
 }
 
 void PageCommon::apply(const SearchCriteria& c) {
     ComboBoxExAllOrPartOfTheFileName.setText(c.Mask);
     CheckBoxCaseSensitiveMask.setChecked(c.CaseSensitive);
     CheckBoxAllOrPartOfTheFileName.setChecked(c.AllOrPartOfTheFileName);
-    if (c.LookInWhere >= -1 && c.LookInWhere < ComboBoxExLookIn.count()) ComboBoxExLookIn.setSelectedIndex(c.LookInWhere);
+    const std::size_t drive = c.LookInDrive.size() == 1 ? driveLetters_.find(AsciiUpper(c.LookInDrive[0])) : std::wstring::npos;
+    if (drive != std::wstring::npos) {
+        ComboBoxExLookIn.setSelectedIndex(LookInFirstDrive + static_cast<int>(drive));
+    } else if (c.LookInWhere >= -1 && c.LookInWhere < ComboBoxExLookIn.count()) {
+        ComboBoxExLookIn.setSelectedIndex(c.LookInWhere);
+    }
     CheckBoxLookIn.setChecked(c.LookIn);
 }
 

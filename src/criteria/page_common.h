@@ -12,6 +12,8 @@ public:
     void create(win::Panel& page, const LookInTable& lookIn);
     void read(SearchCriteria& criteria) const;
     void apply(const SearchCriteria& criteria);
+    // The capital letters of the drive rows of the look-in list, in order.
+    std::wstring_view driveLetters() const { return driveLetters_; }
 
     win::GroupBox GroupBoxCommon;
     win::CheckBox CheckBoxAllOrPartOfTheFileName;
@@ -23,6 +25,7 @@ public:
 private:
     void CheckBoxAllOrPartOfTheFileNameClick();
     void CheckBoxLookInClick();
+    std::wstring driveLetters_;  // of the drive rows, in order
 };
 
 }  // namespace findlark

@@ -1,6 +1,17 @@
 #include "criteria/page_containing_text.h"
 
 namespace findlark {
+namespace {
+
+// A box that still holds the default phrase selects it all when it takes the focus, so typing
+// replaces it instead of adding to it.
+void SelectDefaultPhraseOnFocus(win::ComboBox& box) {
+    box.onFocus = [&box] {
+        if (box.text() == kDefaultPhrase) box.selectAllText();
+    };
+}
+
+}  // namespace
 
 void AdditionalTextControls::create(win::Panel& page, int y) {
     CheckBoxAdditionalText.create(page, L"", {16, y + 2, 17, 19});
@@ -9,6 +20,7 @@ void AdditionalTextControls::create(win::Panel& page, int y) {
     ComboBoxText.create(page, win::ComboKind::Editable, {114, y, 410, 23});
     ComboBoxOption.setSelectedIndex(TextAnd);
     ComboBoxText.setText(kDefaultPhrase);
+    SelectDefaultPhraseOnFocus(ComboBoxText);
     CheckBoxAdditionalText.onClick = [this] { enableRow(CheckBoxAdditionalText.checked()); };
 }
 
@@ -22,6 +34,7 @@ void PageContainingText::create(win::Panel& page) {
     CheckBoxContainingTextSpecifyText.create(page, L"Specify text", {16, 20, 200, 19});
     ComboBoxContainingText0.create(page, win::ComboKind::Editable, {114, 40, 410, 23});
     ComboBoxContainingText0.setText(kDefaultPhrase);
+    SelectDefaultPhraseOnFocus(ComboBoxContainingText0);
     for (size_t i = 0; i < AdditionalText.size(); ++i) AdditionalText[i].create(page, 68 + static_cast<int>(i) * 27);
 
     CheckBoxContainingTextSpecifyText.onClick = [this] { CheckBoxContainingTextSpecifyTextClick(); };

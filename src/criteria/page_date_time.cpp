@@ -22,6 +22,7 @@ void DateGroupControls::create(win::Panel& page) {
     When.onSelect = [this](int value) { RadioButtonClick(value); };
     CheckBoxFrom.onClick = [this] { CheckBoxFromClick(); };
     CheckBoxTo.onClick = [this] { CheckBoxToClick(); };
+    DateTimePickerToDate.onChange = DateTimePickerToTime.onChange = [this] { toChosen_ = true; };
     CheckBoxFrom.setChecked(true);
     CheckBoxTo.setChecked(true);
     When.select(WhenDoNotRemember);
@@ -56,6 +57,7 @@ void DateGroupControls::setPickers(const SYSTEMTIME& now) {
     for (win::DateTimePicker* picker :
          {&DateTimePickerFromDate, &DateTimePickerFromTime, &DateTimePickerToDate, &DateTimePickerToTime})
         picker->setValue(now);
+    toChosen_ = false;
 }
 
 void DateGroupControls::read(DateCriterion& c) const {
@@ -66,6 +68,7 @@ void DateGroupControls::read(DateCriterion& c) const {
     c.To = CheckBoxTo.checked();
     c.ToDate = DatePart(win::FromSystemTime(DateTimePickerToDate.value()));
     c.ToTime = TimePart(win::FromSystemTime(DateTimePickerToTime.value()));
+    c.ToChosen = toChosen_;
 }
 
 void DateGroupControls::apply(const DateCriterion& c) {
@@ -74,6 +77,7 @@ void DateGroupControls::apply(const DateCriterion& c) {
     DateTimePickerFromTime.setValue(win::ToSystemTime(c.FromDate + c.FromTime));
     DateTimePickerToDate.setValue(win::ToSystemTime(c.ToDate));
     DateTimePickerToTime.setValue(win::ToSystemTime(c.ToDate + c.ToTime));
+    toChosen_ = c.ToChosen;
     CheckBoxFrom.setChecked(c.From);
     CheckBoxTo.setChecked(c.To);
     When.select(c.When);

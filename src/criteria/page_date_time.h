@@ -32,6 +32,7 @@ private:
     void RadioButtonClick(int value);
     void CheckBoxFromClick();
     void CheckBoxToClick();
+    bool toChosen_ = true;  // false while the "To" pickers hold the values the program started with
 };
 
 class PageDateTime {

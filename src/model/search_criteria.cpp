@@ -9,6 +9,7 @@ SearchCriteria DefaultCriteria(DateTime now) {
     for (DateCriterion* group : {&criteria.ModifiedDateTime, &criteria.CreatedDateTime, &criteria.AccessedDateTime}) {
         group->FromDate = group->ToDate = date;
         group->FromTime = group->ToTime = time;
+        group->ToChosen = false;
     }
     return criteria;
 }

@@ -44,6 +44,9 @@ struct DateCriterion {
     bool To = true;
     DateTime ToDate = 0;
     DateTime ToTime = 0;
+    // Whether the "To" date and time were chosen (typed, picked or loaded); the pickers' first values
+    // are the moment the program started, and unchosen they stand for the moment a search starts.
+    bool ToChosen = true;
     bool operator==(const DateCriterion&) const = default;
 };
 
@@ -62,6 +65,9 @@ struct SearchCriteria {
     bool CaseSensitive = false;
     bool LookIn = true;
     int LookInWhere = 2;  // -1: no row chosen
+    // The letter of a drive row ("" for the other rows): the row's position changes when drives come
+    // or go, its letter does not.
+    std::wstring LookInDrive;
 
     // "Additional Folders"
     bool AdditionalFolders = false;
@@ -110,7 +116,7 @@ struct SearchCriteria {
     bool operator==(const SearchCriteria&) const = default;
 };
 
-// The criteria of a fresh window whose pickers were set at the moment `now`.
+// The criteria of a fresh window whose pickers were set at the moment `now` (and not chosen since).
 SearchCriteria DefaultCriteria(DateTime now);
 
 }  // namespace findlark

@@ -26,7 +26,7 @@ DateWindow WindowOf(const DateCriterion& c, const std::function<DateTime()>& now
         break;
     default:  // "Specify date and time"
         window.from = c.From ? DatePart(c.FromDate) + TimePart(c.FromTime) : 0;
-        window.to = c.To ? DatePart(c.ToDate) + TimePart(c.ToTime) : now();
+        window.to = c.To && c.ToChosen ? DatePart(c.ToDate) + TimePart(c.ToTime) : now();
         break;
     }
     return window;

@@ -254,7 +254,10 @@ void ComboBox::setText(std::wstring_view text) {
     if (kind_ == ComboKind::Editable) Control::setText(text);
 }
 
+void ComboBox::selectAllText() { ::PostMessageW(comboHandle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1)); }
+
 void ComboBox::onCommand(WORD code) {
+    if (code == CBN_SETFOCUS && onFocus) onFocus();
     if (code != CBN_SELCHANGE) return;
     const int now = selectedIndex();
     if (now == lastIndex_) return;
@@ -307,6 +310,12 @@ SYSTEMTIME DateTimePicker::value() const {
 
 void DateTimePicker::setValue(const SYSTEMTIME& value) {
     ::SendMessageW(hwnd(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
+    if (onChange) onChange();
+}
+
+LRESULT DateTimePicker::onNotify(NMHDR& header) {
+    if (header.code == DTN_DATETIMECHANGE && onChange) onChange();
+    return 0;
 }
 
 void UpDown::create(Container& parent, Rect rect) {

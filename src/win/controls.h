@@ -141,7 +141,12 @@ public:
     // The text of the edit field (editable kind) or of the selected row.
     std::wstring text() const;
     void setText(std::wstring_view text);
+    // Selects the whole text of the edit field once the focus has settled there (after the click
+    // that brought it, which would otherwise place the caret).
+    void selectAllText();
     std::function<void()> onChange;
+    // Runs when the box takes the focus.
+    std::function<void()> onFocus;
     void onCommand(WORD code) override;
 
 private:
@@ -170,6 +175,9 @@ public:
     void create(Container& parent, PickerKind kind, Rect rect);
     SYSTEMTIME value() const;
     void setValue(const SYSTEMTIME& value);
+    // Runs when the user types or picks a value, and when the program sets one.
+    std::function<void()> onChange;
+    LRESULT onNotify(NMHDR& header) override;
 };
 
 // Up-down buttons without a buddy: they report each click's direction and leave the text to the owner.

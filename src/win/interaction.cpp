@@ -104,8 +104,28 @@ std::optional<std::wstring> SystemInteraction::browseForFolder(HWND owner, std::
     return path;
 }
 
-void SystemInteraction::shellOpen(HWND owner, std::wstring_view target) {
-    ::ShellExecuteW(owner, L"open", std::wstring(target).c_str(), nullptr, nullptr, SW_SHOW);
+ShellOpenOutcome SystemInteraction::shellOpen(HWND owner, std::wstring_view target) {
+    const std::wstring file(target);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOW;
+    if (::ShellExecuteExW(&info)) return {};
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_NO_ASSOCIATION) return {ShellOpenOutcome::Result::NoAssociation, error};
+    return {ShellOpenOutcome::Result::Failed, error};
+}
+
+void SystemInteraction::openWith(HWND owner, std::wstring_view path) {
+    const std::wstring file(path);
+    OPENASINFO info{};
+    info.pcszFile = file.c_str();
+    info.oaifInFlags = OAIF_ALLOW_REGISTRATION | OAIF_EXEC;
+    // Where the dialog is missing, the shell's own verb offers the same choice.
+    if (FAILED(::SHOpenWithDialog(owner, &info))) ::ShellExecuteW(owner, L"openas", file.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 void SystemInteraction::showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) {

@@ -13,6 +13,12 @@ namespace win {
 
 class Dialog;
 
+// What became of asking the shell to open something.
+struct ShellOpenOutcome {
+    enum class Result { Opened, NoAssociation, Failed } result = Result::Opened;
+    DWORD error = 0;  // with Failed: why
+};
+
 // What an open or save dialog offers.
 struct FileDialogRequest {
     std::wstring filter;            // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
@@ -36,8 +42,11 @@ public:
     virtual int showModal(Dialog& dialog, HWND owner) = 0;
     // A modal message box; gives the button pressed (IDOK, IDYES, ...).
     virtual int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) = 0;
-    // Asks the shell to open a document, folder or address with the verb "open"; the outcome is not told.
-    virtual void shellOpen(HWND owner, std::wstring_view target) = 0;
+    // Asks the shell to open a document, folder or address with the verb "open", showing nothing of
+    // its own when that fails.
+    virtual ShellOpenOutcome shellOpen(HWND owner, std::wstring_view target) = 0;
+    // The system's "Open with" choice of a program for a file.
+    virtual void openWith(HWND owner, std::wstring_view path) = 0;
     // Shows a help file: its table of contents (context 0), or the topic of a context number, which
     // is the page named.
     virtual void showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) = 0;
@@ -51,7 +60,8 @@ public:
     std::optional<std::wstring> saveFileName(HWND owner, const FileDialogRequest& request) override;
     int showModal(Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
-    void shellOpen(HWND owner, std::wstring_view target) override;
+    ShellOpenOutcome shellOpen(HWND owner, std::wstring_view target) override;
+    void openWith(HWND owner, std::wstring_view path) override;
     // Through the HTML Help viewer; without it, the shell opens the file.
     void showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) override;
 

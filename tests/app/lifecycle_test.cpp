@@ -1,6 +1,7 @@
 // What the main window restores when it is made and writes when it goes.
 #include "app/app_fixture.h"
 
+#include "app/window_placement.h"
 #include "criteria/page_index.h"
 #include "settings/recent_list.h"
 
@@ -80,6 +81,43 @@ TEST_F(AppTest, TooSmallSizesOpenAtTheMinimumAndLostPositionsCentre) {
     store(L"MainWindowLeft", L"-30000");
     start();
     EXPECT_TRUE(Centred(WindowRect(main().hwnd())));
+}
+
+// A position half off the work area would leave the title bar out of reach: the window moves in.
+TEST_F(AppTest, APositionPartlyOffTheWorkAreaMovesInside) {
+    store(L"ShowTipOfTheDayOnStartup", L"0");
+    const RECT area = PrimaryWorkArea();
+    store(L"MainWindowTop", std::to_wstring(area.top - 60));
+    store(L"MainWindowLeft", std::to_wstring(area.right - 100));
+    start();
+    const RECT r = WindowRect(main().hwnd());
+    EXPECT_GE(r.top, area.top);
+    EXPECT_LE(r.right, area.right);
+    EXPECT_GE(r.left, area.left);
+}
+
+// Minimised or maximised, the normal rectangle is written in the screen coordinates it is restored
+// in: with a taskbar at the top or left the two differ, and the window would move at every start.
+TEST_F(AppTest, AMaximisedWindowComesBackWhereItWasLeft) {
+    EXPECT_EQ(WorkspaceToScreen({10, 20, 110, 220}, {0, 0, 1280, 1024}, {0, 40, 1280, 1024}).top, 60);
+    EXPECT_EQ(WorkspaceToScreen({10, 20, 110, 220}, {0, 0, 1280, 1024}, {48, 0, 1280, 1024}).left, 58);
+    const RECT moved = KeptInside({-50, 900, 650, 1400}, {0, 40, 1280, 1024});
+    EXPECT_EQ(moved.left, 0);
+    EXPECT_EQ(moved.bottom, 1024);
+    EXPECT_EQ(KeptInside({-50, -50, 5000, 5000}, {0, 40, 1280, 1024}).top, 40);  // too large: its corner inside
+
+    store(L"ShowTipOfTheDayOnStartup", L"0");
+    store(L"MainWindowTop", L"70");
+    store(L"MainWindowLeft", L"50");
+    start().main().showInitially(SW_SHOWMAXIMIZED);
+    ASSERT_TRUE(::IsZoomed(main().hwnd()));
+    end();
+    EXPECT_EQ(stored(L"MainWindowTop"), L"70");
+    EXPECT_EQ(stored(L"MainWindowLeft"), L"50");
+    store(L"WindowState", L"0");
+    start();
+    EXPECT_EQ(WindowRect(main().hwnd()).top, 70);
+    EXPECT_EQ(WindowRect(main().hwnd()).left, 50);
 }
 
 TEST_F(AppTest, TheWindowStateComesBack) {

@@ -1,4 +1,5 @@
 #include "criteria/main_window_fixture.h"
+#include "criteria/page_index.h"
 
 using namespace findlark;
 
@@ -159,6 +160,29 @@ TEST_F(MainWindowTest, SpecifyTextRows) {
 
     t.AdditionalText[1].CheckBoxAdditionalText.click();
     EXPECT_FALSE(t.AdditionalText[1].ComboBoxOption.enabled());
+}
+
+// Clicking into a box that still holds "A word or phrase in the file" and typing replaces the default
+// phrase; a phrase of the user's own is never selected away.
+TEST_F(MainWindowTest, TypingIntoTheDefaultPhraseReplacesIt) {
+    auto& t = pages().ContainingText;
+    t.CheckBoxContainingTextSpecifyText.click();
+    form->PageControlMain.changePage(PageIndexContainingText);
+    const HWND edit = ::GetWindow(t.ComboBoxContainingText0.hwnd(), GW_CHILD);
+    ASSERT_TRUE(edit);
+    const POINT middle{40, 8};
+    ::SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));  // the click that focuses it
+    ::SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
+    testing_support::PumpMessages();
+    for (const wchar_t c : std::wstring(L"needle")) testing_support::TypeChar(edit, c);
+    EXPECT_EQ(t.ComboBoxContainingText0.text(), L"needle");
+
+    form->BitBtnSearch.focus();
+    ::SetFocus(edit);
+    testing_support::PumpMessages();
+    ::SendMessageW(edit, EM_SETSEL, 6, 6);
+    testing_support::TypeChar(edit, L's');
+    EXPECT_EQ(t.ComboBoxContainingText0.text(), L"needles");
 }
 
 TEST_F(MainWindowTest, AdvancedInterlock) {

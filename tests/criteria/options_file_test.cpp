@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace findlark {
 namespace {
 
@@ -216,6 +218,35 @@ TEST(OptionsFile, DatesThatDoNotParseFallBackToNow) {
     const auto all = Load(file);
     EXPECT_EQ(Assigned(all, OptionField::ToDate, 1)->moment, DatePart(kNow));
     EXPECT_EQ(Assigned(all, OptionField::ToTime, 1)->moment, TimePart(kNow));
+}
+
+// Drives come and go between runs, and the rows of the look-in list shift with them: the chosen
+// drive is written by its letter too, and a letter in the list wins over the row's position.
+TEST(OptionsFile, ADriveRowIsRememberedByItsLetter) {
+    MemoryOptions file;
+    SearchCriteria c;
+    c.LookInWhere = 4;
+    c.LookInDrive = L"T";
+    EXPECT_FALSE(SaveSearchOptions(c, file, kTexts));
+    const Lines lines = file.lines();
+    const auto where = std::find(lines.begin(), lines.end(), L"Common/LookInWhere=4");
+    ASSERT_NE(where, lines.end());
+    EXPECT_EQ(*(where + 1), L"Common/LookInDrive=T");
+
+    // A new drive D: came before T: since: the row of T: is now 5.
+    const auto loaded = LoadSearchOptions(file, false, 6, kTexts, kNow, L"CDT");
+    ASSERT_TRUE(Assigned(loaded, OptionField::LookInWhere));
+    EXPECT_EQ(Assigned(loaded, OptionField::LookInWhere)->number, 5);
+    file.set(L"Common", L"LookInDrive", L"t");
+    EXPECT_EQ(Assigned(LoadSearchOptions(file, false, 6, kTexts, kNow, L"CDT"), OptionField::LookInWhere)->number, 5);
+    // A letter that is gone, or none at all: the position as before.
+    file.set(L"Common", L"LookInDrive", L"Q");
+    EXPECT_EQ(Assigned(LoadSearchOptions(file, false, 6, kTexts, kNow, L"CDT"), OptionField::LookInWhere)->number, 4);
+    c.LookInWhere = 2;
+    c.LookInDrive.clear();
+    MemoryOptions other;
+    SaveSearchOptions(c, other, kTexts);
+    for (const std::wstring& line : other.lines()) EXPECT_EQ(line.find(L"LookInDrive"), std::wstring::npos);
 }
 
 TEST(OptionsFile, IntegersReadDecimalOrHexadecimal) {

@@ -84,6 +84,25 @@ TEST_F(ListOperationsTest, DoubleClickOpensTheFirstSelectedRow) {
     EXPECT_EQ(interaction.opened[0], tree.path(listed()[static_cast<std::size_t>(main().ListViewResults.selectedRows()[0])]));
 }
 
+// A file the shell cannot open says why; with no program for its kind, the system's "Open with"
+// is offered.
+TEST_F(ListOperationsTest, OpeningThatFailsSaysWhyAndOffersOpenWith) {
+    select({L"b.txt"});
+    interaction.openAnswers = {{win::ShellOpenOutcome::Result::NoAssociation, ERROR_NO_ASSOCIATION}};
+    interaction.messageAnswers = {IDYES};
+    main().ListViewResultsDblClick();
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text,
+              L"No program is associated with \"" + tree.path(L"b.txt") + L"\". Do you want to choose the program to open it with?");
+    EXPECT_EQ(interaction.openedWith, std::vector<std::wstring>{tree.path(L"b.txt")});
+
+    interaction.openAnswers = {{win::ShellOpenOutcome::Result::Failed, ERROR_ACCESS_DENIED}};
+    main().ListViewResultsDblClick();
+    ASSERT_EQ(interaction.messages.size(), 2u);
+    EXPECT_EQ(interaction.messages[1].text.rfind(L"\"" + tree.path(L"b.txt") + L"\" could not be opened: ", 0), 0u);
+    EXPECT_EQ(interaction.openedWith.size(), 1u);
+}
+
 TEST_F(ListOperationsTest, ExportWritesTheRowsInDisplayOrder) {
     const std::wstring out = TempFile(L"export.txt");
     clickHeader(SortBySize);

@@ -59,6 +59,10 @@ TEST(ComputeWindows, SpecifiedDatesWithEitherBoundOff) {
     EXPECT_EQ(w.from, 0);
     EXPECT_EQ(w.to, At(2026, 6, 9, 12));
 
+    m.ToChosen = false;  // the pickers as the program started: "To" is the moment the run starts
+    EXPECT_EQ(ComputeWindows(c, [&] { return now; }).ModifiedWindow.to, now);
+    m.ToChosen = true;
+
     m.To = false;
     w = ComputeWindows(c, [&] { return now; }).ModifiedWindow;
     EXPECT_EQ(w.from, 0);

@@ -62,6 +62,7 @@ TEST_F(FiltersTest, ModifiedTimesPassWithinOneSecondOfTheBounds) {
     c.ModifiedDateTime.FromTime = TimePart(from);
     c.ModifiedDateTime.ToDate = DatePart(to);
     c.ModifiedDateTime.ToTime = TimePart(to);
+    c.ModifiedDateTime.ToChosen = true;
     EXPECT_EQ(searchNames(c), (Paths{L"after-999.txt", L"at-from.txt", L"before-999.txt"}));
 }
 
@@ -202,4 +203,26 @@ TEST_F(FiltersTest, AnInvalidMaskReachingTheWorkerEndsTheRunAsFailed) {
     }));
     EXPECT_TRUE(taken.failed);
     EXPECT_EQ(session.state(), SearchState::Idle);
+}
+
+// The "To" pickers start at the moment the program started; left as they are, "To" stands for the
+// moment the search starts, so files changed since still count. A "To" that was chosen stands.
+TEST_F(FiltersTest, AToThatWasNeverChosenIsTheMomentTheSearchStarts) {
+    const DateTime now = win::LocalNow();
+    pages().setPickers(win::ToSystemTime(now - 1.0 / 24));  // as if the program had started an hour ago
+    tree.file(L"recent.txt");
+    tree.setModified(L"recent.txt", UtcOfLocal(now - 0.5 / 24));
+    SearchCriteria c = pages().read();
+    EXPECT_FALSE(c.ModifiedDateTime.ToChosen);
+    c.LookIn = false;
+    c.AdditionalFolders = true;
+    c.Directories = {tree.root()};
+    c.ModifiedDateTime.When = WhenSpecifyDateAndTime;
+    EXPECT_EQ(search(c), Paths{L"recent.txt"});
+
+    // Picked by the user, the same hour-old "To" leaves the file out.
+    auto& modified = pages().DateTime.Modified;
+    modified.DateTimePickerToTime.setValue(modified.DateTimePickerToTime.value());
+    EXPECT_TRUE(pages().read().ModifiedDateTime.ToChosen);
+    EXPECT_EQ(search(pages().read()), Paths{});
 }

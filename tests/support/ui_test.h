@@ -55,7 +55,17 @@ public:
     std::optional<std::wstring> saveFileName(HWND owner, const win::FileDialogRequest& request) override;
     int showModal(win::Dialog& dialog, HWND owner) override;
     int messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) override;
-    void shellOpen(HWND, std::wstring_view target) override { opened.emplace_back(target); }
+    // What the shell answers to "open", in turn; opened when none is left.
+    std::deque<win::ShellOpenOutcome> openAnswers;
+    std::vector<std::wstring> openedWith;
+    win::ShellOpenOutcome shellOpen(HWND, std::wstring_view target) override {
+        opened.emplace_back(target);
+        if (openAnswers.empty()) return {};
+        const win::ShellOpenOutcome answer = openAnswers.front();
+        openAnswers.pop_front();
+        return answer;
+    }
+    void openWith(HWND, std::wstring_view path) override { openedWith.emplace_back(path); }
     void showHelp(HWND, const std::wstring& file, unsigned context, std::wstring_view page) override {
         helpShown.push_back({file, context, std::wstring(page)});
     }
