@@ -1,7 +1,7 @@
 #pragma once
-// Which rows' icons may be read from the file itself (programs, icon files, shortcuts, cursors, on a
-// local drive). Every other icon is chosen by the entry's kind and extension alone, so showing such
-// a row never opens its file or wakes a slow disk.
+// Which rows' icons are read from the file itself (programs, icon files, shortcuts, cursors, on a
+// local drive), off the UI thread by the icon loader. Every other icon is chosen by the entry's kind
+// and extension alone. Painting a row never opens its file or waits for a slow disk.
 #include <string>
 #include <string_view>
 

@@ -38,9 +38,13 @@ constexpr std::chrono::milliseconds kPublishInterval{100};
 
 }  // namespace
 
-void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int, std::wstring>()> sizeUnit) {
+int ResultsList::systemFileIcon(const std::wstring& path) { return SystemIconIndex(path, 0, 0); }
+
+void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int, std::wstring>()> sizeUnit,
+                         IconLoader::Fetch iconFetch) {
     view_ = &view;
     sizeUnit_ = std::move(sizeUnit);
+    iconLoader_ = std::make_unique<IconLoader>(std::move(iconFetch), [this] { deliverIcons(); });
     view.setSmallImages(SystemSmallImages());
     view.onGetDispInfo = [this](NMLVDISPINFOW& info) { getDispInfo(info); };
 }
@@ -48,6 +52,7 @@ void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int
 void ResultsList::clear() {
     rows_.clear();
     iconsFromFiles_.clear();
+    ++generation_;
     view_->setRowCount(0);
     view_->redrawAll();
 }
@@ -114,12 +119,26 @@ int ResultsList::iconOf(const ResultEntry& entry) {
     if (!entry.isFolder() && IconLivesInFile(entry.name) && !IsNetworkPath(*entry.folder) &&
         !onRemoteDrive(*entry.folder)) {
         const auto known = iconsFromFiles_.find(entry.data);
-        if (known != iconsFromFiles_.end()) return known->second;
-        // The shell would read a name that the platform alters as another item's: such a row shows
+        if (known != iconsFromFiles_.end()) return known->second >= 0 ? known->second : typeIcon(entry);
+        // The shell would read a name that the platform alters as another item's: such a row keeps
         // the icon of its kind.
-        const std::wstring path = entry.fullPath();
-        if (!win::NeedsExactForm(path)) return iconsFromFiles_[entry.data] = SystemIconIndex(path, 0, 0);
+        std::wstring path = entry.fullPath();
+        if (!win::NeedsExactForm(path) && iconLoader_) {
+            iconsFromFiles_[entry.data] = -1;
+            iconLoader_->request((std::uint64_t{generation_} << 32) | static_cast<std::uint32_t>(entry.data), std::move(path));
+        }
     }
+    return typeIcon(entry);
+}
+
+void ResultsList::deliverIcons() {
+    for (const auto& [key, index] : iconLoader_->takeAnswers()) {
+        if (key >> 32 == generation_) iconsFromFiles_[static_cast<std::int32_t>(key & 0xFFFFFFFF)] = index;
+    }
+    view_->redrawAll();
+}
+
+int ResultsList::typeIcon(const ResultEntry& entry) {
     const std::wstring key = IconTypeKey(entry.name, entry.isFolder());
     const auto known = iconsByType_.find(key);
     if (known != iconsByType_.end()) return known->second;

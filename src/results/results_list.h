@@ -1,6 +1,7 @@
 #pragma once
 // The results list: an owner-data list view over the rows model. Texts are written when a row is
 // shown; icons come from the system image list, chosen by kind and extension.
+#include "results/icon_loader.h"
 #include "results/result_rows.h"
 #include "results/sort_order.h"
 #include "win/list_view.h"
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -15,8 +17,10 @@ namespace findlark {
 
 class ResultsList {
 public:
-    // `sizeUnit` gives the unit's index and text whenever a size is written.
-    void attach(win::VirtualListView& view, std::function<std::pair<int, std::wstring>()> sizeUnit);
+    // `sizeUnit` gives the unit's index and text whenever a size is written; `iconFetch` gives the
+    // icon of a file that carries its own, off the UI thread.
+    void attach(win::VirtualListView& view, std::function<std::pair<int, std::wstring>()> sizeUnit,
+                IconLoader::Fetch iconFetch = systemFileIcon);
     void clear();
     // Adds rows to the model; the list control learns of them every few tenths of a second, or at
     // once by `publish`.
@@ -31,11 +35,17 @@ public:
     void removeWhere(const std::function<bool(const ResultEntry&)>& remove);
     // Reorders the rows; selection and focus stay with their rows.
     void sort(const SortState& state);
-    // The system image list index of a row's small icon.
+    // The system image list index of a row's small icon. One that lives in the file is fetched off
+    // the UI thread; until it comes, the row shows the icon of its kind.
     int iconOf(const ResultEntry& entry);
+    // The system image list index of a file's own small icon (it reads the file).
+    static int systemFileIcon(const std::wstring& path);
 
 private:
     void getDispInfo(NMLVDISPINFOW& info);
+    int typeIcon(const ResultEntry& entry);
+    // Takes the icons fetched since and repaints the rows.
+    void deliverIcons();
     // Runs a change of the rows' order and puts selection and focus back on the same rows.
     void keepingSelection(const std::function<void()>& change);
     bool onRemoteDrive(const std::wstring& folder);
@@ -44,7 +54,9 @@ private:
     std::function<std::pair<int, std::wstring>()> sizeUnit_;
     ResultRows rows_;
     std::map<std::wstring, int> iconsByType_;
-    std::unordered_map<std::int32_t, int> iconsFromFiles_;  // by data value
+    std::unordered_map<std::int32_t, int> iconsFromFiles_;  // by data value; -1 while being fetched
+    std::uint32_t generation_ = 0;  // of the rows: answers for an earlier run's rows are dropped
+    std::unique_ptr<IconLoader> iconLoader_;
     std::map<wchar_t, bool> remoteDrives_;
     std::chrono::steady_clock::time_point published_{};
 };

@@ -91,9 +91,12 @@ void Form::layoutControls() {
                 if (a & AnchorTop) h += dy; else y += dy;
             }
         }
-        ::SetWindowPos(control->hwnd(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        // Never the old pixels: a control that only moved would keep slivers of its old place.
+        ::SetWindowPos(control->hwnd(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     for (Control* control : controls_) control->afterLayout();
+    // Everything is painted whole once the layout is done, the status bar and the list's header too.
+    ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Form::centerOn(HWND other) {

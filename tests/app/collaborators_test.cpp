@@ -4,6 +4,11 @@
 #include "help/help_links.h"
 #include "support/temp_tree.h"
 #include "support/ui_test.h"
+#include "win/handle.h"
+
+#include <atomic>
+#include <chrono>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +71,40 @@ TEST(Collaborators, HelpActionsAskForTopicsOnlyWhenTheHelpFileIsThere) {
     EXPECT_EQ(interaction.helpShown[0].page, HelpTopicPage(HelpSize));
     help.showAbout();  // no about box connected: nothing to show
     EXPECT_TRUE(interaction.dialogs.empty());
+}
+
+// A shortcut whose target never answers: painting its row takes the icon of its kind at once, and
+// the row gets its own icon when the fetch, on another thread, comes back. Network paths are never
+// read for an icon.
+TEST(Collaborators, IconsThatLiveInFilesAreFetchedOffThePaintingThread) {
+    BareForm form;
+    win::VirtualListView list;
+    list.create(form, {0, 0, 400, 300}, win::AnchorsDefault, {{L"Name", 100}, {L"In Folder", 100}, {L"Size", 100}, {L"Date", 100}});
+    const win::UniqueKernelHandle release(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    auto fetched = std::make_shared<std::atomic<int>>(0);
+    constexpr int kOwnIcon = 12345;
+    {
+        ResultsList results;
+        results.attach(list, [] { return std::pair<int, std::wstring>(0, L"B"); },
+                       [gate = release.get(), fetched](const std::wstring&) {
+                           ::WaitForSingleObject(gate, INFINITE);
+                           ++*fetched;
+                           return kOwnIcon;
+                       });
+        auto batch = std::make_shared<RowBatch>();
+        batch->add(L"stuck.lnk", std::make_shared<const std::wstring>(L"C:\\links"), 1, 0, 0);
+        batch->add(L"remote.exe", std::make_shared<const std::wstring>(L"\\\\server\\share"), 1, 0, 0);
+        results.append({RowSlice{batch, 0, batch->size()}});
+        const auto started = std::chrono::steady_clock::now();
+        const int first = results.iconOf(results.rows().entry(0));
+        results.iconOf(results.rows().entry(1));
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+        EXPECT_NE(first, kOwnIcon);
+        ::SetEvent(release.get());
+        EXPECT_TRUE(testing_support::PumpUntil([&] { return results.iconOf(results.rows().entry(0)) == kOwnIcon; }));
+        EXPECT_NE(results.iconOf(results.rows().entry(1)), kOwnIcon);
+    }
+    EXPECT_EQ(fetched->load(), 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "win/controls.h"
 #include "win/dialog.h"
 #include "win/form.h"
+#include "support/ui_test.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,27 @@ TEST(Form, AStatusPathTooWideForItsPanelIsShortenedInTheMiddleAndRefittedOnResiz
     EXPECT_LT(bar.panelText(1).size(), shown.size());
     ::SetWindowPos(form.hwnd(), nullptr, 0, 0, 1000, 200, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(bar.panelText(1), text);
+}
+
+// After a size change every control is painted whole again: controls that only moved (anchored
+// right or bottom) were left as slivers, and the status bar blank, until something else redrew them.
+TEST(Form, EveryControlIsRepaintedWholeAfterASizeChange) {
+    TestForm form;
+    form.kept.create(form, L"kept", {10, 10, 80, 25}, win::AnchorTop | win::AnchorRight);
+    win::Button stretched;
+    stretched.create(form, L"stretched", {10, 50, 200, 25}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
+    win::StatusBar bar;
+    bar.create(form, L"Finished.");
+    ::ShowWindow(form.hwnd(), SW_SHOW);
+    testing_support::PumpMessages();
+    for (const HWND window : {form.kept.hwnd(), stretched.hwnd(), bar.hwnd()}) ::ValidateRect(window, nullptr);
+    ::SetWindowPos(form.hwnd(), nullptr, 0, 0, 520, 380, SWP_NOMOVE | SWP_NOZORDER);
+    for (const HWND window : {form.kept.hwnd(), stretched.hwnd(), bar.hwnd()}) {
+        RECT client{}, update{};
+        ::GetClientRect(window, &client);
+        ASSERT_TRUE(::GetUpdateRect(window, &update, FALSE));
+        EXPECT_TRUE(::EqualRect(&client, &update));
+    }
 }
 
 // A dialog that records whether its owner could take the activation when the dialog went.
