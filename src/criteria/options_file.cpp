@@ -47,17 +47,9 @@ public:
     bool integer(std::wstring_view section, std::wstring_view key, long long value) {
         return text(section, key, std::to_wstring(value));
     }
-    // A size box's number: 0 when empty; text that is no number ends the writing.
+    // A size box's number: 0 when empty (text that is no number was refused before writing began).
     bool sizeNumber(std::wstring_view section, std::wstring_view key, const std::wstring& box) {
-        if (failed_) return false;
-        if (box.empty()) return integer(section, key, 0);
-        const std::optional<std::int64_t> number = ReadSizeNumber(box);
-        if (!number) {
-            failure_ = OptionsWriteFailure{OptionsWriteFailure::Kind::NotAnInteger, box};
-            failed_ = true;
-            return false;
-        }
-        return integer(section, key, *number);
+        return integer(section, key, ReadSizeNumber(box).value_or(0));
     }
     std::optional<OptionsWriteFailure> failure() const { return failure_; }
 
@@ -129,6 +121,15 @@ std::optional<int> ParseOptionInteger(std::wstring_view text) {
 }
 
 std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, OptionsStore& file, const DateTimeTexts& texts) {
+    // A size box that holds no number (only pasting puts such text there) is told before anything is
+    // written: a saving never stops half-way for it.
+    if (c.Size == SizeSpecify) {
+        for (const SizeBoundKeys& bound : kSizeBounds) {
+            const std::wstring& box = c.*bound.numberText;
+            if (c.*bound.onFlag && !box.empty() && !ReadSizeNumber(box))
+                return OptionsWriteFailure{OptionsWriteFailure::Kind::NotAnInteger, box};
+        }
+    }
     Writer w(file);
     w.boolean(L"Common", L"AllOrPartOfTheFileName", c.AllOrPartOfTheFileName);
     if (c.AllOrPartOfTheFileName) {
@@ -264,7 +265,9 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
             const bool on = r.boolean(L"Size", bound.on, false);
             r.set(bound.onField, on);
             if (!on) continue;
-            r.setText(bound.numberField, std::to_wstring(r.integer(L"Size", bound.number, 0)));
+            // A number no size box can hold (negative, "0xFFFFFFFF") takes the key's default.
+            const int number = r.integer(L"Size", bound.number, 0);
+            r.setText(bound.numberField, std::to_wstring(number >= 0 ? number : 0));
             const int unit = r.integer(L"Size", bound.unit, 0);
             if (IsSizeUnit(unit)) r.setNumber(bound.unitField, unit);
         }

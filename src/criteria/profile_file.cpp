@@ -2,6 +2,8 @@
 
 #include "win/handle.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace findlark {
@@ -12,14 +14,18 @@ constexpr LONGLONG kLargestConverted = 16 * 1024 * 1024;
 // What the profile functions give for a missing key: a text no file can hold as a value.
 constexpr wchar_t kMissing[] = L"\x01\x02missing\x02\x01";
 
-std::vector<char> ReadWholeFile(const std::wstring& path) {
+// The file's bytes; none when there is no file, nothing when it cannot be read whole (too large to
+// be a real options file, or unreadable).
+std::optional<std::vector<char>> ReadWholeFile(const std::wstring& path) {
     const win::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return ::GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional<std::vector<char>>(std::vector<char>()) : std::nullopt;
     LARGE_INTEGER size{};
-    if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestConverted) return {};
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestConverted) return std::nullopt;
     std::vector<char> bytes(static_cast<std::size_t>(size.QuadPart));
     DWORD read = 0;
-    if (!bytes.empty() && !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return {};
+    if (!bytes.empty() && !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        return std::nullopt;
     bytes.resize(read);
     return bytes;
 }
@@ -40,6 +46,28 @@ bool NeedsUtf16Copy(const std::vector<char>& bytes, std::size_t& skip) {
                                                 nullptr, 0) > 0;
 }
 
+bool IsUtf16(const std::vector<char>& bytes) {
+    return bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+}
+
+// Whether the text survives the ANSI code page unchanged: no character dropped, none replaced by a
+// look-alike or a "?".
+bool FitsAnsi(std::wstring_view text) {
+    if (text.empty() || ::GetACP() == CP_UTF8) return true;
+    BOOL lost = FALSE;
+    const int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                                             nullptr, 0, nullptr, &lost);
+    return length > 0 && !lost;
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::wstring& text) {
+    const win::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                   nullptr));
+    DWORD written = 0;
+    const auto size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    return file && ::WriteFile(file.get(), text.data(), size, &written, nullptr) && written == size;
+}
+
 std::wstring TemporaryPath() {
     wchar_t folder[MAX_PATH] = {}, path[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, folder);
@@ -47,24 +75,28 @@ std::wstring TemporaryPath() {
     return path;
 }
 
+// The file's text as UTF-16 with its byte-order mark, read as UTF-8 (after its mark, if any) or in the
+// ANSI code page.
+std::wstring AsUtf16(const std::vector<char>& bytes, UINT codePage, std::size_t skip) {
+    const int length =
+        ::MultiByteToWideChar(codePage, 0, bytes.data() + skip, static_cast<int>(bytes.size() - skip), nullptr, 0);
+    std::wstring text(1, L'\xFEFF');
+    text.resize(1 + static_cast<std::size_t>(std::max(length, 0)));
+    ::MultiByteToWideChar(codePage, 0, bytes.data() + skip, static_cast<int>(bytes.size() - skip), text.data() + 1, length);
+    return text;
+}
+
 }  // namespace
 
 ProfileFile::ProfileFile(std::wstring path, Use use) : path_(std::move(path)) {
     if (use != Use::Reading) return;
-    const std::vector<char> bytes = ReadWholeFile(path_);
+    const std::optional<std::vector<char>> bytes = ReadWholeFile(path_);
     std::size_t skip = 0;
-    if (!NeedsUtf16Copy(bytes, skip)) return;
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data() + skip, static_cast<int>(bytes.size() - skip), nullptr, 0);
-    std::wstring text(1, L'\xFEFF');
-    text.resize(1 + static_cast<std::size_t>(length));
-    ::MultiByteToWideChar(CP_UTF8, 0, bytes.data() + skip, static_cast<int>(bytes.size() - skip), text.data() + 1, length);
+    if (!bytes || !NeedsUtf16Copy(*bytes, skip)) return;
     const std::wstring copy = TemporaryPath();
     if (copy.empty()) return;
-    const win::UniqueFileHandle file(::CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                   FILE_ATTRIBUTE_TEMPORARY, nullptr));
-    DWORD written = 0;
-    const auto size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (file && ::WriteFile(file.get(), text.data(), size, &written, nullptr) && written == size) {
+    if (WriteWholeFile(copy, AsUtf16(*bytes, CP_UTF8, skip))) {
+        ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_TEMPORARY);
         utf16Copy_ = copy;
     } else {
         ::DeleteFileW(copy.c_str());
@@ -89,8 +121,28 @@ std::optional<std::wstring> ProfileFile::read(std::wstring_view section, std::ws
 }
 
 bool ProfileFile::write(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+    if (!unicode_ && (!encodingKnown_ || !FitsAnsi(value))) makeUnicodeIfNeeded(!FitsAnsi(value));
     return ::WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(),
                                         std::wstring(value).c_str(), path_.c_str()) != FALSE;
+}
+
+// The profile functions write an ANSI file in the ANSI code page, turning what does not fit into "?",
+// and a UTF-16 file in UTF-16. A file that must hold such a value, or that another editor wrote as
+// UTF-8, is first rewritten whole as UTF-16, every other section, key and line kept; an ANSI file
+// whose values all fit stays as it is, byte for byte.
+void ProfileFile::makeUnicodeIfNeeded(bool valueNeedsIt) {
+    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path_.c_str());  // what was written is on disk
+    const std::optional<std::vector<char>> bytes = ReadWholeFile(path_);
+    encodingKnown_ = true;
+    if (!bytes) return;  // not read whole: left as it is rather than cut short
+    if (IsUtf16(*bytes)) {
+        unicode_ = true;
+        return;
+    }
+    std::size_t skip = 0;
+    const bool utf8 = NeedsUtf16Copy(*bytes, skip);
+    if (!utf8 && !valueNeedsIt) return;
+    unicode_ = WriteWholeFile(path_, AsUtf16(*bytes, utf8 ? CP_UTF8 : CP_ACP, skip));
 }
 
 }  // namespace findlark

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 using namespace findlark;
 
@@ -229,6 +230,87 @@ TEST_F(OptionsFilesTest, FilesFromOtherEditorsKeepTheirNames) {
         EXPECT_EQ(pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.items(), std::vector<std::wstring>{name})
             << Narrow(path);
     }
+}
+
+// A mask, a folder or a phrase outside the ANSI code page was written as "?" and came back as another
+// wildcard or a missing folder; such a file is now written as UTF-16 and every name comes back.
+TEST_F(OptionsFilesTest, NamesOutsideTheAnsiCodePageSurviveASaveAndARestart) {
+    const std::wstring mask = L"\u65e5\u672c*.txt", folder = L"C:\\\u0412\u043b\u0430\u0434",
+                       phrase = L"\u03ba\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1";
+    const auto fill = [&] {
+        pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(mask);
+        pages().AdditionalFolders.CheckBoxLookInSpecifiedFolders.setChecked(true);
+        pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.clear();
+        pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.addItem(folder);
+        pages().ContainingText.CheckBoxContainingTextSpecifyText.setChecked(true);
+        pages().ContainingText.ComboBoxContainingText0.setText(phrase);
+    };
+    const auto check = [&] {
+        EXPECT_EQ(pages().Common.ComboBoxExAllOrPartOfTheFileName.text(), mask);
+        EXPECT_EQ(pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.items(), std::vector<std::wstring>{folder});
+        EXPECT_EQ(pages().ContainingText.ComboBoxContainingText0.text(), phrase);
+    };
+    // By the menu.
+    const std::wstring path = file(L"unicode.flk");
+    fill();
+    main().SaveSearchOptions(path);
+    pages().AdditionalFolders.ListBoxLookInSpecifiedFolders.clear();
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"");
+    main().LoadSearchOptions(path, false);
+    check();
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    EXPECT_EQ(in.get(), 0xFF);
+    EXPECT_EQ(in.get(), 0xFE);
+    // By the automatic file at exit.
+    end();
+    start();
+    check();
+}
+
+// What fits the ANSI code page stays ANSI, byte for byte; a UTF-8 file of another editor keeps every
+// other key and line when it is saved over.
+TEST_F(OptionsFilesTest, AnAnsiFileStaysAnsiAndAUtf8FileKeepsItsOtherLines) {
+    const std::wstring ansi = file(L"ansi.flk");
+    main().SaveSearchOptions(ansi);
+    std::ifstream first(std::filesystem::path(ansi), std::ios::binary);
+    const std::string before{std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>()};
+    first.close();
+    main().SaveSearchOptions(ansi);
+    std::ifstream second(std::filesystem::path(ansi), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>()), before);
+    EXPECT_NE(before.rfind("[Common]", 0), std::string::npos);
+
+    const std::wstring utf8 = file(L"utf8.flk");
+    WriteFile(utf8, "\xEF\xBB\xBF; " + Utf8(L"notes of the user \u00e9t\u00e9") + "\r\n[Mine]\r\nkey=" +
+                        Utf8(L"\u65e5\u672c") + "\r\n[Common]\r\nAllOrPartOfTheFileName=1\r\nMask=" + Utf8(L"\u00e9t\u00e9*.doc") + "\r\n");
+    main().LoadSearchOptions(utf8, false);
+    EXPECT_EQ(pages().Common.ComboBoxExAllOrPartOfTheFileName.text(), L"\u00e9t\u00e9*.doc");
+    pages().Common.CheckBoxCaseSensitiveMask.setChecked(true);
+    main().SaveSearchOptions(utf8);
+    wchar_t value[64] = {};
+    ::GetPrivateProfileStringW(L"Mine", L"key", L"", value, 64, utf8.c_str());
+    EXPECT_STREQ(value, L"\u65e5\u672c");
+    ::GetPrivateProfileStringW(L"Common", L"Mask", L"", value, 64, utf8.c_str());
+    EXPECT_STREQ(value, L"\u00e9t\u00e9*.doc");
+    std::ifstream in(std::filesystem::path(utf8), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    EXPECT_NE(text.find(L"; notes of the user \u00e9t\u00e9"), std::wstring::npos);
+}
+
+// A size no box can hold used to stop the saving at exit half-way, leaving every later key unwritten.
+TEST_F(OptionsFilesTest, ASizeNoBoxCanHoldLoadsAsZeroAndTheExitWritesEveryKey) {
+    end();
+    WriteFile(optionsFile, "[Size]\r\nSize=6\r\nAtLeast=1\r\nAtLeastSize=-5\r\nAtMost=1\r\nAtMostSize=0xFFFFFFFF\r\n");
+    start();
+    EXPECT_EQ(pages().Size.AtLeast.EditSize.text(), L"0");
+    EXPECT_EQ(pages().Size.AtMost.EditSize.text(), L"0");
+    end();
+    EXPECT_TRUE(interaction.messages.empty());
+    wchar_t value[16] = {};
+    ::GetPrivateProfileStringW(L"Advanced", L"SearchSubfolders", L"(missing)", value, 16, optionsFile.c_str());
+    EXPECT_STREQ(value, L"1");
+    start();
 }
 
 TEST_F(OptionsFilesTest, DamagedFilesLoadInBoundedTimeAndLeaveTheWindowConsistent) {

@@ -113,7 +113,29 @@ TEST(OptionsFile, WritingStopsAtTheFirstKeyThatFails) {
     ASSERT_TRUE(notANumber);
     EXPECT_EQ(notANumber->kind, OptionsWriteFailure::Kind::NotAnInteger);
     EXPECT_EQ(notANumber->text, L"12x");
-    EXPECT_EQ(second.lines().back(), L"Size/AtLeast=1");
+    EXPECT_TRUE(second.lines().empty());  // told before anything is written: never half a file
+}
+
+// Sizes that no size box can hold load as the key's default, so the next saving writes every key.
+TEST(OptionsFile, SizesOutsideTheBoxesRangeLoadAsTheDefault) {
+    for (const wchar_t* bad : {L"-5", L"0xFFFFFFFF"}) {
+        MemoryOptions file;
+        file.set(L"Size", L"Size", L"6");
+        file.set(L"Size", L"AtLeast", L"1");
+        file.set(L"Size", L"AtLeastSize", bad);
+        file.set(L"Size", L"AtMost", L"1");
+        file.set(L"Size", L"AtMostSize", bad);
+        const auto all = Load(file);
+        EXPECT_EQ(Assigned(all, OptionField::AtLeastSize)->text, L"0") << testing::PrintToString(std::wstring(bad));
+        EXPECT_EQ(Assigned(all, OptionField::AtMostSize)->text, L"0");
+        SearchCriteria c;
+        c.Size = SizeSpecify;
+        c.AtLeastSize = Assigned(all, OptionField::AtLeastSize)->text;
+        c.AtMostSize = Assigned(all, OptionField::AtMostSize)->text;
+        MemoryOptions saved;
+        EXPECT_FALSE(SaveSearchOptions(c, saved, kTexts));
+        EXPECT_EQ(saved.lines().back(), L"Advanced/SearchSubfolders=1");
+    }
 }
 
 TEST(OptionsFile, KeysAreReadOnlyWhenTheKeysBeforeThemCallForThem) {

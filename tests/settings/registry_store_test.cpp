@@ -51,11 +51,16 @@ TEST_F(RegistryStoreTest, ValuesAreStringsAndAnyOtherTypeReadsAsTheDefault) {
     EXPECT_EQ(store.ReadString(L"Preferences", L"WindowState", L"fallback"), L"fallback");
 }
 
-TEST_F(RegistryStoreTest, RecentListsRoundTrip) {
+// Masks and phrases in any script come back from the registry as they were typed, by a new store as
+// the next start reads them.
+TEST_F(RegistryStoreTest, RecentListsRoundTripInAnyScript) {
     std::vector<std::wstring> entries;
     for (int i = 0; i < 28; ++i) entries.push_back(L"*." + std::to_wstring(i) + L" \u00e9");
+    entries[0] = L"\u65e5\u672c*.txt";
+    entries[1] = L"\u03ba\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1 \U0001F600";
     WriteRecentEntries(store, kRecentTexts[2], entries);
-    EXPECT_EQ(ReadRecentEntries(store, kRecentTexts[2]), std::vector<std::wstring>(entries.begin(), entries.begin() + 26));
+    RegistryStore nextStart{path};
+    EXPECT_EQ(ReadRecentEntries(nextStart, kRecentTexts[2]), std::vector<std::wstring>(entries.begin(), entries.begin() + 26));
 }
 
 }  // namespace
