@@ -1,13 +1,15 @@
-// Content benchmark: a bare read of every file of a text tree (mapped, every byte touched) against
-// Findlark's content search for a phrase near the end of each file through the real worker; then how
-// long Stop takes while a run scans a file of more than 1 GiB without a zero byte.
-// Usage: content_bench.exe TEXT_FOLDER HUGE_FOLDER PHRASE
+// Content benchmark: a bare search of every file of a text tree (each mapped whole, the phrase found
+// by memchr and memcmp) against Findlark's content search for a phrase near the end of each file
+// through the real worker, for ANSI text and for UTF-16LE text; then how long Stop takes while a run
+// scans a file of more than 1 GiB without a zero byte.
+// Usage: content_bench.exe ANSI_FOLDER UTF16_FOLDER HUGE_FOLDER PHRASE
 #include "app/form_main.h"
 #include "settings/registry_store.h"
 #include "bench_support.h"
 #include "win/platform_init.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,9 +29,40 @@ std::vector<std::wstring> FilesOf(const std::wstring& folder) {
     return files;
 }
 
-// Maps each file whole and reads every byte.
-unsigned long long BareRead(const std::vector<std::wstring>& files, unsigned long long& bytes) {
-    unsigned long long sum = 0;
+// memchr for a byte of the needle that text seldom holds (not a small letter, space or zero), then
+// memcmp around it.
+bool Holds(const unsigned char* text, std::size_t size, const std::string& needle) {
+    std::size_t anchor = 0;
+    for (std::size_t i = 0; i < needle.size(); ++i) {
+        const auto c = static_cast<unsigned char>(needle[i]);
+        if (c != 0 && c != ' ' && !(c >= 'a' && c <= 'z')) anchor = i;
+    }
+    const auto rare = static_cast<unsigned char>(needle[anchor]);
+    if (size < needle.size()) return false;
+    const unsigned char* const last = text + anchor + (size - needle.size());
+    for (const unsigned char* at = text + anchor; at <= last; ++at) {
+        at = static_cast<const unsigned char*>(std::memchr(at, rare, static_cast<std::size_t>(last - at) + 1));
+        if (!at) return false;
+        if (std::memcmp(at - anchor, needle.data(), needle.size()) == 0) return true;
+    }
+    return false;
+}
+
+// The content: up to the first zero byte, or the first zero code unit of UTF-16 text after its mark.
+std::size_t ContentSize(const unsigned char* text, std::size_t size, bool utf16) {
+    if (!utf16) {
+        const void* zero = std::memchr(text, 0, size);
+        return zero ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - text) : size;
+    }
+    for (std::size_t at = 2; at + 1 < size; at += 2) {
+        if (text[at] == 0 && text[at + 1] == 0) return at;
+    }
+    return size;
+}
+
+// Maps each file whole and looks for the needle's bytes: the fastest plain way to the same answer.
+int BareSearch(const std::vector<std::wstring>& files, const std::string& needle, bool utf16, unsigned long long& bytes) {
+    int found = 0;
     bytes = 0;
     for (const std::wstring& path : files) {
         const win::UniqueFileHandle file(
@@ -39,11 +72,11 @@ unsigned long long BareRead(const std::vector<std::wstring>& files, unsigned lon
         const win::UniqueKernelHandle mapping(::CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
         const auto* view = static_cast<const unsigned char*>(::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
         if (!view) continue;
-        for (long long i = 0; i < size.QuadPart; ++i) sum += view[i];
+        found += Holds(view, ContentSize(view, static_cast<std::size_t>(size.QuadPart), utf16), needle) ? 1 : 0;
         bytes += static_cast<unsigned long long>(size.QuadPart);
         ::UnmapViewOfFile(view);
     }
-    return sum;
+    return found;
 }
 
 findlark::SearchCriteria ContentCriteria(const std::wstring& folder, const std::wstring& phrase) {
@@ -63,38 +96,68 @@ void RunToEnd(findlark::TFormMain& form) {
         win::DispatchAppMessage(message);
 }
 
+struct Timing {
+    Clock::duration bare = Clock::duration::max(), findlark = Clock::duration::max();
+    unsigned long long bytes = 0;
+    std::size_t files = 0;
+    int found = 0, bareFound = 0;
+};
+
+// The best of three rounds each, after a round that warms the cache.
+Timing Measure(findlark::TFormMain& form, const std::wstring& folder, const std::wstring& phrase, const std::string& needle,
+               bool matchCase) {
+    Timing timing;
+    const std::vector<std::wstring> files = FilesOf(folder);
+    timing.files = files.size();
+    const bool utf16 = needle.size() > 1 && needle[1] == '\0';
+    BareSearch(files, needle, utf16, timing.bytes);
+    for (int round = 0; round < 3; ++round) {
+        const auto start = Clock::now();
+        timing.bareFound = BareSearch(files, needle, utf16, timing.bytes);
+        timing.bare = std::min(timing.bare, Clock::now() - start);
+    }
+    findlark::SearchCriteria criteria = ContentCriteria(folder, phrase);
+    criteria.MatchCase = matchCase;
+    form.Criteria.apply(criteria);
+    for (int round = 0; round < 3; ++round) {
+        const auto start = Clock::now();
+        RunToEnd(form);
+        timing.findlark = std::min(timing.findlark, Clock::now() - start);
+        timing.found = form.Results.count();
+    }
+    return timing;
+}
+
+void Report(const char* what, const Timing& t) {
+    std::printf("%s: %zu files, %.0f MiB\n", what, t.files, t.bytes / 1048576.0);
+    std::printf("  bare map + memchr:       %.3f s (%.0f MiB/s, %d files found)\n", Seconds(t.bare),
+                t.bytes / 1048576.0 / Seconds(t.bare), t.bareFound);
+    std::printf("  Findlark content search: %.3f s (%d files found)\n", Seconds(t.findlark), t.found);
+    std::printf("  ratio (Findlark / bare): %.2f\n", Seconds(t.findlark) / Seconds(t.bare));
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        std::fputs("usage: content_bench TEXT_FOLDER HUGE_FOLDER PHRASE\n", stderr);
+    if (argc < 5) {
+        std::fputs("usage: content_bench ANSI_FOLDER UTF16_FOLDER HUGE_FOLDER PHRASE\n", stderr);
         return 2;
     }
     const win::PlatformInit platform;
-    const std::vector<std::wstring> files = FilesOf(argv[1]);
-    unsigned long long bytes = 0;
-    volatile unsigned long long sink = BareRead(files, bytes);  // warms the cache
-    Clock::duration bare = Clock::duration::max(), findlark = Clock::duration::max();
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        sink = sink + BareRead(files, bytes);
-        bare = std::min(bare, Clock::now() - start);
-    }
+    const std::wstring phrase = argv[4];
+    const std::string ansi(phrase.begin(), phrase.end());  // the phrase is ASCII
+    std::string utf16;
+    for (const wchar_t c : phrase) utf16 += std::string{static_cast<char>(c), '\0'};
 
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(bench::kSettingsKey);
     findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
-    form.Criteria.apply(ContentCriteria(argv[1], argv[3]));
-    int rows = 0;
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        RunToEnd(form);
-        findlark = std::min(findlark, Clock::now() - start);
-        rows = form.Results.count();
-    }
+    const Timing ansiText = Measure(form, argv[1], phrase, ansi, true);
+    const Timing utf16Text = Measure(form, argv[2], phrase, utf16, true);
+    const Timing utf16Folded = Measure(form, argv[2], phrase, utf16, false);
 
     // Stop while the worker is inside the huge file.
-    form.Criteria.apply(ContentCriteria(argv[2], argv[3]));
+    form.Criteria.apply(ContentCriteria(argv[3], phrase));
     form.BitBtnSearch.click();
     ::Sleep(300);
     const auto stopAt = Clock::now();
@@ -102,10 +165,12 @@ int wmain(int argc, wchar_t** argv) {
     const bool ended = form.session().waitForStoppedWorkers(std::chrono::seconds(30));
     const auto stopTook = Clock::now() - stopAt;
 
-    std::printf("files, bytes:             %zu, %.0f MiB\n", files.size(), bytes / 1048576.0);
-    std::printf("bare mapped read:         %.3f s (%.0f MiB/s)\n", Seconds(bare), bytes / 1048576.0 / Seconds(bare));
-    std::printf("Findlark content search:  %.3f s (%d of %zu files found)\n", Seconds(findlark), rows, files.size());
-    std::printf("ratio (Findlark / bare):  %.2f\n", Seconds(findlark) / Seconds(bare));
+    Report("ANSI text", ansiText);
+    Report("UTF-16LE text", utf16Text);
+    std::printf("UTF-16LE text without \"Match case\": %.3f s (ratio %.2f, %d files found)\n", Seconds(utf16Folded.findlark),
+                Seconds(utf16Folded.findlark) / Seconds(utf16Text.bare), utf16Folded.found);
     std::printf("stop inside a huge file:  %.1f ms%s\n", Seconds(stopTook) * 1000, ended ? "" : " (not ended!)");
-    return rows == static_cast<int>(files.size()) && ended ? 0 : 1;
+    const bool allFound = ansiText.found == static_cast<int>(ansiText.files) && utf16Text.found == static_cast<int>(utf16Text.files) &&
+                          utf16Folded.found == static_cast<int>(utf16Text.files);
+    return allFound && ended ? 0 : 1;
 }

@@ -32,9 +32,11 @@ void AdditionalTextControls::enableRow(bool enabled) {
 void PageContainingText::create(win::Panel& page) {
     GroupBoxText.create(page, L"Word or phrase in the file", {4, 0, 533, 150});
     CheckBoxContainingTextSpecifyText.create(page, L"Specify text", {16, 20, 200, 19});
-    ComboBoxContainingText0.create(page, win::ComboKind::Editable, {114, 40, 410, 23});
+    ComboBoxContainingText0.create(page, win::ComboKind::Editable, {114, 40, 310, 23});
     ComboBoxContainingText0.setText(kDefaultPhrase);
     SelectDefaultPhraseOnFocus(ComboBoxContainingText0);
+    CheckBoxContainingTextMatchCase.create(page, L"Match case", {434, 42, 96, 19});
+    CheckBoxContainingTextMatchCase.setChecked(true);
     for (size_t i = 0; i < AdditionalText.size(); ++i) AdditionalText[i].create(page, 68 + static_cast<int>(i) * 27);
 
     CheckBoxContainingTextSpecifyText.onClick = [this] { CheckBoxContainingTextSpecifyTextClick(); };
@@ -45,6 +47,7 @@ void PageContainingText::create(win::Panel& page) {
 void PageContainingText::CheckBoxContainingTextSpecifyTextClick() {
     const bool on = CheckBoxContainingTextSpecifyText.checked();
     ComboBoxContainingText0.setEnabled(on);
+    CheckBoxContainingTextMatchCase.setEnabled(on);
     for (AdditionalTextControls& row : AdditionalText) {
         row.CheckBoxAdditionalText.setEnabled(on);
         if (!on) row.enableRow(false);
@@ -58,6 +61,7 @@ void PageContainingText::CheckBoxContainingTextSpecifyTextClick() {
 void PageContainingText::read(SearchCriteria& c) const {
     c.ContainingText = CheckBoxContainingTextSpecifyText.checked();
     c.ContainingText0 = ComboBoxContainingText0.text();
+    c.MatchCase = CheckBoxContainingTextMatchCase.checked();
     for (size_t i = 0; i < AdditionalText.size(); ++i) {
         c.AdditionalText[i].Enabled = AdditionalText[i].CheckBoxAdditionalText.checked();
         c.AdditionalText[i].Option = AdditionalText[i].ComboBoxOption.selectedIndex();
@@ -67,6 +71,7 @@ void PageContainingText::read(SearchCriteria& c) const {
 
 void PageContainingText::apply(const SearchCriteria& c) {
     ComboBoxContainingText0.setText(c.ContainingText0);
+    CheckBoxContainingTextMatchCase.setChecked(c.MatchCase);
     for (size_t i = 0; i < AdditionalText.size(); ++i) {
         const AdditionalTextRow& row = c.AdditionalText[i];
         if (row.Option >= TextAnd && row.Option <= TextNot) AdditionalText[i].ComboBoxOption.setSelectedIndex(row.Option);

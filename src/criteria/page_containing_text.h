@@ -27,6 +27,7 @@ public:
     win::GroupBox GroupBoxText;
     win::CheckBox CheckBoxContainingTextSpecifyText;
     win::ComboBox ComboBoxContainingText0;
+    win::CheckBox CheckBoxContainingTextMatchCase;
     std::array<AdditionalTextControls, 3> AdditionalText;
 
 private:

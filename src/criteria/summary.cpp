@@ -97,6 +97,7 @@ std::vector<std::wstring> SearchSummaryLines(const SearchCriteria& c, const Summ
     if (c.ContainingText) {
         lines.push_back(L"Containing text");
         lines.push_back(L"Text: " + c.ContainingText0);
+        if (!c.MatchCase) lines.push_back(L"Match case: no");
         for (const AdditionalTextRow& row : c.AdditionalText) {
             if (row.Enabled) lines.push_back(std::wstring(OperatorText(row.Option)) + L" " + row.Text);
         }

@@ -105,6 +105,7 @@ struct SearchCriteria {
     // "Containing Text"
     bool ContainingText = false;
     std::wstring ContainingText0 = kDefaultPhrase;
+    bool MatchCase = true;
     std::array<AdditionalTextRow, 3> AdditionalText;
 
     // "Advanced"

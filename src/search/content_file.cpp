@@ -6,33 +6,112 @@
 namespace findlark {
 namespace {
 
-std::string AnsiBytes(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(std::max(length, 0)), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr, nullptr);
+std::wstring WideOf(UINT codePage, const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
+    return wide;
+}
+
+// The text's bytes in the ANSI code page, or nothing when a character has no exact form there: a
+// best fit or the default character would look for another text.
+std::optional<std::string> AnsiForm(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int size = static_cast<int>(text.size());
+    BOOL usedDefault = FALSE;
+    DWORD flags = WC_NO_BEST_FIT_CHARS;
+    int length = ::WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, &usedDefault);
+    if (length <= 0) {  // code pages such as UTF-8 take neither the flag nor the default
+        flags = 0;
+        length = ::WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
+    }
+    if (length <= 0 || usedDefault) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), length, nullptr, flags ? &usedDefault : nullptr);
+    if (usedDefault || WideOf(CP_ACP, bytes) != text) return std::nullopt;
     return bytes;
+}
+
+CPINFO AnsiCodePage() {
+    CPINFO info{};
+    if (!::GetCPInfo(CP_ACP, &info)) info.MaxCharSize = 1;
+    return info;
 }
 
 LeadBytes AnsiLeadBytes() {
     LeadBytes lead{};
-    CPINFO info{};
-    if (!::GetCPInfo(CP_ACP, &info)) return lead;
+    const CPINFO info = AnsiCodePage();
     for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i]; i += 2) {
         for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) lead[static_cast<std::size_t>(b)] = true;
     }
     return lead;
 }
 
+// The platform's invariant capitals, one per code unit (the table ordinal comparisons without case use).
+void FoldUnits(CaseFolding& folding) {
+    folding.units.resize(0x10000);
+    std::wstring all(0x10000, L'\0');
+    for (std::size_t c = 0; c < all.size(); ++c) all[c] = c >= 0xD800 && c <= 0xDFFF ? L' ' : static_cast<wchar_t>(c);
+    std::wstring upper(all.size(), L'\0');
+    const int mapped = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, all.data(), static_cast<int>(all.size()),
+                                       upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
+    const bool oneForOne = mapped == static_cast<int>(all.size());
+    for (std::size_t c = 0; c < folding.units.size(); ++c) {
+        const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+        folding.units[c] = static_cast<char16_t>(surrogate || !oneForOne ? c : upper[c]);
+    }
+    if (!oneForOne) {  // a mapping that changed lengths: one at a time
+        for (std::size_t c = 1; c < folding.units.size(); ++c) {
+            if (c >= 0xD800 && c <= 0xDFFF) continue;
+            const wchar_t one = static_cast<wchar_t>(c);
+            wchar_t capital = 0;
+            if (::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &one, 1, &capital, 1, nullptr, nullptr, 0) == 1)
+                folding.units[c] = static_cast<char16_t>(capital);
+        }
+    }
+    // Unicode gives final sigma the capital sigma; not every platform table does.
+    if (folding.units[u'\u03C3'] == u'\u03A3') folding.units[u'\u03C2'] = u'\u03A3';
+}
+
+// Each ANSI byte's capital in the same code page; in a code page of several bytes a character, only
+// the ASCII letters, which never occur inside another character's bytes as a first byte.
+void FoldAnsiBytes(CaseFolding& folding) {
+    for (std::size_t b = 0; b < folding.ansi.size(); ++b)
+        folding.ansi[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
+    if (AnsiCodePage().MaxCharSize > 1) return;
+    for (std::size_t b = 0x80; b < folding.ansi.size(); ++b) {
+        const char byte = static_cast<char>(b);
+        wchar_t unit = 0;
+        if (::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1) != 1) continue;
+        const std::optional<std::string> capital = AnsiForm(std::wstring(1, static_cast<wchar_t>(folding.unit(static_cast<char16_t>(unit)))));
+        if (capital && capital->size() == 1) folding.ansi[b] = static_cast<unsigned char>((*capital)[0]);
+    }
+}
+
+const CaseFolding& PlatformCaseFolding() {
+    static const CaseFolding folding = [] {
+        CaseFolding table;
+        FoldUnits(table);
+        FoldAnsiBytes(table);
+        return table;
+    }();
+    return folding;
+}
+
+ContentPhrase PhraseOf(TextOperator op, const std::wstring& text) {
+    return {op, std::u16string(text.begin(), text.end()), AnsiForm(text)};
+}
+
 }  // namespace
 
 std::optional<ContentRule> MakeContentRule(const SearchCriteria& c) {
     if (!c.ContainingText) return std::nullopt;
-    std::vector<ContentPhrase> phrases{{TextAnd, AnsiBytes(c.ContainingText0)}};
+    std::vector<ContentPhrase> phrases{PhraseOf(TextAnd, c.ContainingText0)};
     for (const AdditionalTextRow& row : c.AdditionalText) {
-        if (row.Enabled) phrases.push_back({static_cast<TextOperator>(row.Option), AnsiBytes(row.Text)});
+        if (row.Enabled) phrases.push_back(PhraseOf(static_cast<TextOperator>(row.Option), row.Text));
     }
-    return ContentRule(std::move(phrases), AnsiLeadBytes());
+    return ContentRule(std::move(phrases), AnsiLeadBytes(), c.MatchCase ? nullptr : &PlatformCaseFolding());
 }
 
 ContentReader::ContentReader(std::function<bool()> stopRequested) : stopRequested_(std::move(stopRequested)) {}
@@ -53,7 +132,7 @@ ContentVerdict ContentReader::MatchContent(const std::wstring& path, const Conte
             if (!scan.feed(buffer_.data(), read)) break;
         }
     }
-    return scan.passes() ? ContentVerdict::Pass : ContentVerdict::Fail;
+    return scan.finish() ? ContentVerdict::Pass : ContentVerdict::Fail;
 }
 
 }  // namespace findlark

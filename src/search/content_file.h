@@ -1,7 +1,7 @@
 #pragma once
-// The content test on a real file: the phrases in the system's ANSI code page, the file read in pieces
-// of bounded size, opened for reading only and shared, so that it never locks anyone out.
-#include "search/content_rule.h"
+// The content test on a real file: the phrases in the forms the system's code pages give them, the file
+// read in pieces of bounded size, opened for reading only and shared, so that it never locks anyone out.
+#include "search/content_scan.h"
 
 #include <functional>
 #include <optional>

@@ -6,8 +6,10 @@
 namespace findlark {
 namespace {
 
-// How often each byte turns up in ordinary text and code, higher for more often (a coarse rank).
+// How often each byte turns up in ordinary text and code, higher for more often (a coarse rank). The
+// zero byte is the commonest of all in UTF-16 text.
 int ByteCommonness(unsigned char b) {
+    if (b == 0) return 10;
     if (b == ' ' || b == 'e' || b == 't' || b == 'a' || b == 'o' || b == 'i' || b == 'n') return 9;
     if (b == 's' || b == 'r' || b == 'h' || b == 'l' || b == 'd' || b == '\n' || b == '\r') return 8;
     if (b >= 'a' && b <= 'z') return 6;
@@ -18,7 +20,108 @@ int ByteCommonness(unsigned char b) {
     return 2;
 }
 
+void AppendUtf8(char32_t c, std::string& out) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Code units as bytes, in the order a file of that kind holds them.
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (const char16_t unit : text) {
+        const auto low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes.push_back(bigEndian ? high : low);
+        bytes.push_back(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+std::u16string FoldUnits(std::u16string text, const CaseFolding& folding) {
+    for (char16_t& unit : text) unit = folding.unit(unit);
+    return text;
+}
+
+// ANSI bytes by their capitals; in a double-byte code page only bytes that start a character.
+std::string FoldAnsi(std::string bytes, const LeadBytes& lead, const CaseFolding& folding) {
+    bool trail = false;
+    for (char& c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (!trail) c = static_cast<char>(folding.ansi[b]);
+        trail = !trail && lead[b];
+    }
+    return bytes;
+}
+
+bool BeyondAscii(std::u16string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; });
+}
+
 }  // namespace
+
+CaseFolding AsciiCaseFolding() {
+    CaseFolding folding;
+    folding.units.resize(0x10000);
+    for (std::size_t c = 0; c < folding.units.size(); ++c)
+        folding.units[c] = static_cast<char16_t>(c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c);
+    for (std::size_t b = 0; b < folding.ansi.size(); ++b)
+        folding.ansi[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
+    return folding;
+}
+
+std::string Utf8Of(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size() * 3);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        AppendUtf8(c, out);
+    }
+    return out;
+}
+
+std::string FoldUtf8(std::string_view text, const CaseFolding& folding) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        // Only two- and three-byte characters of the basic plane have capitals in the table.
+        const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : 1;
+        bool whole = length > 1 && i + length <= text.size();
+        char32_t c = length == 2 ? lead & 0x1F : lead & 0x0F;
+        for (std::size_t k = 1; whole && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            whole = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (length == 1 || !whole || c < 0x80 || (length == 3 && c < 0x800) || (c >= 0xD800 && c <= 0xDFFF)) {
+            out.push_back(static_cast<char>(length == 1 && lead < 0x80 ? folding.unit(lead) : lead));
+            ++i;
+            continue;
+        }
+        AppendUtf8(folding.unit(static_cast<char16_t>(c)), out);
+        i += length;
+    }
+    return out;
+}
 
 // memchr finds candidates for the phrase's rarest byte at memory speed; memcmp confirms them.
 PhraseFinder::PhraseFinder(std::string phrase) : phrase_(std::move(phrase)) {
@@ -45,20 +148,30 @@ const unsigned char* PhraseFinder::find(const unsigned char* text, std::size_t s
     return nullptr;
 }
 
-ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes)
-    : phrases_(std::move(phrases)), leadBytes_(leadBytes) {
+ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding)
+    : leadBytes_(leadBytes) {
+    if (folding) folding_ = *folding;
     doubleByte_ = std::any_of(leadBytes_.begin(), leadBytes_.end(), [](bool lead) { return lead; });
-    for (const ContentPhrase& phrase : phrases_) {
-        longest_ = std::max(longest_, phrase.bytes.size());
-        finders_.emplace_back(phrase.bytes);
+    // An empty phrase is never found: it has no needle.
+    for (std::size_t i = 0; i < phrases.size(); ++i) {
+        const ContentPhrase& phrase = phrases[i];
+        ops_.push_back(phrase.op);
+        if (phrase.text.empty()) continue;
+        const std::u16string units = folding_ ? FoldUnits(phrase.text, *folding_) : phrase.text;
+        const std::string utf8 = Utf8Of(units);
+        if (phrase.ansi) ansi_.push_back({i, PhraseFinder(folding_ ? FoldAnsi(*phrase.ansi, leadBytes_, *folding_) : *phrase.ansi)});
+        if (!phrase.ansi || BeyondAscii(phrase.text)) ansiUtf8_.push_back({i, PhraseFinder(utf8)});
+        utf8_.push_back({i, PhraseFinder(utf8)});
+        utf16LE_.push_back({i, PhraseFinder(Utf16Bytes(units, false))});
+        utf16BE_.push_back({i, PhraseFinder(Utf16Bytes(units, true))});
     }
 }
 
 ContentRule::Outcome ContentRule::outcome(std::uint32_t found, bool final) const {
     bool any = (found & 1u) != 0, allAnd = true, notFound = false, notPending = false;
-    for (std::size_t i = 1; i < phrases_.size(); ++i) {
+    for (std::size_t i = 1; i < ops_.size(); ++i) {
         const bool present = (found >> i) & 1u;
-        switch (phrases_[i].op) {
+        switch (ops_[i]) {
         case TextOr:
             any = any || present;
             break;
@@ -73,82 +186,6 @@ ContentRule::Outcome ContentRule::outcome(std::uint32_t found, bool final) const
     if (notFound) return Outcome::Fail;  // settled, whatever follows
     if (any && allAnd) return final || !notPending ? Outcome::Pass : Outcome::Open;
     return final ? Outcome::Fail : Outcome::Open;
-}
-
-ContentScan::ContentScan(const ContentRule& rule) : rule_(rule) {}
-
-void ContentScan::markStarts(const unsigned char* data, std::size_t size) {
-    starts_.resize(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        starts_[i] = !trailPending_;
-        trailPending_ = !trailPending_ && rule_.isLeadByte(data[i]);
-    }
-}
-
-bool ContentScan::occursIn(const PhraseFinder& phrase, const unsigned char* text, std::size_t size,
-                           const unsigned char* starts) const {
-    for (const unsigned char* at = text; (at = phrase.find(at, size - static_cast<std::size_t>(at - text))); ++at) {
-        // In a double-byte code page a match may not begin on a trail byte.
-        if (!starts || starts[at - text]) return true;
-    }
-    return false;
-}
-
-bool ContentScan::feed(const unsigned char* data, std::size_t size) {
-    if (ended_) return false;
-    if (const void* zero = std::memchr(data, 0, size)) {
-        size = static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - data);
-        ended_ = true;
-    }
-    const bool doubleByte = rule_.doubleByte();
-    if (doubleByte) markStarts(data, size);
-    const std::size_t overlap = rule_.longest() > 0 ? rule_.longest() - 1 : 0;
-
-    // Phrases that begin in the carried tail and end in this piece.
-    if (!carry_.empty() && size > 0) {
-        const std::size_t head = std::min(overlap, size);
-        window_.assign(carry_).append(reinterpret_cast<const char*>(data), head);
-        if (doubleByte) {
-            windowStarts_.assign(carryStarts_.begin(), carryStarts_.end());
-            windowStarts_.insert(windowStarts_.end(), starts_.begin(), starts_.begin() + static_cast<std::ptrdiff_t>(head));
-        }
-        for (std::size_t i = 0; i < rule_.phraseCount(); ++i) {
-            if ((found_ >> i) & 1u) continue;
-            if (occursIn(rule_.finder(i), reinterpret_cast<const unsigned char*>(window_.data()), window_.size(),
-                         doubleByte ? windowStarts_.data() : nullptr))
-                found_ |= 1u << i;
-        }
-    }
-    for (std::size_t i = 0; i < rule_.phraseCount(); ++i) {
-        if ((found_ >> i) & 1u) continue;
-        if (occursIn(rule_.finder(i), data, size, doubleByte ? starts_.data() : nullptr)) found_ |= 1u << i;
-    }
-
-    // Keep the tail for the next piece.
-    if (overlap > 0 && size > 0) {
-        const std::size_t keep = std::min(overlap, size);
-        if (size >= overlap) {
-            carry_.assign(reinterpret_cast<const char*>(data + size - keep), keep);
-            if (doubleByte) carryStarts_.assign(starts_.end() - static_cast<std::ptrdiff_t>(keep), starts_.end());
-        } else {
-            carry_.append(reinterpret_cast<const char*>(data), size);
-            if (doubleByte) carryStarts_.insert(carryStarts_.end(), starts_.begin(), starts_.end());
-            if (carry_.size() > overlap) {
-                const std::size_t drop = carry_.size() - overlap;
-                carry_.erase(0, drop);
-                if (doubleByte) carryStarts_.erase(carryStarts_.begin(), carryStarts_.begin() + static_cast<std::ptrdiff_t>(drop));
-            }
-        }
-    }
-    return !ended_ && rule_.outcome(found_, false) == ContentRule::Outcome::Open;
-}
-
-bool ContainsPhrase(std::string_view content, std::string_view phrase) {
-    LeadBytes singleByte{};
-    const ContentRule rule({{TextAnd, std::string(phrase)}}, singleByte);
-    ContentScan scan(rule);
-    scan.feed(reinterpret_cast<const unsigned char*>(content.data()), content.size());
-    return scan.passes();
 }
 
 }  // namespace findlark

@@ -1,14 +1,15 @@
 #pragma once
-// The content test: a file's content is its bytes up to the first zero byte; it passes when (the first
-// phrase is found, or an "OR" phrase is) and every "AND" phrase is found and no "NOT" phrase is.
-// Phrases are byte strings (the text in the system's ANSI code page), compared case-sensitively.
-// A file is fed in pieces, so that files of any size are read through bounded views.
+// The content test's phrases: a file passes when (the first phrase is found, or an "OR" phrase is) and
+// every "AND" phrase is found and no "NOT" phrase is. Each phrase is looked for in the form the
+// file's text takes: its ANSI bytes and, for a phrase beyond ASCII, its UTF-8 bytes in a plain file;
+// UTF-8 in a UTF-8 file; UTF-16 code units in a UTF-16 file. With "Match case" off, phrases and
+// content are compared by their capitals.
 #include "model/search_criteria.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,76 +19,83 @@ namespace findlark {
 // Which bytes lead a double-byte character in the ANSI code page; all false in a single-byte one.
 using LeadBytes = std::array<bool, 256>;
 
-struct ContentPhrase {
-    TextOperator op = TextAnd;  // how the phrase joins; the first phrase's is not read
-    std::string bytes;
+// The capitals that comparisons without case go by: of every UTF-16 code unit, and of every byte of
+// the ANSI code page (ASCII letters only where that code page has double-byte characters).
+struct CaseFolding {
+    std::vector<char16_t> units;  // 65536 entries
+    std::array<unsigned char, 256> ansi{};
+    char16_t unit(char16_t c) const { return units.empty() ? c : units[c]; }
 };
 
-// Finds one phrase: candidates for its least common byte first, then the whole phrase.
+// Capitals of ASCII letters only: what a test or a platform without tables folds.
+CaseFolding AsciiCaseFolding();
+
+struct ContentPhrase {
+    TextOperator op = TextAnd;       // how the phrase joins; the first phrase's is not read
+    std::u16string text;             // as typed
+    std::optional<std::string> ansi;  // its bytes in the ANSI code page; nothing when a character has no exact form there
+};
+
+// Finds one byte sequence: candidates for its least common byte first, then the whole sequence.
 class PhraseFinder {
 public:
     explicit PhraseFinder(std::string phrase);
     // The first occurrence in the text, or null.
     const unsigned char* find(const unsigned char* text, std::size_t size) const;
+    std::size_t size() const { return phrase_.size(); }
 
 private:
     std::string phrase_;
     std::size_t anchor_ = 0;
 };
 
-// The phrases of one run, with a finder each, made once.
+// The encodings a file's content is read in, told by its first bytes.
+enum class ContentEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+
+// The phrases of one run, in every form they are looked for in, made once.
 class ContentRule {
 public:
+    // One byte sequence to look for and the phrase it stands for.
+    struct Needle {
+        std::size_t phrase;
+        PhraseFinder finder;
+    };
+
     // `phrases[0]` is the first phrase; the others are the further rows that are switched on.
-    ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes);
-    std::size_t phraseCount() const { return phrases_.size(); }
-    const ContentPhrase& phrase(std::size_t index) const { return phrases_[index]; }
-    const PhraseFinder& finder(std::size_t index) const { return finders_[index]; }
+    // `folding` null: "Match case" on.
+    ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding = nullptr);
+
+    std::size_t phraseCount() const { return ops_.size(); }
     bool doubleByte() const { return doubleByte_; }
     bool isLeadByte(unsigned char byte) const { return leadBytes_[byte]; }
-    std::size_t longest() const { return longest_; }
+    const CaseFolding* folding() const { return folding_ ? &*folding_ : nullptr; }
+
+    // In a plain file: the ANSI forms (a match begins on a character), and the UTF-8 forms of the
+    // phrases beyond ASCII (or without an ANSI form).
+    const std::vector<Needle>& ansiNeedles() const { return ansi_; }
+    const std::vector<Needle>& ansiUtf8Needles() const { return ansiUtf8_; }
+    const std::vector<Needle>& utf8Needles() const { return utf8_; }
+    // UTF-16 code units as bytes, low byte first or high byte first.
+    const std::vector<Needle>& utf16Needles(bool bigEndian) const { return bigEndian ? utf16BE_ : utf16LE_; }
+
     // The outcome once every phrase in `found` (a bit per phrase) is known to be found and the others
     // not; `final` says the content has ended, so an unfound phrase is absent for sure.
     enum class Outcome { Pass, Fail, Open };
     Outcome outcome(std::uint32_t found, bool final) const;
 
 private:
-    std::vector<ContentPhrase> phrases_;
-    std::vector<PhraseFinder> finders_;
+    std::vector<TextOperator> ops_;
     LeadBytes leadBytes_{};
     bool doubleByte_ = false;
-    std::size_t longest_ = 0;
+    std::optional<CaseFolding> folding_;
+    std::vector<Needle> ansi_, ansiUtf8_, utf8_, utf16LE_, utf16BE_;
 };
 
-// The content test of one file, fed piece by piece in order.
-class ContentScan {
-public:
-    explicit ContentScan(const ContentRule& rule);
-    // Takes the next piece; false when no more is needed (the content ended at a zero byte, or the
-    // outcome is settled whatever follows).
-    bool feed(const unsigned char* data, std::size_t size);
-    bool passes() const { return rule_.outcome(found_, true) == ContentRule::Outcome::Pass; }
+// UTF-8 of UTF-16 text; a lone surrogate becomes U+FFFD.
+std::string Utf8Of(std::u16string_view text);
 
-private:
-    // Whether the phrase occurs in `text` at a position that starts a character; `starts` holds a
-    // flag per byte of `text` when the code page has double-byte characters.
-    bool occursIn(const PhraseFinder& phrase, const unsigned char* text, std::size_t size,
-                  const unsigned char* starts) const;
-    void markStarts(const unsigned char* data, std::size_t size);
-
-    const ContentRule& rule_;
-    std::uint32_t found_ = 0;
-    bool ended_ = false;
-    std::string carry_;                      // the last bytes of the content so far, for phrases across pieces
-    std::vector<unsigned char> carryStarts_;  // their character-start flags
-    std::string window_;                     // carry and the head of the next piece
-    std::vector<unsigned char> windowStarts_;
-    std::vector<unsigned char> starts_;       // character-start flags of the piece in hand
-    bool trailPending_ = false;               // the previous piece ended with a lead byte
-};
-
-// Whether the phrase occurs in the content (bytes up to the first zero byte); an empty phrase or
-// empty content never holds anything.
-bool ContainsPhrase(std::string_view content, std::string_view phrase);
+// UTF-8 with every character that has a capital in `folding` replaced by it; bytes that are no UTF-8
+// stay as they are.
+std::string FoldUtf8(std::string_view text, const CaseFolding& folding);
 
 }  // namespace findlark

@@ -214,7 +214,7 @@ TEST_F(AppTest, RecentListsAreLoadedPushedBySearchesAndSaved) {
     EXPECT_EQ(mask.text(), L"");  // the edit field is left alone
     auto& text = main().Criteria.ContainingText;
     text.CheckBoxContainingTextSpecifyText.setChecked(true);
-    text.ComboBoxContainingText0.setText(L"needle");
+    text.ComboBoxContainingText0.setText(L"\u65e5\u672c");
     text.AdditionalText[1].CheckBoxAdditionalText.setChecked(true);
     text.AdditionalText[1].ComboBoxText.setText(L"hay");
     mask.setText(L"*.txt");
@@ -223,7 +223,7 @@ TEST_F(AppTest, RecentListsAreLoadedPushedBySearchesAndSaved) {
     ASSERT_TRUE(testing_support::PumpUntil([&] { return main().searchState() == SearchState::Idle; }));
     EXPECT_EQ(mask.items(), (std::vector<std::wstring>{L"*.txt", L"*.doc"}));
     EXPECT_EQ(mask.text(), L"*.txt");
-    EXPECT_EQ(text.ComboBoxContainingText0.items(), std::vector<std::wstring>{L"needle"});
+    EXPECT_EQ(text.ComboBoxContainingText0.items(), std::vector<std::wstring>{L"\u65e5\u672c"});
     EXPECT_TRUE(text.AdditionalText[0].ComboBoxText.items().empty());  // its row is off
     EXPECT_EQ(text.AdditionalText[1].ComboBoxText.items(), std::vector<std::wstring>{L"hay"});
     end();
@@ -231,6 +231,9 @@ TEST_F(AppTest, RecentListsAreLoadedPushedBySearchesAndSaved) {
     EXPECT_EQ(*settings.find(kRecentMasks, L"a"), L"*.txt");
     EXPECT_EQ(*settings.find(kRecentTexts[2], L"a"), L"hay");
     EXPECT_EQ(*settings.find(kRecentTexts[1], L"MRUList"), L"");
+    start();  // the next start shows the phrase as it was typed
+    EXPECT_EQ(main().Criteria.ContainingText.ComboBoxContainingText0.items(), std::vector<std::wstring>{L"\u65e5\u672c"});
+    end();
 }
 
 // A second copy ends at once, through the normal shut-down: what it writes back is what it found, so

@@ -86,6 +86,7 @@ TEST_F(OptionsFilesTest, EveryFieldSurvivesASaveAndALoad) {
     c.Match = MatchExact;
     c.ContainingText = true;
     c.ContainingText0 = L"needle";
+    c.MatchCase = false;
     c.AdditionalText[1] = {true, TextNot, L"hay stack"};
     c.SearchAllFilesAndFolders = false;
     c.SearchHiddenFilesAndFolders = false;

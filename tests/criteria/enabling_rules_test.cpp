@@ -23,6 +23,8 @@ TEST_F(MainWindowTest, InitialStateDisablesWhatTheRulesWouldDisable) {
     EXPECT_TRUE(p.Attributes.RadioButtonAttributesContainSelected.checked());
     EXPECT_TRUE(p.ContainingText.CheckBoxContainingTextSpecifyText.enabled());
     EXPECT_FALSE(p.ContainingText.ComboBoxContainingText0.enabled());
+    EXPECT_FALSE(p.ContainingText.CheckBoxContainingTextMatchCase.enabled());
+    EXPECT_TRUE(p.ContainingText.CheckBoxContainingTextMatchCase.checked());
     for (auto& row : p.ContainingText.AdditionalText) {
         EXPECT_FALSE(row.CheckBoxAdditionalText.enabled());
         EXPECT_FALSE(row.ComboBoxOption.enabled());
@@ -134,6 +136,7 @@ TEST_F(MainWindowTest, SpecifyTextRows) {
     auto& t = pages().ContainingText;
     t.CheckBoxContainingTextSpecifyText.click();
     EXPECT_TRUE(t.ComboBoxContainingText0.enabled());
+    EXPECT_TRUE(t.CheckBoxContainingTextMatchCase.enabled());
     for (auto& row : t.AdditionalText) {
         EXPECT_TRUE(row.CheckBoxAdditionalText.enabled());
         EXPECT_FALSE(row.ComboBoxOption.enabled());
@@ -146,6 +149,7 @@ TEST_F(MainWindowTest, SpecifyTextRows) {
     // Clearing "Specify text": the checked row keeps its operator and phrase enabled.
     t.CheckBoxContainingTextSpecifyText.click();
     EXPECT_FALSE(t.ComboBoxContainingText0.enabled());
+    EXPECT_FALSE(t.CheckBoxContainingTextMatchCase.enabled());
     for (auto& row : t.AdditionalText) EXPECT_FALSE(row.CheckBoxAdditionalText.enabled());
     EXPECT_TRUE(t.AdditionalText[1].CheckBoxAdditionalText.checked());
     EXPECT_TRUE(t.AdditionalText[1].ComboBoxOption.enabled());

@@ -64,6 +64,8 @@ TEST(OptionsFile, AFreshFileListsTheKeysInOrderUnderTheirConditions) {
     c.Attributes = true;
     c.Match = MatchExact;
     c.ContainingText = true;
+    c.ContainingText0 = L"phrase";
+    c.MatchCase = false;
     c.AdditionalText[1] = {true, TextNot, L"not this"};
     c.SearchAllFilesAndFolders = false;
     MemoryOptions full;
@@ -75,6 +77,9 @@ TEST(OptionsFile, AFreshFileListsTheKeysInOrderUnderTheirConditions) {
                              L"ModifiedDateTime/From=1", L"ModifiedDateTime/FromDate=3/4/2026",
                              L"ModifiedDateTime/FromTime=13:05:09", L"ModifiedDateTime/To=0"};
     EXPECT_NE(std::search(lines.begin(), lines.end(), expectedPart.begin(), expectedPart.end()), lines.end());
+    const Lines textPart{L"Containing Text/ContainingText=1", L"Containing Text/ContainingText0=phrase",
+                         L"Containing Text/MatchCase=0", L"Containing Text/AdditionalText1=0"};
+    EXPECT_NE(std::search(lines.begin(), lines.end(), textPart.begin(), textPart.end()), lines.end());
     for (const wchar_t* line : {L"Size/AtLeast=1", L"Size/AtLeastSize=0", L"Size/AtLeastSizeB=0", L"Size/AtMost=0",
                                 L"Attributes/Match=1", L"Attributes/Temporary=0", L"Containing Text/AdditionalText1=0",
                                 L"Containing Text/AdditionalText2Option=2", L"Containing Text/AdditionalText2Text=not this",
@@ -182,12 +187,15 @@ TEST(OptionsFile, ValuesOutOfRangeKeepTheControlAsItIs) {
     EXPECT_EQ(Assigned(all, OptionField::AtLeastSize)->text, L"16");
     EXPECT_EQ(Assigned(all, OptionField::AtLeastSizeB), nullptr);
     EXPECT_TRUE(Assigned(all, OptionField::ContainingText)->flag);
+    EXPECT_TRUE(Assigned(all, OptionField::MatchCase)->flag);  // a file from before "Match case"
     EXPECT_EQ(Assigned(all, OptionField::AdditionalTextOption, 0), nullptr);
     EXPECT_EQ(Assigned(all, OptionField::AdditionalTextText, 0)->text, L"");
     EXPECT_EQ(Assigned(all, OptionField::Match)->number, MatchExact);  // no Match key
     file.set(L"Common", L"LookInWhere", L"-1");
     file.set(L"Attributes", L"Match", L"2");
+    file.set(L"Containing Text", L"MatchCase", L"0");
     all = Load(file, true, 10);
+    EXPECT_FALSE(Assigned(all, OptionField::MatchCase)->flag);
     EXPECT_EQ(Assigned(all, OptionField::LookInWhere), nullptr);
     EXPECT_EQ(Assigned(all, OptionField::Match)->number, MatchContainSelected);
     file.set(L"Common", L"LookInWhere", L"9");

@@ -107,13 +107,14 @@ TEST(Summary, TextsAndTheAdvancedOptions) {
     c.AllOrPartOfTheFileName = c.LookIn = false;
     c.ContainingText = true;
     c.ContainingText0 = L"first phrase";
+    c.MatchCase = false;
     c.AdditionalText[0] = {true, TextOr, L"second phrase"};
     c.AdditionalText[2] = {true, TextNot, L"fourth"};
     c.SearchAllFilesAndFolders = false;
     c.SearchHiddenFilesAndFolders = false;
     c.SearchSubfolders = false;
     EXPECT_EQ(SearchSummaryLines(c, kTexts),
-              (Lines{L"Containing text", L"Text: first phrase", L"OR second phrase", L"NOT fourth", L"",
+              (Lines{L"Containing text", L"Text: first phrase", L"Match case: no", L"OR second phrase", L"NOT fourth", L"",
                      L"Advanced search options", L"Search system folders: yes", L"Search hidden files and folders: no",
                      L"Search subfolders: no"}));
 }

@@ -158,6 +158,58 @@ TEST_F(FiltersTest, ContentIsReadWhereverItCanBeAndNothingStaysOpen) {
         EXPECT_TRUE(::DeleteFileW(tree.path(name).c_str())) << name;
 }
 
+// Files as today's programs write them: in the ANSI code page, UTF-8 with and without a mark, and
+// UTF-16 both ways round; phrases with letters beyond ASCII, with and without "Match case".
+TEST_F(FiltersTest, UnicodeFilesAndPhrasesBeyondTheCodePage) {
+    auto utf16 = [](std::wstring_view text, bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const wchar_t c : text) {
+            const char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    auto utf8 = [](std::wstring_view text) { return Utf8Of(std::u16string(text.begin(), text.end())); };
+    auto ansi = [](std::wstring_view text) {
+        std::string bytes(text.size() * 2, '\0');
+        BOOL usedDefault = FALSE;
+        bytes.resize(static_cast<std::size_t>(::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(),
+                                                                   static_cast<int>(text.size()), bytes.data(),
+                                                                   static_cast<int>(bytes.size()), nullptr, &usedDefault)));
+        EXPECT_FALSE(usedDefault);
+        return bytes;
+    };
+    WriteBytes(tree.path(L"ansi.txt"), ansi(L"viele gr\u00FC\u00DFe"));
+    WriteBytes(tree.path(L"utf8.txt"), "\xEF\xBB\xBF" + utf8(L"VIELE GR\u00DC\u00DFE und \u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3"));
+    WriteBytes(tree.path(L"utf16le.txt"), utf16(L"Gr\u00FC\u00DFe, \u03C3\u03AF\u03C3\u03C5\u03C6\u03BF\u03C2", false));
+    WriteBytes(tree.path(L"utf16be.txt"), utf16(L"\u65E5\u672C and gr\u00FC\u00DFe", true));
+    WriteBytes(tree.path(L"nomark.txt"), utf8(L"\u65E5\u672C\u8A9E, \u0101lpha"));
+    WriteBytes(tree.path(L"questions.txt"), "what?? alpha");
+
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.ContainingText = true;
+    c.ContainingText0 = L"gr\u00FC\u00DFe";
+    EXPECT_EQ(searchNames(c), (Paths{L"ansi.txt", L"utf16be.txt"}));
+    c.MatchCase = false;
+    EXPECT_EQ(searchNames(c), (Paths{L"ansi.txt", L"utf16be.txt", L"utf16le.txt", L"utf8.txt"}));
+    c.ContainingText0 = L"GRUSSE";  // capitals, letter for letter: "\u00DF" is no "SS"
+    EXPECT_EQ(searchNames(c), Paths{});
+    c.ContainingText0 = L"\u03C3\u03AF\u03C3\u03C5\u03C6\u03BF\u03C2";
+    EXPECT_EQ(searchNames(c), (Paths{L"utf16le.txt", L"utf8.txt"}));
+    c.ContainingText0 = L"GR\u00DC\u00DFE";
+    c.AdditionalText[0] = {true, TextNot, L"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3"};
+    c.AdditionalText[1] = {true, TextOr, L"\u0100LPHA"};
+    EXPECT_EQ(searchNames(c), (Paths{L"ansi.txt", L"nomark.txt", L"utf16be.txt"}));
+
+    // No phrase turns into another: not into "??", not into its letters without the accents.
+    c = foldersOnly({tree.root()});
+    c.ContainingText = true;
+    c.ContainingText0 = L"\u65E5\u672C";
+    EXPECT_EQ(searchNames(c), (Paths{L"nomark.txt", L"utf16be.txt"}));
+    c.ContainingText0 = L"\u0101lpha";
+    EXPECT_EQ(searchNames(c), Paths{L"nomark.txt"});
+}
+
 TEST_F(FiltersTest, FilesBeyondFourGigabytesAreReadPastThe32BitSize) {
     // 4 GiB + 16 bytes: the low 32 bits of the size say 16, the phrase lies at 100.
     const std::int64_t fourGiB = 4LL << 30;

@@ -32,7 +32,7 @@ inline void PrintTo(const SearchCriteria& c, std::ostream* os) {
         << c.AtMost << " '" << Narrow(c.AtMostSize) << "' " << c.AtMostSizeB << "\n  Attributes: " << c.Attributes
         << " " << c.Archive << c.Compressed << c.Directory << c.Encrypted << c.Hidden << c.Normal << c.Offline
         << c.ReadOnly << c.ReparsePoint << c.SparseFile << c.System << c.Temporary << " match=" << c.Match
-        << "\n  Text: " << c.ContainingText << " '" << Narrow(c.ContainingText0) << "'";
+        << "\n  Text: " << c.ContainingText << " '" << Narrow(c.ContainingText0) << "' case=" << c.MatchCase;
     for (const auto& row : c.AdditionalText) *os << " [" << row.Enabled << " " << row.Option << " '" << Narrow(row.Text) << "']";
     *os << "\n  Advanced: " << c.SearchAllFilesAndFolders << c.SearchSystemFolders << c.SearchHiddenFilesAndFolders
         << c.SearchSubfolders << "\n";
