@@ -107,6 +107,7 @@ void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormProgr
     options.onHelp = [this] { Contents1Click(); };
     help_.connect(about);
     results_.connect(options, confirm, progress);
+    runner_.connect(options);
 }
 
 // Acts once: the tip of the day, when the setting asks for it, after the activation is over.

@@ -84,6 +84,7 @@ void SearchRunner::start() {
     if (!validateCriteria()) return;
     if (beforeStart_) beforeStart_();
     SearchRequest request{controls_.criteria.read(), lookIn_.driveLetters()};
+    request.searchOnlineOnlyText = options_ && options_->searchOnlineOnlyText();
     results_.clear();
     controls_.status.setPanelText(1, L"");
     // The summary's layout takes a while; done before the worker competes for the processor.

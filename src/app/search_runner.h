@@ -8,6 +8,7 @@
 #include "criteria/validation.h"
 #include "results/results_list.h"
 #include "search/search_session.h"
+#include "settings/form_options.h"
 #include "win/controls.h"
 #include "win/form.h"
 #include "win/interaction.h"
@@ -47,6 +48,8 @@ public:
     SearchRunner(RunControls controls, SearchSession& session, ResultsList& results, const LookInTable& lookIn,
                  SearchSummary& summary, win::Interaction& interaction, std::function<void()> beforeStart);
 
+    // The preferences that runs follow from now on.
+    void connect(const TFormOptions& options) { options_ = &options; }
     // The Search button: starts a run when none is under way, otherwise stops it.
     void searchOrStop();
     // The Pause button: pauses a run, or resumes a paused one.
@@ -74,6 +77,7 @@ private:
     SearchSummary& summary_;
     win::Interaction& interaction_;
     std::function<void()> beforeStart_;
+    const TFormOptions* options_ = nullptr;
     std::chrono::steady_clock::time_point progressShownAt_;
 };
 

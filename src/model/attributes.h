@@ -23,6 +23,15 @@ inline constexpr std::uint32_t kAttributeCompressed = 0x800;
 inline constexpr std::uint32_t kAttributeOffline = 0x1000;
 inline constexpr std::uint32_t kAttributeEncrypted = 0x4000;
 
+inline constexpr std::uint32_t kAttributeRecallOnOpen = 0x40000;
+inline constexpr std::uint32_t kAttributeRecallOnDataAccess = 0x400000;
+
+// A file kept by a sync or archive service whose bytes are fetched when it is read: reading it for
+// its text or its icon would download it.
+inline constexpr bool IsOnlineOnly(std::uint32_t attributes) {
+    return (attributes & (kAttributeOffline | kAttributeRecallOnOpen | kAttributeRecallOnDataAccess)) != 0;
+}
+
 struct AttributeDescriptor {
     std::uint32_t bit;
     bool SearchCriteria::*flag;

@@ -1,5 +1,7 @@
 #include "results/icon_rule.h"
 
+#include "model/attributes.h"
+
 #include <array>
 
 namespace findlark {
@@ -33,6 +35,11 @@ bool IconLivesInFile(std::wstring_view name) {
 
 bool IsNetworkPath(std::wstring_view path) {
     return path.size() >= 2 && (path[0] == L'\\' || path[0] == L'/') && (path[1] == L'\\' || path[1] == L'/');
+}
+
+bool IconReadFromFile(std::wstring_view name, std::wstring_view folder, std::uint32_t attributes) {
+    return !(attributes & kAttributeDirectory) && !IsOnlineOnly(attributes) && IconLivesInFile(name) &&
+           !IsNetworkPath(folder);
 }
 
 std::wstring IconTypeKey(std::wstring_view name, bool folder) {

@@ -116,8 +116,7 @@ bool ResultsList::onRemoteDrive(const std::wstring& folder) {
 }
 
 int ResultsList::iconOf(const ResultEntry& entry) {
-    if (!entry.isFolder() && IconLivesInFile(entry.name) && !IsNetworkPath(*entry.folder) &&
-        !onRemoteDrive(*entry.folder)) {
+    if (IconReadFromFile(entry.name, *entry.folder, entry.attributes) && !onRemoteDrive(*entry.folder)) {
         const auto known = iconsFromFiles_.find(entry.data);
         if (known != iconsFromFiles_.end()) return known->second >= 0 ? known->second : typeIcon(entry);
         // The shell would read a name that the platform alters as another item's: such a row keeps

@@ -21,6 +21,12 @@ std::wstring AfterRunText(const RunProgress& progress, bool failed) {
         text += std::to_wstring(progress.unreadableFolders) +
                 (progress.unreadableFolders == 1 ? L" folder could not be read" : L" folders could not be read");
     }
+    if (progress.onlineOnlyNotSearched > 0) {
+        if (!text.empty()) text += L"; ";
+        text += std::to_wstring(progress.onlineOnlyNotSearched) +
+                (progress.onlineOnlyNotSearched == 1 ? L" online-only file was not searched for text"
+                                                     : L" online-only files were not searched for text");
+    }
     return text;
 }
 

@@ -10,6 +10,7 @@ struct RunProgress {
     std::uint64_t foldersSearched = 0;
     std::uint64_t itemsFound = 0;
     std::uint64_t unreadableFolders = 0;
+    std::uint64_t onlineOnlyNotSearched = 0;  // files whose text would have had to be downloaded
     std::shared_ptr<const std::wstring> currentFolder;  // null once the walk has ended
 };
 
@@ -17,7 +18,7 @@ struct RunProgress {
 std::wstring ProgressText(const RunProgress& progress);
 
 // After a run, what the list may lack: "The search ended early after an error", "3 folders could not
-// be read", both joined by "; ", or nothing.
+// be read", "2 online-only files were not searched for text", joined by "; ", or nothing.
 std::wstring AfterRunText(const RunProgress& progress, bool failed);
 
 }  // namespace findlark

@@ -1,6 +1,7 @@
 #include "search/search_worker.h"
 
 #include "win/system_date_time.h"
+#include "model/attributes.h"
 #include "search/compute_windows.h"
 #include "search/content_file.h"
 #include "search/entry_filters.h"
@@ -23,8 +24,10 @@ constexpr std::chrono::milliseconds kProgressInterval{100};
 // that passed them all. Counts what the status bar shows of the run's progress.
 class RowCollector final : public WalkVisitor {
 public:
-    RowCollector(RunChannel& channel, const EntryFilters& filters, const std::optional<ContentRule>& content)
-        : channel_(channel),
+    RowCollector(const SearchRequest& request, RunChannel& channel, const EntryFilters& filters,
+                 const std::optional<ContentRule>& content)
+        : request_(request),
+          channel_(channel),
           batcher_(channel.events, kBatchInterval, &TickMilliseconds),
           filters_(filters),
           content_(content),
@@ -37,16 +40,10 @@ public:
     }
 
     void onMatch(const std::shared_ptr<const std::wstring>& folder, const EntryFacts& entry) override {
-        if (!filters_.passes(entry)) return;
-        if (content_) {
-            std::wstring path = *folder;
-            path += L'\\';
-            path += entry.name;
-            if (reader_.MatchContent(path, *content_) != ContentVerdict::Pass) return;
-        }
-        const FILETIME written{static_cast<DWORD>(entry.written), static_cast<DWORD>(entry.written >> 32)};
-        batcher_.add(entry.name, folder, entry.size, win::FromSystemTime(toLocal_(written)), entry.attributes);
-        ++progress_.itemsFound;
+        if (!request_.adjustListedFacts) return consider(folder, entry);
+        EntryFacts adjusted = entry;
+        request_.adjustListedFacts(adjusted);
+        consider(folder, adjusted);
     }
 
     void onUnreadable(const std::wstring&) override { ++progress_.unreadableFolders; }
@@ -66,11 +63,32 @@ public:
     }
 
 private:
+    void consider(const std::shared_ptr<const std::wstring>& folder, const EntryFacts& entry) {
+        if (!filters_.passes(entry)) return;
+        if (content_) {
+            // Reading an online-only file downloads it. It was not searched, so it is listed
+            // neither as holding the phrases nor as lacking them.
+            if (!(entry.attributes & kAttributeDirectory) && IsOnlineOnly(entry.attributes) &&
+                !request_.searchOnlineOnlyText) {
+                ++progress_.onlineOnlyNotSearched;
+                return;
+            }
+            std::wstring path = *folder;
+            path += L'\\';
+            path += entry.name;
+            if (reader_.MatchContent(path, *content_) != ContentVerdict::Pass) return;
+        }
+        const FILETIME written{static_cast<DWORD>(entry.written), static_cast<DWORD>(entry.written >> 32)};
+        batcher_.add(entry.name, folder, entry.size, win::FromSystemTime(toLocal_(written)), entry.attributes);
+        ++progress_.itemsFound;
+    }
+
     void publishProgress() {
         lastProgress_ = std::chrono::steady_clock::now();
         channel_.events.setProgress(progress_);
     }
 
+    const SearchRequest& request_;
     RunChannel& channel_;
     RowBatcher batcher_;
     const EntryFilters& filters_;
@@ -103,7 +121,7 @@ void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept {
             return ToMilliseconds(win::FromSystemTime(toLocal(time)));
         });
         const std::optional<ContentRule> content = MakeContentRule(criteria);
-        RowCollector collector(channel, filters, content);
+        RowCollector collector(request, channel, filters, content);
         FolderWalk walk(options, collector);
         for (const std::wstring& root : SearchRoots(criteria, request.lookInDrives)) {
             if (!walk.SearchRoot(root)) return;  // stopped: the window has already ended the run

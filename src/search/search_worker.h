@@ -2,6 +2,7 @@
 // One search run on its own thread: it walks a snapshot of the criteria and reports through its
 // own channel; it never touches a window.
 #include "model/search_criteria.h"
+#include "search/entry_filters.h"
 #include "search/run_control.h"
 #include "search/look_ahead.h"
 #include "search/run_events.h"
@@ -15,10 +16,18 @@ namespace findlark {
 // What a run needs: the criteria as they stood when Search was pressed, and the drive letters of the
 // look-in list's drive rows.
 struct SearchRequest {
+    SearchRequest() = default;
+    SearchRequest(SearchCriteria c, std::vector<wchar_t> drives) : criteria(std::move(c)), lookInDrives(std::move(drives)) {}
+
     SearchCriteria criteria;
     std::vector<wchar_t> lookInDrives;
     // Threads that list folders ahead of the walk; 0 lists one folder after another on the worker.
     unsigned lookAheadThreads = DefaultLookAheadThreads();
+    // Whether the content test reads online-only files, which downloads them.
+    bool searchOnlineOnlyText = false;
+    // Tests give listed entries facts that the platform here never reports (the attributes of
+    // online-only files).
+    std::function<void(EntryFacts&)> adjustListedFacts;
 };
 
 // The stop and pause requests of one run and its queue to the window.

@@ -6,7 +6,7 @@
 
 namespace findlark {
 TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(settings) {
-    createDialog(L"Preferences", {487, 303}, owner);
+    createDialog(L"Preferences", {487, 353}, owner);
     GroupBoxGeneral.create(*this, L"General preferences", {8, 6, 471, 92});
     CheckBoxGeneralRememberWindowPosition.create(*this, L"Remember window position", {20, 26, 300, 19});
     CheckBoxGeneralRememberWindowSize.create(*this, L"Remember window size", {20, 48, 300, 19});
@@ -19,17 +19,20 @@ TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(sett
     GroupBoxActions.create(*this, L"Actions", {8, 184, 471, 72});
     CheckBoxDeleteWithoutPrompting.create(*this, L"Delete without prompting", {20, 204, 300, 19});
     CheckBoxOverwriteWithoutPrompting.create(*this, L"Overwrite without prompting", {20, 226, 300, 19});
-    BitBtnOK.create(*this, L"&OK", {164, 268, 75, 25});
-    BitBtnApply.create(*this, L"&Apply", {245, 268, 75, 25});
-    BitBtnCancel.create(*this, L"&Cancel", {326, 268, 75, 25});
-    BitBtnHelp.create(*this, L"&Help", {407, 268, 75, 25});
+    GroupBoxContent.create(*this, L"Containing text", {8, 262, 471, 50});
+    CheckBoxSearchTextOfOnlineOnlyFiles.create(*this, L"Search the text of online-only files (downloads them)",
+                                               {20, 282, 400, 19});
+    BitBtnOK.create(*this, L"&OK", {164, 318, 75, 25});
+    BitBtnApply.create(*this, L"&Apply", {245, 318, 75, 25});
+    BitBtnCancel.create(*this, L"&Cancel", {326, 318, 75, 25});
+    BitBtnHelp.create(*this, L"&Help", {407, 318, 75, 25});
     setDefaultButton(BitBtnOK);
     setCancelButton(BitBtnCancel);
 
     FormCreate();
     for (win::CheckBox* box : {&CheckBoxGeneralRememberWindowPosition, &CheckBoxGeneralRememberWindowSize,
                                &CheckBoxGeneralRememberSearchOptions, &CheckBoxDeleteWithoutPrompting,
-                               &CheckBoxOverwriteWithoutPrompting})
+                               &CheckBoxOverwriteWithoutPrompting, &CheckBoxSearchTextOfOnlineOnlyFiles})
         box->onClick = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
     ComboBoxShowFileSizeIn.onChange = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
     BitBtnOK.onClick = [this] { BitBtnOKClick(); };
@@ -50,6 +53,7 @@ void TFormOptions::FormCreate() {
     ComboBoxShowFileSizeIn.setSelectedIndex(appliedUnit_);
     CheckBoxDeleteWithoutPrompting.setChecked(settings_.read(setting::DeleteWithoutPrompting));
     CheckBoxOverwriteWithoutPrompting.setChecked(settings_.read(setting::OverwriteWithoutPrompting));
+    CheckBoxSearchTextOfOnlineOnlyFiles.setChecked(settings_.read(setting::SearchTextOfOnlineOnlyFiles));
     BitBtnApply.setEnabled(false);
 }
 
@@ -62,6 +66,7 @@ void TFormOptions::BitBtnApplyClick() {
     settings_.write(setting::ShowFileSizeIn, ComboBoxShowFileSizeIn.selectedIndex());
     settings_.write(setting::DeleteWithoutPrompting, CheckBoxDeleteWithoutPrompting.checked());
     settings_.write(setting::OverwriteWithoutPrompting, CheckBoxOverwriteWithoutPrompting.checked());
+    settings_.write(setting::SearchTextOfOnlineOnlyFiles, CheckBoxSearchTextOfOnlineOnlyFiles.checked());
     appliedUnit_ = std::max(ComboBoxShowFileSizeIn.selectedIndex(), 0);
     BitBtnApply.setEnabled(false);
     opened_ = shown();  // what Cancel keeps from now on
@@ -86,7 +91,7 @@ TFormOptions::Shown TFormOptions::shown() const {
     return {CheckBoxGeneralRememberWindowPosition.checked(), CheckBoxGeneralRememberWindowSize.checked(),
             CheckBoxGeneralRememberSearchOptions.checked(),  ComboBoxShowFileSizeIn.selectedIndex(),
             CheckBoxDeleteWithoutPrompting.checked(),         CheckBoxOverwriteWithoutPrompting.checked(),
-            BitBtnApply.enabled()};
+            CheckBoxSearchTextOfOnlineOnlyFiles.checked(),    BitBtnApply.enabled()};
 }
 
 void TFormOptions::onShowing() { opened_ = shown(); }
@@ -100,6 +105,7 @@ void TFormOptions::onEnded(int result) {
     ComboBoxShowFileSizeIn.setSelectedIndex(opened_.unit);
     CheckBoxDeleteWithoutPrompting.setChecked(opened_.deleteWithoutPrompting);
     CheckBoxOverwriteWithoutPrompting.setChecked(opened_.overwriteWithoutPrompting);
+    CheckBoxSearchTextOfOnlineOnlyFiles.setChecked(opened_.searchOnlineOnlyText);
     BitBtnApply.setEnabled(opened_.applyEnabled);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// "Preferences": what is remembered between runs, the unit of sizes and whether deleting and
-// overwriting ask first. Its controls are the live state of the two prompting choices, and the unit
+// "Preferences": what is remembered between runs, the unit of sizes, whether deleting and
+// overwriting ask first and whether a content search reads (downloads) online-only files. Its controls are the live state of the two prompting choices, and the unit
 // it last applied is the one sizes are shown in; the Remember choices act through the store. Cancel
 // and the close box put back what the dialog showed when it opened or was last applied.
 #include "settings/settings_store.h"
@@ -27,6 +27,8 @@ public:
     win::GroupBox GroupBoxActions;
     win::CheckBox CheckBoxDeleteWithoutPrompting;
     win::CheckBox CheckBoxOverwriteWithoutPrompting;
+    win::GroupBox GroupBoxContent;
+    win::CheckBox CheckBoxSearchTextOfOnlineOnlyFiles;
     win::Button BitBtnOK;
     win::Button BitBtnApply;
     win::Button BitBtnCancel;
@@ -43,6 +45,7 @@ public:
     std::pair<int, std::wstring> sizeUnit() const;
     bool deleteWithoutPrompting() const { return CheckBoxDeleteWithoutPrompting.checked(); }
     bool overwriteWithoutPrompting() const { return CheckBoxOverwriteWithoutPrompting.checked(); }
+    bool searchOnlineOnlyText() const { return CheckBoxSearchTextOfOnlineOnlyFiles.checked(); }
 
     // Runs at the end of every Apply: the list shows its sizes in the unit now chosen.
     std::function<void()> onApplied;
@@ -58,6 +61,7 @@ private:
         bool rememberPosition, rememberSize, rememberOptions;
         int unit;
         bool deleteWithoutPrompting, overwriteWithoutPrompting;
+        bool searchOnlineOnlyText;
         bool applyEnabled;
     };
     Shown shown() const;

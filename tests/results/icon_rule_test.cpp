@@ -12,6 +12,16 @@ TEST(IconRule, OnlyTypesThatCarryTheirOwnPictureAreReadFromTheFile) {
         EXPECT_FALSE(IconLivesInFile(byType));
 }
 
+TEST(IconRule, FoldersSharesAndOnlineOnlyFilesAreNeverReadForTheirIcon) {
+    EXPECT_TRUE(IconReadFromFile(L"setup.exe", L"C:\\apps", 0x20));
+    EXPECT_FALSE(IconReadFromFile(L"setup.exe", L"\\\\server\\share", 0x20));
+    EXPECT_FALSE(IconReadFromFile(L"tools.exe", L"C:\\apps", 0x10));
+    EXPECT_FALSE(IconReadFromFile(L"readme.txt", L"C:\\apps", 0x20));
+    // Offline, recall on open, recall on data access: each alone keeps the file unread.
+    for (const std::uint32_t online : {0x1000u, 0x40000u, 0x400000u})
+        EXPECT_FALSE(IconReadFromFile(L"setup.exe", L"C:\\OneDrive", 0x20 | online)) << online;
+}
+
 TEST(IconRule, SharesAreNeverReadAndTypesShareOneKey) {
     EXPECT_TRUE(IsNetworkPath(L"\\\\server\\share\\dir"));
     EXPECT_TRUE(IsNetworkPath(L"//server/share"));

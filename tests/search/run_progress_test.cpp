@@ -26,6 +26,12 @@ TEST(RunProgressText, WhatTheListMayLackIsToldOnlyWhenThereIsAny) {
     EXPECT_EQ(AfterRunText(progress, false), L"3 folders could not be read");
     EXPECT_EQ(AfterRunText(progress, true), L"The search ended early after an error; 3 folders could not be read");
     EXPECT_EQ(AfterRunText(RunProgress{}, true), L"The search ended early after an error");
+    progress.onlineOnlyNotSearched = 1;
+    EXPECT_EQ(AfterRunText(progress, false),
+              L"3 folders could not be read; 1 online-only file was not searched for text");
+    progress.unreadableFolders = 0;
+    progress.onlineOnlyNotSearched = 7;
+    EXPECT_EQ(AfterRunText(progress, false), L"7 online-only files were not searched for text");
 }
 
 }  // namespace

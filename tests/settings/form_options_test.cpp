@@ -39,6 +39,7 @@ TEST_F(OptionsTest, AnEmptyStoreOpensWithTheDefaultsAndApplyDisabled) {
         EXPECT_EQ(o.ComboBoxShowFileSizeIn.text(), L"B");
         EXPECT_FALSE(o.CheckBoxDeleteWithoutPrompting.checked());
         EXPECT_FALSE(o.CheckBoxOverwriteWithoutPrompting.checked());
+        EXPECT_FALSE(o.CheckBoxSearchTextOfOnlineOnlyFiles.checked());
         EXPECT_FALSE(o.BitBtnApply.enabled());
         o.BitBtnCancel.click();
     });
@@ -67,6 +68,36 @@ TEST_F(OptionsTest, ApplyWritesAndCancelPutsBackWhatWasApplied) {
         ::SendMessageW(o.hwnd(), WM_CLOSE, 0, 0);  // the close box cancels too
     });
     EXPECT_TRUE(options().CheckBoxGeneralRememberSearchOptions.checked());
+}
+
+// Each run reads online-only files for their text only as the preference stood when it started.
+TEST_F(OptionsTest, TheOnlineOnlyChoiceReachesTheRunsThatFollowIt) {
+    end();
+    store(L"SearchTextOfOnlineOnlyFiles", L"1");
+    std::vector<bool> asked;
+    start([&asked](SearchRequest request, std::shared_ptr<RunChannel> channel) {
+        asked.push_back(request.searchOnlineOnlyText);
+        return win::WorkerThread([channel] { channel->events.pushEnd(false); });
+    });
+    auto searchOnce = [this] {
+        main().Criteria.Common.CheckBoxLookIn.setChecked(false);
+        main().BitBtnSearch.click();
+        EXPECT_TRUE(testing_support::PumpUntil([&] { return main().searchState() == SearchState::Idle; }));
+    };
+    searchOnce();
+    openPreferences([](TFormOptions& o) {
+        EXPECT_TRUE(o.CheckBoxSearchTextOfOnlineOnlyFiles.checked());
+        o.CheckBoxSearchTextOfOnlineOnlyFiles.click();
+        o.BitBtnOK.click();
+    });
+    EXPECT_EQ(stored(L"SearchTextOfOnlineOnlyFiles"), L"0");
+    searchOnce();
+    openPreferences([](TFormOptions& o) {
+        o.CheckBoxSearchTextOfOnlineOnlyFiles.click();  // ticked, then cancelled
+        o.BitBtnCancel.click();
+    });
+    searchOnce();
+    EXPECT_EQ(asked, (std::vector<bool>{true, false, false}));
 }
 
 // A choice ticked and then cancelled never acts: the next delete asks, the list keeps its unit.
