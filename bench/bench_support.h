@@ -61,6 +61,7 @@ public:
         postedAt_ = 0;
     }
     double worstMilliseconds() const { return worstMicroseconds_ / 1000.0; }
+    void resetWorst() { worstMicroseconds_ = 0; }
 
 private:
     static constexpr UINT kProbe = WM_APP + 50;

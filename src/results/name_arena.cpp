@@ -17,10 +17,26 @@ NameArena::Ref NameArena::add(std::wstring_view name) {
     return ref;
 }
 
-std::wstring_view NameArena::get(Ref ref) const {
+namespace {
+
+template <class Blocks>
+std::wstring_view NameAt(const Blocks& blocks, NameArena::Ref ref) {
     const auto block = static_cast<std::size_t>(ref >> 40);
     const auto offset = static_cast<std::size_t>((ref >> 16) & 0xFFFFFF);
-    return {blocks_[block].get() + offset, static_cast<std::size_t>(ref & 0xFFFF)};
+    return {&blocks[block][0] + offset, static_cast<std::size_t>(ref & 0xFFFF)};
+}
+
+}  // namespace
+
+std::wstring_view NameArena::get(const std::vector<std::unique_ptr<wchar_t[]>>& blocks, Ref ref) { return NameAt(blocks, ref); }
+
+std::wstring_view NameArena::get(const std::vector<const wchar_t*>& blocks, Ref ref) { return NameAt(blocks, ref); }
+
+std::vector<const wchar_t*> NameArena::blocks() const {
+    std::vector<const wchar_t*> pointers;
+    pointers.reserve(blocks_.size());
+    for (const auto& block : blocks_) pointers.push_back(block.get());
+    return pointers;
 }
 
 void NameArena::clear() {

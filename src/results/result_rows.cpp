@@ -44,10 +44,35 @@ void ResultRows::append(const RowSlice& slice) {
     }
 }
 
+namespace {
+
+ResultEntry EntryOf(const ResultRecord& record, std::wstring_view name, const std::wstring* folder, std::int32_t data) {
+    return {name, folder, data, record.size, record.modified, record.attributes};
+}
+
+}  // namespace
+
 ResultEntry ResultRows::entryOf(std::int32_t data) const {
     const ResultRecord& record = records_[static_cast<std::size_t>(data)];
-    return {names_.get(record.name), folders_[record.folder].get(), data, record.size, record.modified,
-            record.attributes};
+    return EntryOf(record, names_.get(record.name), folders_[record.folder].get(), data);
+}
+
+RowsSnapshot ResultRows::snapshot() const {
+    RowsSnapshot snapshot;
+    snapshot.order_.assign(order_.begin(), order_.end());
+    snapshot.records_ = records_.blocks();
+    snapshot.names_ = names_.blocks();
+    snapshot.folders_.reserve(folders_.size());
+    for (const auto& folder : folders_) snapshot.folders_.push_back(folder.get());
+    return snapshot;
+}
+
+ResultEntry RowsSnapshot::entry(std::size_t position) const {
+    constexpr std::size_t kBlock = SegmentedVector<ResultRecord>::kBlockSize;
+    const std::int32_t data = order_[position];
+    const auto index = static_cast<std::size_t>(data);
+    const ResultRecord& record = records_[index / kBlock][index % kBlock];
+    return EntryOf(record, NameArena::get(names_, record.name), folders_[record.folder], data);
 }
 
 }  // namespace findlark

@@ -38,6 +38,22 @@ struct ResultEntry {
     bool isFolder() const;
 };
 
+// The rows listed at one moment, readable on another thread while the list grows: what it points
+// at never moves until the list is cleared.
+class RowsSnapshot {
+public:
+    std::size_t size() const { return order_.size(); }
+    // The row at a position of the list as it was.
+    ResultEntry entry(std::size_t position) const;
+
+private:
+    friend class ResultRows;
+    std::vector<std::int32_t> order_;
+    std::vector<const ResultRecord*> records_;  // the blocks of the records
+    std::vector<const wchar_t*> names_;         // the blocks of the names
+    std::vector<const std::wstring*> folders_;
+};
+
 class ResultRows {
 public:
     // Empties the list for a new run; the row count starts again at 0.
@@ -51,6 +67,8 @@ public:
     // The row at a position of the list.
     ResultEntry entry(int row) const { return entryOf(order_[static_cast<std::size_t>(row)]); }
     ResultEntry entryOf(std::int32_t data) const;
+    // The rows listed now, for reading on another thread; valid until `clear`.
+    RowsSnapshot snapshot() const;
 
     // The list's order as data values; sorting and removing rows rearrange it. Blocks, not one
     // array, so that growing never copies millions of entries at once.

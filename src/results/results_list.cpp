@@ -14,6 +14,9 @@
 namespace findlark {
 namespace {
 
+// Lists at least this long are sorted off the UI thread.
+constexpr int kBackgroundSortRows = 100000;
+
 void CopyText(NMLVDISPINFOW& info, std::wstring_view text) {
     if (info.item.cchTextMax <= 0) return;
     const size_t length = std::min<size_t>(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
@@ -50,6 +53,8 @@ void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int
 }
 
 void ResultsList::clear() {
+    sorter_.cancel();  // before the names and folders it reads go
+    pendingSorts_.clear();
     rows_.clear();
     iconsFromFiles_.clear();
     ++generation_;
@@ -69,9 +74,11 @@ void ResultsList::publish() {
     if (view_->rowCount() != rows_.count()) view_->setRowCount(rows_.count());
 }
 
-std::vector<std::int32_t> ResultsList::selectedData() const {
+std::vector<std::int32_t> ResultsList::selectedData() const { return dataOf(view_->selectedRows()); }
+
+std::vector<std::int32_t> ResultsList::dataOf(const std::vector<int>& rows) const {
     std::vector<std::int32_t> data;
-    for (const int row : view_->selectedRows()) {
+    for (const int row : rows) {
         if (row < rows_.count()) data.push_back(rows_.order()[static_cast<std::size_t>(row)]);
     }
     return data;
@@ -79,14 +86,15 @@ std::vector<std::int32_t> ResultsList::selectedData() const {
 
 void ResultsList::keepingSelection(const std::function<void()>& change) {
     publish();
-    const std::vector<std::int32_t> selected = selectedData();
+    const std::vector<int> selectedRows = view_->selectedRows();
+    const std::vector<std::int32_t> selected = dataOf(selectedRows);
     const int focusedRow = view_->focusedRow();
     const std::int32_t focused = focusedRow >= 0 && focusedRow < rows_.count() ? rows_.order()[static_cast<std::size_t>(focusedRow)] : -1;
     change();
     const std::unordered_set<std::int32_t> keep(selected.begin(), selected.end());
-    view_->clearSelection();
+    view_->clearSelection(selectedRows, focusedRow);
     view_->setRowCount(rows_.count());
-    for (int row = 0; row < rows_.count(); ++row) {
+    for (int row = 0; (!keep.empty() || focused >= 0) && row < rows_.count(); ++row) {
         const std::int32_t data = rows_.order()[static_cast<std::size_t>(row)];
         if (keep.count(data)) view_->setSelected(row, true);
         if (data == focused) view_->setFocused(row);
@@ -95,6 +103,7 @@ void ResultsList::keepingSelection(const std::function<void()>& change) {
 }
 
 void ResultsList::removeWhere(const std::function<bool(const ResultEntry&)>& remove) {
+    finishSorts();
     keepingSelection([&] {
         auto& order = rows_.order();
         order.erase(std::remove_if(order.begin(), order.end(), [&](std::int32_t data) { return remove(rows_.entryOf(data)); }),
@@ -103,7 +112,29 @@ void ResultsList::removeWhere(const std::function<bool(const ResultEntry&)>& rem
 }
 
 void ResultsList::sort(const SortState& state) {
-    keepingSelection([&] { SortRows(rows_, state); });
+    pendingSorts_.push_back(state);
+    if (!sorter_.busy()) startSorts();
+}
+
+void ResultsList::startSorts() {
+    while (!pendingSorts_.empty() && !sorter_.busy()) {
+        const SortState state = pendingSorts_.front();
+        pendingSorts_.pop_front();
+        // A short list sorts faster than a thread starts.
+        if (rows_.count() < kBackgroundSortRows || !sorter_.start(rows_.snapshot(), state))
+            keepingSelection([&] { SortRows(rows_, state); });
+    }
+}
+
+void ResultsList::finishSorts() {
+    if (sorter_.busy()) applySorted(sorter_.take());
+    for (; !pendingSorts_.empty(); pendingSorts_.pop_front())
+        keepingSelection([&] { SortRows(rows_, pendingSorts_.front()); });
+}
+
+void ResultsList::applySorted(const std::vector<std::int32_t>& order) {
+    if (order.empty()) return;
+    keepingSelection([&] { std::copy(order.begin(), order.end(), rows_.order().begin()); });
 }
 
 bool ResultsList::onRemoteDrive(const std::wstring& folder) {

@@ -1,12 +1,14 @@
 #pragma once
 // The results list: an owner-data list view over the rows model. Texts are written when a row is
 // shown; icons come from the system image list, chosen by kind and extension.
+#include "results/background_sort.h"
 #include "results/icon_loader.h"
 #include "results/result_rows.h"
 #include "results/sort_order.h"
 #include "win/list_view.h"
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -33,8 +35,12 @@ public:
     std::vector<std::int32_t> selectedData() const;
     // Takes rows out of the list; the remaining rows keep their values, selection and focus.
     void removeWhere(const std::function<bool(const ResultEntry&)>& remove);
-    // Reorders the rows; selection and focus stay with their rows.
+    // Reorders the rows; selection and focus stay with their rows. A long list is sorted off the UI
+    // thread and reordered when the sort ends; sorts asked for meanwhile follow in the order asked.
+    // Rows added during a sort stay after the rows it sorts.
     void sort(const SortState& state);
+    // A sort is under way or waiting.
+    bool sorting() const { return sorter_.busy() || !pendingSorts_.empty(); }
     // The system image list index of a row's small icon. One that lives in the file is fetched off
     // the UI thread; until it comes, the row shows the icon of its kind.
     int iconOf(const ResultEntry& entry);
@@ -49,6 +55,12 @@ private:
     // Runs a change of the rows' order and puts selection and focus back on the same rows.
     void keepingSelection(const std::function<void()>& change);
     bool onRemoteDrive(const std::wstring& folder);
+    std::vector<std::int32_t> dataOf(const std::vector<int>& rows) const;
+    void startSorts();
+    // Ends every sort under way or waiting, in order, before the rows change otherwise.
+    void finishSorts();
+    // Puts the first rows in the sorted order; rows added since stay after them.
+    void applySorted(const std::vector<std::int32_t>& order);
 
     win::VirtualListView* view_ = nullptr;
     std::function<std::pair<int, std::wstring>()> sizeUnit_;
@@ -59,6 +71,11 @@ private:
     std::unique_ptr<IconLoader> iconLoader_;
     std::map<wchar_t, bool> remoteDrives_;
     std::chrono::steady_clock::time_point published_{};
+    std::deque<SortState> pendingSorts_;
+    BackgroundSort sorter_{[this] {
+        applySorted(sorter_.take());
+        startSorts();
+    }};
 };
 
 }  // namespace findlark

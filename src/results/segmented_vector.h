@@ -18,6 +18,15 @@ public:
     T& operator[](std::size_t index) { return blocks_[index / BlockSize][index % BlockSize]; }
     const T& operator[](std::size_t index) const { return blocks_[index / BlockSize][index % BlockSize]; }
     std::size_t size() const { return size_; }
+    static constexpr std::size_t kBlockSize = BlockSize;
+    // The blocks as they are now: they never move until `clear`, so the values stored so far can be
+    // read through them from another thread while values are appended.
+    std::vector<const T*> blocks() const {
+        std::vector<const T*> pointers;
+        pointers.reserve(blocks_.size());
+        for (const auto& block : blocks_) pointers.push_back(block.get());
+        return pointers;
+    }
     bool empty() const { return size_ == 0; }
     void clear() {
         blocks_.clear();

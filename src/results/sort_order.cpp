@@ -3,6 +3,7 @@
 #include "model/ascii_case.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace findlark {
@@ -16,6 +17,62 @@ int CompareTimes(DateTime a, DateTime b, bool ascending) {
     const bool equal = ascending ? difference <= std::max(1e-12, 1e-12 * std::min(std::fabs(a), std::fabs(b)))
                                  : difference < 1.0 / kMillisecondsPerDay;
     return equal ? 0 : a < b ? -1 : 1;
+}
+
+// The first four code units, folded, in the order CompareText gives them; shorter texts end in
+// zeros, which no name or folder holds.
+std::uint64_t TextPrefix(std::wstring_view text) {
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto unit = i < text.size() ? static_cast<std::uint16_t>(AsciiUpper(text[i])) : std::uint16_t{0};
+        prefix = prefix << 16 | unit;
+    }
+    return prefix;
+}
+
+struct Cancelled {};
+
+// One row's sort key. Texts keep their first four folded code units in `major`, so most comparisons
+// end there; sizes and times keep their value in it.
+struct SortKey {
+    std::uint64_t major = 0;
+    const wchar_t* text = nullptr;  // the whole name or folder, for a tie of `major`
+    std::uint32_t length = 0;
+    std::int32_t data = 0;
+};
+
+SortKey KeyOf(const ResultEntry& entry, int column, std::uint64_t folderPrefix) {
+    SortKey key;
+    key.data = entry.data;
+    switch (column) {
+    case SortByFolder:
+        key.major = folderPrefix;
+        key.text = entry.folder->data();
+        key.length = static_cast<std::uint32_t>(entry.folder->size());
+        break;
+    case SortBySize:
+        key.major = static_cast<std::uint64_t>(entry.size) ^ (std::uint64_t{1} << 63);
+        break;
+    case SortByDate:
+        key.major = std::bit_cast<std::uint64_t>(entry.modified);
+        break;
+    default:
+        key.major = TextPrefix(entry.name);
+        key.text = entry.name.data();
+        key.length = static_cast<std::uint32_t>(entry.name.size());
+        break;
+    }
+    return key;
+}
+
+// Descending compares the rows the other way round.
+int CompareKeys(const SortKey& a, const SortKey& b, int column, bool up) {
+    const SortKey& first = up ? a : b;
+    const SortKey& second = up ? b : a;
+    if (column == SortByDate) return CompareTimes(std::bit_cast<DateTime>(first.major), std::bit_cast<DateTime>(second.major), up);
+    if (first.major != second.major) return first.major < second.major ? -1 : 1;
+    if (first.text == second.text) return 0;  // the same folder's rows share its text
+    return CompareText({first.text, first.length}, {second.text, second.length});
 }
 
 }  // namespace
@@ -36,27 +93,58 @@ void SortState::columnClick(int column) {
     ascending_[static_cast<std::size_t>(column)] = !flag;
 }
 
-// Descending compares the rows the other way round.
-int SortState::compare(const ResultEntry& a, const ResultEntry& b) const {
-    const bool up = ascending(column_);
-    const ResultEntry& first = up ? a : b;
-    const ResultEntry& second = up ? b : a;
-    switch (column_) {
-    case SortByFolder:
-        return CompareText(*first.folder, *second.folder);
-    case SortBySize:
-        return CompareNumbers(first.size, second.size);
-    case SortByDate:
-        return CompareTimes(first.modified, second.modified, up);
-    default:
-        return CompareText(first.name, second.name);
+namespace {
+
+std::vector<SortKey> MakeSortKeys(const RowsSnapshot& rows, int column) {
+    std::vector<SortKey> keys(rows.size());
+    const std::wstring* lastFolder = nullptr;  // rows of a folder mostly lie together
+    std::uint64_t folderPrefix = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const ResultEntry entry = rows.entry(i);
+        if (column == SortByFolder && entry.folder != lastFolder) {
+            lastFolder = entry.folder;
+            folderPrefix = TextPrefix(*entry.folder);
+        }
+        keys[i] = KeyOf(entry, column, folderPrefix);
     }
+    return keys;
+}
+
+bool SortKeys(std::vector<SortKey>& keys, const SortState& state, const std::function<bool()>& cancelled) {
+    const int column = state.column();
+    const bool up = state.ascending(column);
+    std::uint32_t untilCheck = 0;
+    const auto before = [&](const SortKey& a, const SortKey& b) {
+        if (cancelled && ++untilCheck % 65536 == 0 && cancelled()) throw Cancelled{};
+        return CompareKeys(a, b, column, up) < 0;
+    };
+    try {
+        std::stable_sort(keys.begin(), keys.end(), before);
+    } catch (const Cancelled&) {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> SortedOrder(const RowsSnapshot& rows, const SortState& state,
+                                      const std::function<bool()>& cancelled) {
+    std::vector<SortKey> keys = MakeSortKeys(rows, state.column());
+    if (!SortKeys(keys, state, cancelled)) return {};
+    std::vector<std::int32_t> order(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].data;
+    return order;
+}
+
+int SortState::compare(const ResultEntry& a, const ResultEntry& b) const {
+    const auto prefix = [&](const ResultEntry& entry) { return column_ == SortByFolder ? TextPrefix(*entry.folder) : 0; };
+    return CompareKeys(KeyOf(a, column_, prefix(a)), KeyOf(b, column_, prefix(b)), column_, ascending(column_));
 }
 
 void SortRows(ResultRows& rows, const SortState& state) {
-    std::stable_sort(rows.order().begin(), rows.order().end(), [&](std::int32_t a, std::int32_t b) {
-        return state.compare(rows.entryOf(a), rows.entryOf(b)) < 0;
-    });
+    const std::vector<std::int32_t> sorted = SortedOrder(rows.snapshot(), state);
+    std::copy(sorted.begin(), sorted.end(), rows.order().begin());
 }
 
 }  // namespace findlark

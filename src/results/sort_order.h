@@ -5,7 +5,10 @@
 #include "results/result_rows.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string_view>
+#include <vector>
 
 namespace findlark {
 
@@ -27,6 +30,12 @@ private:
 
 // Folds a-z to A-Z only and compares code units as unsigned values; a prefix goes first.
 int CompareText(std::wstring_view a, std::wstring_view b);
+
+// The snapshot's rows in the state's order, as data values (stable: equal rows keep their order).
+// Each row's key is taken once, so comparisons touch only a flat array. `cancelled` is asked now
+// and then; when it says yes the sort ends early with nothing.
+std::vector<std::int32_t> SortedOrder(const RowsSnapshot& rows, const SortState& state,
+                                      const std::function<bool()>& cancelled = {});
 
 // Sorts the rows' order (stable: equal rows keep their order).
 void SortRows(ResultRows& rows, const SortState& state);

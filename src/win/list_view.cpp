@@ -35,10 +35,12 @@ void VirtualListView::setColumnWidth(int column, int width) { ListView_SetColumn
 
 void VirtualListView::setSmallImages(HIMAGELIST images) { ListView_SetImageList(hwnd(), images, LVSIL_SMALL); }
 
+// Each search for the next selected row walks the rows one by one: the count says when to stop.
 std::vector<int> VirtualListView::selectedRows() const {
+    const auto count = static_cast<std::size_t>(ListView_GetSelectedCount(hwnd()));
     std::vector<int> rows;
-    for (int row = ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED); row >= 0;
-         row = ListView_GetNextItem(hwnd(), row, LVNI_SELECTED))
+    rows.reserve(count);
+    for (int row = -1; rows.size() < count && (row = ListView_GetNextItem(hwnd(), row, LVNI_SELECTED)) >= 0;)
         rows.push_back(row);
     return rows;
 }
@@ -50,6 +52,14 @@ void VirtualListView::setSelected(int row, bool selected) {
 void VirtualListView::selectAll() { ListView_SetItemState(hwnd(), -1, LVIS_SELECTED, LVIS_SELECTED); }
 
 void VirtualListView::clearSelection() { ListView_SetItemState(hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED); }
+
+// Clearing all rows at once costs time in proportion to the list, a few rows one by one do not.
+void VirtualListView::clearSelection(const std::vector<int>& selected, int focused) {
+    constexpr std::size_t kOneByOne = 4096;
+    if (selected.size() > kOneByOne) return clearSelection();
+    for (const int row : selected) setSelected(row, false);
+    if (focused >= 0) ListView_SetItemState(hwnd(), focused, 0, LVIS_FOCUSED);
+}
 
 int VirtualListView::focusedRow() const { return ListView_GetNextItem(hwnd(), -1, LVNI_FOCUSED); }
 

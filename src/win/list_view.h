@@ -30,6 +30,8 @@ public:
     void setSelected(int row, bool selected);
     void selectAll();
     void clearSelection();
+    // The same, knowing which rows are selected and focused now.
+    void clearSelection(const std::vector<int>& selected, int focused);
     int focusedRow() const;
     void setFocused(int row);
 

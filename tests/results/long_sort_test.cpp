@@ -1,0 +1,104 @@
+// Sorting a list long enough to be sorted off the UI thread: the order is the one a sort on the
+// spot gives, every row stays listed once, and the list may change meanwhile.
+#include "criteria/main_window_fixture.h"
+
+#include "results/sort_order.h"
+
+#include <algorithm>
+#include <set>
+
+using namespace findlark;
+
+namespace {
+
+constexpr int kRows = 150000;
+
+// Names that are not in order, sizes with many ties, rows of a few folders.
+std::shared_ptr<RowBatch> Rows(int count, int first = 0) {
+    auto batch = std::make_shared<RowBatch>();
+    std::vector<std::shared_ptr<const std::wstring>> folders;
+    for (int f = 0; f < 7; ++f) folders.push_back(std::make_shared<const std::wstring>(L"C:\\dir" + std::to_wstring(f * 3 % 7)));
+    for (int i = first; i < first + count; ++i) {
+        const int scrambled = (i * 7919) % 1000003;
+        batch->add(L"file" + std::to_wstring(scrambled) + (i % 2 ? L".TXT" : L".txt"), folders[i / 1000 % 7],
+                   scrambled % 97, 45000.0 + scrambled % 500, 0);
+    }
+    return batch;
+}
+
+std::vector<std::int32_t> Order(const ResultRows& rows) { return {rows.order().begin(), rows.order().end()}; }
+
+}  // namespace
+
+class LongSortTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        const auto batch = Rows(kRows);
+        list().append({{batch, 0, batch->size()}});
+        list().publish();
+        // The same rows sorted on the spot, for comparison.
+        reference.append({batch, 0, batch->size()});
+    }
+    ResultsList& list() { return form->Results; }
+    bool waitForSorts() {
+        return testing_support::PumpUntil([&] { return !list().sorting(); }, std::chrono::seconds(30));
+    }
+
+    ResultRows reference;
+};
+
+TEST_F(LongSortTest, EveryColumnBothWaysGivesTheOrderOfASortOnTheSpot) {
+    SortState state;
+    for (const int column : {SortByName, SortByName, SortByFolder, SortBySize, SortBySize, SortByDate, SortByDate}) {
+        state.columnClick(column);
+        list().sort(state);
+        EXPECT_TRUE(list().sorting());  // the window goes on answering meanwhile
+        ASSERT_TRUE(waitForSorts());
+        SortRows(reference, state);
+        ASSERT_EQ(Order(list().rows()), Order(reference)) << column;
+    }
+}
+
+TEST_F(LongSortTest, SortsAskedForMeanwhileFollowInOrderAndSelectionStaysWithItsRow) {
+    form->ListViewResults.setSelected(5, true);
+    const std::int32_t selected = list().rows().order()[5];
+    SortState byName, bySize;
+    byName.columnClick(SortByName);
+    bySize.columnClick(SortBySize);
+    list().sort(byName);
+    list().sort(bySize);  // equal sizes then keep the order by name
+    ASSERT_TRUE(waitForSorts());
+    SortRows(reference, byName);
+    SortRows(reference, bySize);
+    EXPECT_EQ(Order(list().rows()), Order(reference));
+    EXPECT_EQ(list().selectedData(), std::vector<std::int32_t>{selected});
+}
+
+TEST_F(LongSortTest, RowsAddedOrRemovedDuringASortAreNeitherLostNorRepeated) {
+    SortState byName;
+    byName.columnClick(SortByName);
+    list().sort(byName);
+    const auto later = Rows(10, kRows);
+    list().append({{later, 0, later->size()}});  // a run still adding rows
+    ASSERT_TRUE(waitForSorts());
+    ASSERT_EQ(list().count(), kRows + 10);
+    std::vector<std::int32_t> order = Order(list().rows());
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(order[static_cast<std::size_t>(kRows + i)], kRows + i);  // after the sorted rows
+    std::sort(order.begin(), order.end());
+    EXPECT_EQ(std::adjacent_find(order.begin(), order.end()), order.end());
+
+    // A removal waits for the sort under way, then acts on the sorted rows.
+    list().sort(byName);
+    list().removeWhere([](const ResultEntry& row) { return row.size == 0; });
+    EXPECT_FALSE(list().sorting());
+    for (int row = 0; row < list().count(); ++row) ASSERT_NE(list().rows().entry(row).size, 0);
+
+    // A new search's empty list drops the sort under way.
+    list().sort(byName);
+    list().clear();
+    EXPECT_FALSE(list().sorting());
+    EXPECT_EQ(list().count(), 0);
+    testing_support::PumpMessages(std::chrono::milliseconds(50));
+    EXPECT_EQ(list().count(), 0);
+}
