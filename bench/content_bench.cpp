@@ -1,8 +1,9 @@
-// Content benchmark: a bare search of every file of a text tree (each mapped whole, the phrase found
-// by memchr and memcmp) against Findlark's content search for a phrase near the end of each file
-// through the real worker, for ANSI text and for UTF-16LE text; then how long Stop takes while a run
-// scans a file of more than 1 GiB without a zero byte.
-// Usage: content_bench.exe ANSI_FOLDER UTF16_FOLDER HUGE_FOLDER PHRASE
+// Content benchmark: a bare single-threaded search of every file of a text tree (each mapped whole,
+// the phrase found by memchr and memcmp) against Findlark's content search for a phrase near the end
+// of each file through the real worker, with its readers and with the walk's thread alone, for ANSI
+// text in large and in small files and for UTF-16LE text; then how long Stop takes while a run reads
+// three files of more than 1 GiB without a zero byte.
+// Usage: content_bench.exe FOLDER PHRASE, FOLDER holding "text", "small", "utf16" and "huge"
 #include "app/form_main.h"
 #include "settings/registry_store.h"
 #include "bench_support.h"
@@ -97,13 +98,24 @@ void RunToEnd(findlark::TFormMain& form) {
 }
 
 struct Timing {
-    Clock::duration bare = Clock::duration::max(), findlark = Clock::duration::max();
+    Clock::duration bare = Clock::duration::max(), findlark = Clock::duration::max(), alone = Clock::duration::max();
     unsigned long long bytes = 0;
     std::size_t files = 0;
     int found = 0, bareFound = 0;
 };
 
-// The best of three rounds each, after a round that warms the cache.
+// How many readers the next runs get; 0: the walk's thread reads.
+unsigned gReaders = findlark::DefaultContentReaders();
+
+findlark::RunLauncher ReadersLauncher() {
+    return [](findlark::SearchRequest request, std::shared_ptr<findlark::RunChannel> channel) {
+        request.contentReaders = gReaders;
+        return findlark::WorkerLauncher()(std::move(request), std::move(channel));
+    };
+}
+
+// The best of three rounds each, after a round that warms the cache; the bare search and the two
+// ways of Findlark take turns.
 Timing Measure(findlark::TFormMain& form, const std::wstring& folder, const std::wstring& phrase, const std::string& needle,
                bool matchCase) {
     Timing timing;
@@ -111,20 +123,24 @@ Timing Measure(findlark::TFormMain& form, const std::wstring& folder, const std:
     timing.files = files.size();
     const bool utf16 = needle.size() > 1 && needle[1] == '\0';
     BareSearch(files, needle, utf16, timing.bytes);
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        timing.bareFound = BareSearch(files, needle, utf16, timing.bytes);
-        timing.bare = std::min(timing.bare, Clock::now() - start);
-    }
     findlark::SearchCriteria criteria = ContentCriteria(folder, phrase);
     criteria.MatchCase = matchCase;
     form.Criteria.apply(criteria);
-    for (int round = 0; round < 3; ++round) {
+    const auto timed = [&](Clock::duration& best, auto&& work) {
         const auto start = Clock::now();
-        RunToEnd(form);
-        timing.findlark = std::min(timing.findlark, Clock::now() - start);
+        work();
+        best = std::min(best, Clock::now() - start);
+    };
+    for (int round = 0; round < 3; ++round) {
+        timed(timing.bare, [&] { timing.bareFound = BareSearch(files, needle, utf16, timing.bytes); });
+        gReaders = findlark::DefaultContentReaders();
+        timed(timing.findlark, [&] { RunToEnd(form); });
         timing.found = form.Results.count();
+        gReaders = 0;
+        timed(timing.alone, [&] { RunToEnd(form); });
+        timing.found = std::min(timing.found, form.Results.count());
     }
+    gReaders = findlark::DefaultContentReaders();
     return timing;
 }
 
@@ -132,32 +148,35 @@ void Report(const char* what, const Timing& t) {
     std::printf("%s: %zu files, %.0f MiB\n", what, t.files, t.bytes / 1048576.0);
     std::printf("  bare map + memchr:       %.3f s (%.0f MiB/s, %d files found)\n", Seconds(t.bare),
                 t.bytes / 1048576.0 / Seconds(t.bare), t.bareFound);
-    std::printf("  Findlark content search: %.3f s (%d files found)\n", Seconds(t.findlark), t.found);
-    std::printf("  ratio (Findlark / bare): %.2f\n", Seconds(t.findlark) / Seconds(t.bare));
+    std::printf("  Findlark, %u readers:    %.3f s (ratio %.2f, %d files found)\n", findlark::DefaultContentReaders(),
+                Seconds(t.findlark), Seconds(t.findlark) / Seconds(t.bare), t.found);
+    std::printf("  Findlark, walk's thread: %.3f s (ratio %.2f)\n", Seconds(t.alone), Seconds(t.alone) / Seconds(t.bare));
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 5) {
-        std::fputs("usage: content_bench ANSI_FOLDER UTF16_FOLDER HUGE_FOLDER PHRASE\n", stderr);
+    if (argc < 3) {
+        std::fputs("usage: content_bench FOLDER PHRASE\n", stderr);
         return 2;
     }
     const win::PlatformInit platform;
-    const std::wstring phrase = argv[4];
+    const std::wstring root = argv[1];
+    const std::wstring phrase = argv[2];
     const std::string ansi(phrase.begin(), phrase.end());  // the phrase is ASCII
     std::string utf16;
     for (const wchar_t c : phrase) utf16 += std::string{static_cast<char>(c), '\0'};
 
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(bench::kSettingsKey);
-    findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
-    const Timing ansiText = Measure(form, argv[1], phrase, ansi, true);
-    const Timing utf16Text = Measure(form, argv[2], phrase, utf16, true);
-    const Timing utf16Folded = Measure(form, argv[2], phrase, utf16, false);
+    findlark::TFormMain form({interaction, settings, ReadersLauncher(), nullptr});
+    const Timing ansiText = Measure(form, root + L"\\text", phrase, ansi, true);
+    const Timing smallFiles = Measure(form, root + L"\\small", phrase, ansi, true);
+    const Timing utf16Text = Measure(form, root + L"\\utf16", phrase, utf16, true);
+    const Timing utf16Folded = Measure(form, root + L"\\utf16", phrase, utf16, false);
 
-    // Stop while the worker is inside the huge file.
-    form.Criteria.apply(ContentCriteria(argv[3], phrase));
+    // Stop while the readers are inside the huge files.
+    form.Criteria.apply(ContentCriteria(root + L"\\huge", phrase));
     form.BitBtnSearch.click();
     ::Sleep(300);
     const auto stopAt = Clock::now();
@@ -166,11 +185,12 @@ int wmain(int argc, wchar_t** argv) {
     const auto stopTook = Clock::now() - stopAt;
 
     Report("ANSI text", ansiText);
+    Report("ANSI text in small files", smallFiles);
     Report("UTF-16LE text", utf16Text);
-    std::printf("UTF-16LE text without \"Match case\": %.3f s (ratio %.2f, %d files found)\n", Seconds(utf16Folded.findlark),
-                Seconds(utf16Folded.findlark) / Seconds(utf16Text.bare), utf16Folded.found);
-    std::printf("stop inside a huge file:  %.1f ms%s\n", Seconds(stopTook) * 1000, ended ? "" : " (not ended!)");
-    const bool allFound = ansiText.found == static_cast<int>(ansiText.files) && utf16Text.found == static_cast<int>(utf16Text.files) &&
-                          utf16Folded.found == static_cast<int>(utf16Text.files);
+    Report("UTF-16LE text without \"Match case\"", utf16Folded);
+    std::printf("stop inside three huge files: %.1f ms%s\n", Seconds(stopTook) * 1000, ended ? "" : " (not ended!)");
+    bool allFound = true;
+    for (const Timing* t : {&ansiText, &smallFiles, &utf16Text, &utf16Folded})
+        allFound = allFound && t->found == static_cast<int>(t->files) && t->bareFound == static_cast<int>(t->files);
     return allFound && ended ? 0 : 1;
 }

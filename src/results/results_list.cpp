@@ -56,6 +56,7 @@ void ResultsList::clear() {
     sorter_.cancel();  // before the names and folders it reads go
     pendingSorts_.clear();
     rows_.clear();
+    published_ = {};  // the next run's first rows show at once
     iconsFromFiles_.clear();
     ++generation_;
     view_->setRowCount(0);

@@ -13,8 +13,6 @@ namespace findlark {
 // The rule of a run from its criteria; nothing when "Specify text" is off.
 std::optional<ContentRule> MakeContentRule(const SearchCriteria& criteria);
 
-enum class ContentVerdict { Pass, Fail, Stopped };
-
 class ContentReader {
 public:
     static constexpr std::size_t kPieceBytes = 1 << 20;

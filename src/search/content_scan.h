@@ -15,6 +15,9 @@ namespace findlark {
 // How many first bytes tell whether a file without a byte-order mark is UTF-16.
 inline constexpr std::size_t kEncodingHeadBytes = 256;
 
+// What the content test says of one file; Stopped when the run ended before the file was read.
+enum class ContentVerdict { Pass, Fail, Stopped };
+
 struct EncodingGuess {
     ContentEncoding encoding = ContentEncoding::Ansi;
     std::size_t markBytes = 0;  // the byte-order mark, which is no content

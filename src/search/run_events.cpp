@@ -101,7 +101,7 @@ std::uint64_t RowBatcher::steadyMilliseconds() {
 }
 
 bool RowBatcher::flushIfDue() {
-    if (pending_.empty() || clock_() - lastFlush_ < interval_) return false;
+    if (pending_.empty() || (handedOn_ && clock_() - lastFlush_ < interval_)) return false;
     flush();
     return true;
 }
@@ -109,6 +109,7 @@ bool RowBatcher::flushIfDue() {
 void RowBatcher::flush() {
     lastFlush_ = clock_();
     if (pending_.empty()) return;
+    handedOn_ = true;
     events_.pushRows(std::exchange(pending_, {}));
 }
 

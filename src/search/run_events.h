@@ -74,7 +74,8 @@ public:
              DateTime modified, std::uint32_t attributes) {
         pending_.add(name, folder, size, modified, attributes);
     }
-    // Hands on what is pending when the interval has passed since the last hand-over; true when it did.
+    // Hands on what is pending when the interval has passed since the last hand-over, and the run's
+    // first rows at once, so the list shows a match as soon as there is one; true when it did.
     bool flushIfDue();
     void flush();
 
@@ -83,6 +84,7 @@ private:
     std::uint64_t interval_;
     MillisecondClock clock_;
     std::uint64_t lastFlush_;
+    bool handedOn_ = false;
     RowBatch pending_;
 };
 

@@ -4,11 +4,14 @@
 #include "model/attributes.h"
 #include "search/compute_windows.h"
 #include "search/content_file.h"
+#include "search/content_pipeline.h"
 #include "search/entry_filters.h"
 #include "search/folder_walk.h"
 #include "search/search_plan.h"
 #include "search/search_roots.h"
 #include "win/system_time.h"
+
+#include <deque>
 
 namespace findlark {
 namespace {
@@ -19,9 +22,13 @@ constexpr std::chrono::milliseconds kBatchInterval{40};
 std::uint64_t TickMilliseconds() { return ::GetTickCount64(); }
 // Progress is reported with every batch of rows, and on entering a folder once this has passed.
 constexpr std::chrono::milliseconds kProgressInterval{100};
+// How long the walk waits for a verdict before it looks at the run's requests again.
+constexpr std::chrono::milliseconds kVerdictWait{10};
 
 // Turns the walk's entries into rows: the entry tests first, the content test last, for the entries
-// that passed them all. Counts what the status bar shows of the run's progress.
+// that passed them all. Content tests run on the pipeline's readers while the walk goes on; rows
+// waiting for their verdict keep the walk's order. Counts what the status bar shows of the run's
+// progress.
 class RowCollector final : public WalkVisitor {
 public:
     RowCollector(const SearchRequest& request, RunChannel& channel, const EntryFilters& filters,
@@ -30,8 +37,16 @@ public:
           channel_(channel),
           batcher_(channel.events, kBatchInterval, &TickMilliseconds),
           filters_(filters),
-          content_(content),
-          reader_([&channel] { return channel.control.stopRequested(); }) {}
+          content_(content) {
+        if (!content_) return;
+        pipeline_.emplace(
+            request.contentReaders,
+            [&rule = *content_](std::function<bool()> stopRequested) -> ContentPipeline::Test {
+                auto reader = std::make_shared<ContentReader>(std::move(stopRequested));
+                return [reader, &rule](const std::wstring& path) { return reader->MatchContent(path, rule); };
+            },
+            channel.control);
+    }
 
     void onFolder(const std::shared_ptr<const std::wstring>& folder) override {
         ++progress_.foldersSearched;
@@ -49,6 +64,7 @@ public:
     void onUnreadable(const std::wstring&) override { ++progress_.unreadableFolders; }
 
     bool checkRunRequests() override {
+        takeVerdicts();
         if (batcher_.flushIfDue()) publishProgress();
         return channel_.control.checkRunRequests([this] {
             batcher_.flush();
@@ -56,13 +72,25 @@ public:
         });
     }
 
-    void finish() {
+    // False when the run was stopped before every verdict came.
+    bool finish() {
+        while (!pending_.empty()) {
+            if (!waitForVerdict()) return false;
+        }
         batcher_.flush();
         progress_.currentFolder.reset();
         publishProgress();
+        return true;
     }
 
 private:
+    struct PendingRow {
+        std::wstring name;
+        std::shared_ptr<const std::wstring> folder;
+        std::int64_t size;
+        std::uint64_t written;
+        std::uint32_t attributes;
+    };
     void consider(const std::shared_ptr<const std::wstring>& folder, const EntryFacts& entry) {
         if (!filters_.passes(entry)) return;
         if (content_) {
@@ -76,11 +104,47 @@ private:
             std::wstring path = *folder;
             path += L'\\';
             path += entry.name;
-            if (reader_.MatchContent(path, *content_) != ContentVerdict::Pass) return;
+            while (pipeline_->full()) {
+                if (!waitForVerdict()) return;
+            }
+            pipeline_->submit(std::move(path));
+            pending_.push_back({std::wstring(entry.name), folder, entry.size, entry.written, entry.attributes});
+            takeVerdicts();
+            return;
         }
-        const FILETIME written{static_cast<DWORD>(entry.written), static_cast<DWORD>(entry.written >> 32)};
-        batcher_.add(entry.name, folder, entry.size, win::FromSystemTime(toLocal_(written)), entry.attributes);
+        addRow(entry.name, folder, entry.size, entry.written, entry.attributes);
+    }
+
+    void addRow(std::wstring_view name, const std::shared_ptr<const std::wstring>& folder, std::int64_t size,
+                std::uint64_t writtenTime, std::uint32_t attributes) {
+        const FILETIME written{static_cast<DWORD>(writtenTime), static_cast<DWORD>(writtenTime >> 32)};
+        batcher_.add(name, folder, size, win::FromSystemTime(toLocal_(written)), attributes);
         ++progress_.itemsFound;
+    }
+
+    // Takes the oldest file's verdict if it comes within `wait`; a file that holds the phrases
+    // becomes a row.
+    bool takeVerdict(std::chrono::milliseconds wait) {
+        if (pending_.empty()) return false;
+        const std::optional<ContentVerdict> verdict = pipeline_->takeFront(wait);
+        if (!verdict) return false;
+        const PendingRow row = std::move(pending_.front());
+        pending_.pop_front();
+        if (*verdict == ContentVerdict::Pass) addRow(row.name, row.folder, row.size, row.written, row.attributes);
+        return true;
+    }
+
+    void takeVerdicts() {
+        while (takeVerdict({})) {
+        }
+    }
+
+    // Waits for the oldest file's verdict, held meanwhile by a pause; false when the run must end.
+    bool waitForVerdict() {
+        while (!takeVerdict(kVerdictWait)) {
+            if (!checkRunRequests()) return false;
+        }
+        return true;
     }
 
     void publishProgress() {
@@ -93,7 +157,8 @@ private:
     RowBatcher batcher_;
     const EntryFilters& filters_;
     const std::optional<ContentRule>& content_;
-    ContentReader reader_;
+    std::optional<ContentPipeline> pipeline_;
+    std::deque<PendingRow> pending_;  // handed to the pipeline, in the walk's order
     const win::LocalTimeConverter toLocal_;
     RunProgress progress_;
     std::chrono::steady_clock::time_point lastProgress_;
@@ -126,7 +191,7 @@ void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept {
         for (const std::wstring& root : SearchRoots(criteria, request.lookInDrives)) {
             if (!walk.SearchRoot(root)) return;  // stopped: the window has already ended the run
         }
-        collector.finish();
+        if (!collector.finish()) return;  // stopped
     } catch (...) {
         failed = true;  // the rows handed on so far still count
     }

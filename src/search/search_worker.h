@@ -3,6 +3,7 @@
 // own channel; it never touches a window.
 #include "model/search_criteria.h"
 #include "search/entry_filters.h"
+#include "search/content_pipeline.h"
 #include "search/run_control.h"
 #include "search/look_ahead.h"
 #include "search/run_events.h"
@@ -23,6 +24,8 @@ struct SearchRequest {
     std::vector<wchar_t> lookInDrives;
     // Threads that list folders ahead of the walk; 0 lists one folder after another on the worker.
     unsigned lookAheadThreads = DefaultLookAheadThreads();
+    // Threads that test files' content ahead of the walk; 0 tests each on the walk's thread.
+    unsigned contentReaders = DefaultContentReaders();
     // Whether the content test reads online-only files, which downloads them.
     bool searchOnlineOnlyText = false;
     // Tests give listed entries facts that the platform here never reports (the attributes of

@@ -149,12 +149,17 @@ TEST(RunEvents, ClosingGivesWhatWasQueuedAndAsksNothingMore) {
     EXPECT_EQ(events.take(10).rowCount(), 0u);
 }
 
-TEST(RowBatcher, HandsOnRowsAfterTheIntervalAndOnFlush) {
+TEST(RowBatcher, HandsOnTheFirstRowsAtOnceThenAfterTheIntervalAndOnFlush) {
     RunEvents events([] { return true; });
     RowBatcher batcher(events, 30ms);
     const auto folder = std::make_shared<const std::wstring>(L"C:");
+    EXPECT_FALSE(batcher.flushIfDue());
+    batcher.add(L"0", folder, 0, 0, 0);
+    EXPECT_TRUE(batcher.flushIfDue());
+    EXPECT_EQ(events.take(10).rowCount(), 1u);
     batcher.add(L"1", folder, 0, 0, 0);
     batcher.add(L"2", folder, 0, 0, 0);
+    EXPECT_FALSE(batcher.flushIfDue());
     EXPECT_EQ(events.take(10).rowCount(), 0u);
     std::this_thread::sleep_for(40ms);
     batcher.flushIfDue();
