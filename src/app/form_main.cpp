@@ -1,6 +1,7 @@
 #include "app/form_main.h"
 
 #include "app/menu_ids.h"
+#include "win/clipboard.h"
 #include "help/help_links.h"
 #include "criteria/tab_marks.h"
 
@@ -34,7 +35,9 @@ TFormMain::TFormMain(MainWindowServices services)
       results_(Results, ListViewResults, {&Name1, &Destination1, &Size1, &DateModified1}, interaction_, *this),
       runner_(RunControls{*this, Criteria, PageControlMain, PageControlSearchInformation, BitBtnSearch, BitBtnPause, Search1,
                           Pause1, {&Actions1, &Options1, &Open1, &Save1}, ListViewResults, StatusBar},
-              session_, Results, LookIn, summary_, interaction_, [this] { pushUsedTexts(); }) {
+              session_, Results, LookIn, summary_, interaction_, [this] { pushUsedTexts(); }),
+      outside_(Criteria, PageControlMain, files_, interaction_, *this,
+               [this] { ::PostMessageW(hwnd(), kStartSearchMessage, 0, 0); }) {
     createWindow({.caption = L"Findlark 1.0",
                   .designClient = kDesignClient,
                   .minimumWindow = kMinimumWindow,
@@ -64,7 +67,9 @@ HMENU TFormMain::buildMenus() {
     auto actions = bar.popup(L"&Actions", &Actions1);
     SelectAll1 = actions.item(L"Select All", CommandSelectAll);
     actions.separator();
-    DeleteAll1 = actions.item(L"Delete selected", CommandDelete);
+    CopyFiles1 = actions.item(L"&Copy\tCtrl+C", CommandCopyFiles);
+    CopyPaths1 = actions.item(L"Copy full &paths\tCtrl+Shift+C", CommandCopyPaths);
+    DeleteAll1 = actions.item(L"Delete selected\tDel", CommandDelete);
     Copyselectedto1 = actions.item(L"Copy selected to ...", CommandCopy);
     Moveselectedto1 = actions.item(L"Move selected to ...", CommandMove);
     actions.separator();
@@ -109,6 +114,8 @@ HMENU TFormMain::buildMenus() {
     onMenu(Open1.id(), [this] { Open1Click(); });
     onMenu(SelectAll1.id(), [this] { SelectAll1Click(); });
     onMenu(DeleteAll1.id(), [this] { DeleteAll1Click(); });
+    onMenu(CopyFiles1.id(), [this] { results_.copySelectedFiles(); });
+    onMenu(CopyPaths1.id(), [this] { results_.copySelectedPaths(); });
     onMenu(Copyselectedto1.id(), [this] { Copyselectedto1Click(); });
     onMenu(Moveselectedto1.id(), [this] { Moveselectedto1Click(); });
     onMenu(Exportresults1.id(), [this] { Exportresults1Click(); });
@@ -179,9 +186,36 @@ void TFormMain::FormKeyDown(WPARAM key) {
     if (key == VK_ESCAPE && searchState() == SearchState::Running) BitBtnSearchClick();
 }
 
+// The results list's own keys, as in Explorer: they act on the selected rows.
+bool TFormMain::resultsKeyDown(WPARAM key) {
+    const bool control = ::GetKeyState(VK_CONTROL) < 0, shift = ::GetKeyState(VK_SHIFT) < 0;
+    if (key == 'C' && control) {
+        runMenuCommand((shift ? CopyPaths1 : CopyFiles1).id());
+        return true;
+    }
+    if (key == VK_DELETE && !control && !shift && searchState() == SearchState::Idle) {
+        runMenuCommand(DeleteAll1.id());
+        return true;
+    }
+    return false;
+}
+
+void TFormMain::takeCommandLine(const std::vector<std::wstring>& arguments) {
+    if (arguments.empty()) return;
+    if (endRequested_) {
+        OutsideRequests::handToRunningCopy(hwnd(), arguments);
+        return;
+    }
+    outside_.commandLine(arguments);
+}
+
 bool TFormMain::preTranslateMessage(MSG& message) {
     if (message.message != WM_KEYDOWN || !(message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd))) return false;
+    if (message.hwnd == ListViewResults.hwnd() && resultsKeyDown(message.wParam)) return true;
     switch (message.wParam) {
+    case VK_F1:
+        showHelpTopic(PageHelpContext(PageControlMain.activeIndex()));
+        return true;
     case VK_RETURN:
         // Enter on a push button presses that button, as everywhere in Windows.
         if (win::Control* pressed = win::Control::pressedByEnter(message.hwnd)) {
@@ -229,6 +263,30 @@ LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kShowTipMessage:
         tip_.show(interaction_, hwnd());
+        return 0;
+    case WM_COPYDATA: {
+        // Taken later: a question asked now would keep the other copy waiting for its answer.
+        const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data.dwData != kCommandLineData || endRequested_) return FALSE;
+        handedArguments_.push_back(
+            UnpackArguments({static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t)}));
+        ::PostMessageW(hwnd(), kHandedArgumentsMessage, 0, 0);
+        return TRUE;
+    }
+    case kHandedArgumentsMessage:
+        if (::IsIconic(hwnd())) ::ShowWindow(hwnd(), SW_RESTORE);
+        ::SetForegroundWindow(hwnd());
+        while (!handedArguments_.empty()) {
+            const std::vector<std::wstring> arguments = std::move(handedArguments_.front());
+            handedArguments_.pop_front();
+            outside_.commandLine(arguments);
+        }
+        return 0;
+    case kStartSearchMessage:
+        if (searchState() == SearchState::Idle) BitBtnSearchClick();
+        return 0;
+    case WM_DROPFILES:
+        outside_.dropped(win::TakeDroppedFiles(wParam));
         return 0;
     case WM_SETFOCUS:
         ::SetFocus(focusBeforeDeactivation_ && ::IsChild(hwnd(), focusBeforeDeactivation_) ? focusBeforeDeactivation_

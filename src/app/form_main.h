@@ -4,6 +4,7 @@
 // collaborators of its own, which its handlers call.
 #include "app/criteria_files.h"
 #include "app/help_actions.h"
+#include "app/outside_requests.h"
 #include "app/results_actions.h"
 #include "app/search_runner.h"
 #include "app/single_instance.h"
@@ -24,6 +25,7 @@
 #include "win/menu.h"
 
 #include <atomic>
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -37,6 +39,10 @@ inline constexpr SIZE kMinimumWindow{633, 443};
 
 // Shows the tip of the day after the first activation has run its course.
 inline constexpr UINT kShowTipMessage = WM_APP + 2;
+// Arguments handed over by another copy, taken once the copy that sent them has its answer.
+inline constexpr UINT kHandedArgumentsMessage = WM_APP + 3;
+// "/search" on the command line: the search starts once the window is shown.
+inline constexpr UINT kStartSearchMessage = WM_APP + 4;
 
 // What the main window works with. Tests put their own launcher in place and leave the instance
 // event out, since one test process makes many main windows.
@@ -67,11 +73,15 @@ public:
     void showInitially(int showCommand);
 
     bool preTranslateMessage(MSG& message) override;
+    // The program's arguments: acted on here, or handed to the copy already running when this one
+    // is about to end because of it.
+    void takeCommandLine(const std::vector<std::wstring>& arguments);
 
     // Menus, by their designer names.
     win::MenuItem File1, Search1, Pause1, Open1, Save1, Exit1;
     win::MenuItem Actions1, SelectAll1, DeleteAll1, Copyselectedto1, Moveselectedto1, Exportresults1;
     win::MenuItem SortResultsby1, Name1, Destination1, Size1, DateModified1;
+    win::MenuItem CopyFiles1, CopyPaths1;
     win::MenuItem Options1, Castomize1;
     win::MenuItem Help1, FindlarkHelp1, Usinghelp1, Contents1, SearchOptions1;
     win::MenuItem HelpCommon1, HelpAdditionalFolders1, HelpDateAndTime1, HelpSize1, HelpAttributes1,
@@ -103,6 +113,7 @@ public:
     void BitBtnPauseClick() { runner_.pauseOrResume(); }
     void PageControlMainChange();
     void FormKeyDown(WPARAM key);
+    bool resultsKeyDown(WPARAM key);
     void ShowSearchStatus(SearchStatus status) { runner_.showStatus(status); }
     bool ValidateCriteria() { return runner_.validateCriteria(); }
     // The Search button's state: a run is under way or not.
@@ -175,6 +186,8 @@ private:
     SearchSummary summary_;
     ResultsActions results_;
     SearchRunner runner_;
+    OutsideRequests outside_;
+    std::deque<std::vector<std::wstring>> handedArguments_;
     win::UniqueImageList imageListMenu_;
     HWND focusBeforeDeactivation_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "criteria/tab_marks.h"
 #include "settings/preference_keys.h"
 #include "settings/recent_box.h"
+#include "win/clipboard.h"
 
 namespace findlark {
 namespace {
@@ -43,8 +44,11 @@ void TFormMain::FormCreate() {
         if (!instanceEvent_.first) {
             endRequested_ = true;
             Exit1Click();
+        } else {
+            OutsideRequests::markMainWindow(hwnd());
         }
     }
+    win::AcceptDroppedFiles(hwnd());
     // 2-5. Results, help file, look-in list and pickers.
     help_.setHelpFile(ExecutableFolder() + L"Help.chm");
     if (automaticOptionsFile_.empty()) automaticOptionsFile_ = ExecutableFolder() + L"SearchOptions.ini";
@@ -119,6 +123,7 @@ void TFormMain::FormActivate() {
 }
 
 void TFormMain::FormDestroy() {
+    OutsideRequests::unmarkMainWindow(hwnd());
     // 1. The worker first: no setting is written while it may still run.
     session_.stopAll(std::chrono::seconds(1));
     // 2-3. Recent lists and the tip's option.

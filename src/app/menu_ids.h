@@ -36,6 +36,8 @@ enum MenuCommand : UINT {
     CommandOnTheWeb,
     CommandContacting,
     CommandAbout,
+    CommandCopyFiles,
+    CommandCopyPaths,
 };
 
 }  // namespace findlark

@@ -4,6 +4,7 @@
 #include "fileops/file_system.h"
 #include "results/export_text.h"
 #include "win/busy_window.h"
+#include "win/clipboard.h"
 #include "win/error_text.h"
 #include "win/write_all.h"
 #include "win/long_path.h"
@@ -49,6 +50,31 @@ void ResultsActions::sortByColumn(int column) {
 void ResultsActions::sortByMenu(int column) {
     for (std::size_t i = 0; i < sortItems_.size(); ++i) sortItems_[i]->setChecked(static_cast<int>(i) == column);
     sortByColumn(column);
+}
+
+void ResultsActions::copySelectedFiles() {
+    std::vector<std::wstring> paths;
+    for (const std::int32_t data : results_.selectedData()) {
+        const std::wstring path = results_.rows().entryOf(data).fullPath();
+        // A name the platform would alter goes in the form that names exactly this item.
+        paths.push_back(win::NeedsExactForm(path) ? win::ExtendedLengthPath(path) : path);
+    }
+    if (paths.empty()) return;
+    if (!win::PutFilesOnClipboard(owner_.hwnd(), paths))
+        interaction_.messageBox(owner_.hwnd(), L"The items could not be put on the clipboard.", L"Findlark 1.0",
+                                MB_OK | MB_ICONWARNING);
+}
+
+void ResultsActions::copySelectedPaths() {
+    std::wstring text;
+    for (const std::int32_t data : results_.selectedData()) {
+        if (!text.empty()) text += L"\r\n";
+        text += results_.rows().entryOf(data).fullPath();
+    }
+    if (text.empty()) return;
+    if (!win::PutTextOnClipboard(owner_.hwnd(), text))
+        interaction_.messageBox(owner_.hwnd(), L"The paths could not be put on the clipboard.", L"Findlark 1.0",
+                                MB_OK | MB_ICONWARNING);
 }
 
 void ResultsActions::openFirstSelected() {

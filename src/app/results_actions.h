@@ -36,6 +36,11 @@ public:
     void selectAll();
     void exportList();
 
+    // Ctrl+C: the selected items as files, to paste in Explorer; Ctrl+Shift+C: their full paths as
+    // text, one a line.
+    void copySelectedFiles();
+    void copySelectedPaths();
+
     void deleteSelected();
     void copySelected();
     // Only items that were copied whole are deleted: nothing a move skipped, failed or aborted is lost.

@@ -23,6 +23,13 @@ enum HelpContext : unsigned {
     HelpWildcards = 3002,
 };
 
+// The topic of a criteria page, by the page's place: the seven criteria pages, then the web search.
+inline HelpContext PageHelpContext(int page) {
+    constexpr HelpContext kPages[] = {HelpCommon,     HelpAdditionalFolders, HelpDateAndTime, HelpSize,
+                                      HelpAttributes, HelpContainingText,    HelpAdvanced,    HelpSearchOnTheInternet};
+    return page >= 0 && page < 8 ? kPages[page] : HelpContents;
+}
+
 // The page of "Help.chm" that shows a context number, as the file's own map names it. The program
 // opens the page itself: the map that chmcmd builds holds the pages by the path they had on the
 // build machine, which the viewer cannot find inside the file.

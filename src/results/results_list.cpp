@@ -50,6 +50,8 @@ void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int
     iconLoader_ = std::make_unique<IconLoader>(std::move(iconFetch), [this] { deliverIcons(); });
     view.setSmallImages(SystemSmallImages());
     view.onGetDispInfo = [this](NMLVDISPINFOW& info) { getDispInfo(info); };
+    // A path cut off in its column shows whole.
+    view.onInfoTip = [this](int row) { return row >= 0 && row < rows_.count() ? rows_.entry(row).fullPath() : std::wstring(); };
 }
 
 void ResultsList::clear() {
@@ -57,6 +59,7 @@ void ResultsList::clear() {
     pendingSorts_.clear();
     rows_.clear();
     published_ = {};  // the next run's first rows show at once
+    view_->setSortArrow(-1, true);  // a new run's rows come in the walk's order
     iconsFromFiles_.clear();
     ++generation_;
     view_->setRowCount(0);
@@ -113,6 +116,7 @@ void ResultsList::removeWhere(const std::function<bool(const ResultEntry&)>& rem
 }
 
 void ResultsList::sort(const SortState& state) {
+    view_->setSortArrow(state.column(), state.ascending(state.column()));
     pendingSorts_.push_back(state);
     if (!sorter_.busy()) startSorts();
 }

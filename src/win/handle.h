@@ -54,6 +54,11 @@ struct FindHandleTraits {
     static type invalid() noexcept { return INVALID_HANDLE_VALUE; }
     static void close(type h) noexcept { ::FindClose(h); }
 };
+struct GlobalMemoryTraits {
+    using type = HGLOBAL;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::GlobalFree(h); }
+};
 struct GdiObjectTraits {
     using type = HGDIOBJ;
     static type invalid() noexcept { return nullptr; }
@@ -95,6 +100,7 @@ using UniqueCoTaskMemory = std::unique_ptr<T, CoTaskMemoryDeleter>;
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
+using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;

@@ -2,13 +2,15 @@
 
 #include "win/form.h"
 
+#include <algorithm>
+
 namespace win {
 
 void VirtualListView::create(Container& parent, Rect rect, unsigned anchors, const std::vector<ListColumn>& columns) {
     Control::create(parent, WC_LISTVIEWW, L"",
                     LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_GROUP,
                     WS_EX_CLIENTEDGE, rect, anchors);
-    ListView_SetExtendedListViewStyle(hwnd(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
+    ListView_SetExtendedListViewStyle(hwnd(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP | LVS_EX_INFOTIP);
     Form& form = parent.form();
     for (size_t i = 0; i < columns.size(); ++i) {
         std::wstring caption = columns[i].caption;
@@ -65,6 +67,31 @@ int VirtualListView::focusedRow() const { return ListView_GetNextItem(hwnd(), -1
 
 void VirtualListView::setFocused(int row) { ListView_SetItemState(hwnd(), row, LVIS_FOCUSED, LVIS_FOCUSED); }
 
+void VirtualListView::setSortArrow(int column, bool ascending) {
+    const HWND header = ListView_GetHeader(hwnd());
+    for (int i = 0; i < Header_GetItemCount(header); ++i) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(header, i, &item);
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == column) item.fmt |= ascending ? HDF_SORTUP : HDF_SORTDOWN;
+        Header_SetItem(header, i, &item);
+    }
+}
+
+int VirtualListView::sortArrowColumn(bool* ascending) const {
+    const HWND header = ListView_GetHeader(hwnd());
+    for (int i = 0; i < Header_GetItemCount(header); ++i) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(header, i, &item);
+        if (!(item.fmt & (HDF_SORTUP | HDF_SORTDOWN))) continue;
+        if (ascending) *ascending = (item.fmt & HDF_SORTUP) != 0;
+        return i;
+    }
+    return -1;
+}
+
 LRESULT VirtualListView::onNotify(NMHDR& header) {
     switch (header.code) {
     case LVN_GETDISPINFOW:
@@ -75,6 +102,17 @@ LRESULT VirtualListView::onNotify(NMHDR& header) {
         break;
     case NM_DBLCLK:
         if (onDoubleClick) onDoubleClick();
+        break;
+    case LVN_GETINFOTIPW:
+        if (onInfoTip) {
+            auto& tip = reinterpret_cast<NMLVGETINFOTIPW&>(header);
+            const std::wstring text = onInfoTip(tip.iItem);
+            if (tip.pszText && tip.cchTextMax > 0) {
+                const auto length = std::min<std::size_t>(text.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+                text.copy(tip.pszText, length);
+                tip.pszText[length] = L'\0';
+            }
+        }
         break;
     default:
         break;

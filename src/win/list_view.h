@@ -34,10 +34,16 @@ public:
     void clearSelection(const std::vector<int>& selected, int focused);
     int focusedRow() const;
     void setFocused(int row);
+    // The header's sort arrow on one column, up or down; a column of -1 shows none.
+    void setSortArrow(int column, bool ascending);
+    // The column showing a sort arrow and its direction, or -1.
+    int sortArrowColumn(bool* ascending = nullptr) const;
 
     std::function<void(NMLVDISPINFOW&)> onGetDispInfo;
     std::function<void(int column)> onColumnClick;
     std::function<void()> onDoubleClick;
+    // The tip of a row under the mouse: its text, whole.
+    std::function<std::wstring(int row)> onInfoTip;
     LRESULT onNotify(NMHDR& header) override;
 };
 

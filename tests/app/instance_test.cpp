@@ -6,6 +6,8 @@
 #include "win/handle.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -18,8 +20,8 @@ std::wstring ProgramPath() {
     return folder + L"\\..\\src\\findlark.exe";
 }
 
-win::UniqueKernelHandle StartProgram() {
-    std::wstring command = L"\"" + ProgramPath() + L"\"";
+win::UniqueKernelHandle StartProgram(const std::wstring& arguments = {}) {
+    std::wstring command = L"\"" + ProgramPath() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -53,6 +55,57 @@ TEST(SingleInstance, ASecondCopyEndsByItselfAndTheFirstRunsOn) {
     EXPECT_EQ(::WaitForSingleObject(third.get(), 4000), static_cast<DWORD>(WAIT_TIMEOUT)) << "a fresh start ended";
     ::TerminateProcess(third.get(), 0);
     ::WaitForSingleObject(third.get(), 5000);
+}
+
+// The items of the first list box of the running copy's main window, read from this process.
+std::vector<std::wstring> FoldersShownByRunningCopy() {
+    HWND main = nullptr;
+    ::EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            if (!::GetPropW(window, L"Findlark.MainWindow")) return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&main));
+    std::vector<std::wstring> items;
+    if (!main) return items;
+    HWND list = nullptr;
+    ::EnumChildWindows(
+        main,
+        [](HWND child, LPARAM found) -> BOOL {
+            wchar_t name[32] = {};
+            ::GetClassNameW(child, name, 32);
+            if (std::wstring_view(name) != L"ListBox") return TRUE;
+            *reinterpret_cast<HWND*>(found) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&list));
+    const auto count = list ? ::SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring item(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+        ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        items.push_back(item);
+    }
+    return items;
+}
+
+TEST(SingleInstance, ASecondCopyHandsItsFoldersToTheFirst) {
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"findlark-handed-" + std::to_wstring(::GetCurrentProcessId());
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const win::UniqueKernelHandle first = StartProgram();
+    ASSERT_TRUE(first);
+    ::Sleep(3000);
+    const win::UniqueKernelHandle second = StartProgram(L"\"" + folder + L"\"");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(::WaitForSingleObject(second.get(), 15000), WAIT_OBJECT_0) << "the second copy did not end";
+    ::Sleep(1000);
+    EXPECT_EQ(FoldersShownByRunningCopy(), std::vector<std::wstring>{folder});
+    EXPECT_TRUE(Running(first));
+    ::TerminateProcess(first.get(), 0);
+    ::WaitForSingleObject(first.get(), 5000);
+    ::RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

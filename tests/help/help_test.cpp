@@ -100,6 +100,18 @@ TEST_F(HelpTest, EveryTopicAsksForItsContextNumberWhateverPageIsShown) {
     for (std::size_t i = 9; i < 12; ++i) EXPECT_EQ(interaction.helpShown[i].context, 0u);
 }
 
+// F1 anywhere in the window asks for the topic of the page shown.
+TEST_F(HelpTest, F1ShowsTheTopicOfTheActivePage) {
+    const unsigned contexts[] = {2001, 2002, 2003, 2004, 2005, 2006, 2007, 2100};
+    for (int page = 0; page < 8; ++page) {
+        main().PageControlMain.changePage(page);
+        MSG key{main().Criteria.Common.ComboBoxExAllOrPartOfTheFileName.hwnd(), WM_KEYDOWN, VK_F1, 0, 0, {}};
+        EXPECT_TRUE(main().preTranslateMessage(key));
+        ASSERT_EQ(interaction.helpShown.size(), static_cast<std::size_t>(page + 1));
+        EXPECT_EQ(interaction.helpShown.back().context, contexts[page]);
+    }
+}
+
 TEST_F(HelpTest, AMissingHelpFileShowsNothing) {
     ::DeleteFileW(helpCopy.c_str());
     main().BitBtnHelp.click();

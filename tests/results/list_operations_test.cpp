@@ -2,6 +2,7 @@
 #include "app/results_fixture.h"
 
 #include "results/sort_order.h"
+#include "win/clipboard.h"
 
 #include <filesystem>
 #include <fstream>
@@ -69,6 +70,86 @@ TEST_F(ListOperationsTest, SelectionStaysWithItsRowsThroughASort) {
     EXPECT_EQ(selected(), (Names{L"b.txt", L"_u.txt"}));
     main().runMenuCommand(main().SelectAll1.id());
     EXPECT_EQ(selected().size(), 4u);
+}
+
+TEST_F(ListOperationsTest, TheHeaderShowsTheSortArrowUntilANewSearch) {
+    bool ascending = false;
+    EXPECT_EQ(main().ListViewResults.sortArrowColumn(), -1);
+    clickHeader(SortBySize);
+    EXPECT_EQ(main().ListViewResults.sortArrowColumn(&ascending), SortBySize);
+    EXPECT_TRUE(ascending);
+    clickHeader(SortBySize);
+    EXPECT_EQ(main().ListViewResults.sortArrowColumn(&ascending), SortBySize);
+    EXPECT_FALSE(ascending);
+    main().runMenuCommand(main().Destination1.id());
+    EXPECT_EQ(main().ListViewResults.sortArrowColumn(&ascending), SortByFolder);
+    EXPECT_TRUE(ascending);
+    searchTree(L"*.*", false);
+    EXPECT_EQ(main().ListViewResults.sortArrowColumn(), -1);
+}
+
+TEST_F(ListOperationsTest, TheTipOfARowIsItsWholePath) {
+    wchar_t text[512] = {};
+    NMLVGETINFOTIPW tip{};
+    tip.hdr.hwndFrom = main().ListViewResults.hwnd();
+    tip.hdr.code = LVN_GETINFOTIPW;
+    tip.iItem = 0;
+    tip.pszText = text;
+    tip.cchTextMax = 512;
+    ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_EQ(std::wstring(text), main().Results.rows().entry(0).fullPath());
+}
+
+// Keys pressed in the list, with Ctrl and Shift as the thread's keyboard state says.
+class ListKeysTest : public ListOperationsTest {
+protected:
+    void press(WPARAM key, bool control, bool shift) {
+        BYTE state[256] = {};
+        state[VK_CONTROL] = control ? 0x80 : 0;
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        ::SetKeyboardState(state);
+        MSG message{main().ListViewResults.hwnd(), WM_KEYDOWN, key, 0, 0, {}};
+        EXPECT_TRUE(main().preTranslateMessage(message));
+        const BYTE none[256] = {};
+        ::SetKeyboardState(const_cast<BYTE*>(none));
+    }
+    std::wstring full(const wchar_t* name) { return tree.path(name); }
+};
+
+TEST_F(ListKeysTest, CtrlCCopiesTheFilesAndCtrlShiftCTheirPaths) {
+    select({L"b.txt", L"_u.txt"});
+    press('C', true, false);
+    const HWND owner = main().hwnd();
+    EXPECT_EQ(win::FilesOnClipboard(owner), (Names{full(L"b.txt"), full(L"_u.txt")}));
+    EXPECT_EQ(win::DropEffectOnClipboard(owner), static_cast<DWORD>(DROPEFFECT_COPY));
+    press('C', true, true);
+    EXPECT_EQ(win::TextOnClipboard(owner), full(L"b.txt") + L"\r\n" + full(L"_u.txt"));
+    EXPECT_TRUE(win::FilesOnClipboard(owner).empty());
+    EXPECT_NE(main().CopyFiles1.caption().find(L"\tCtrl+C"), std::wstring::npos);
+    EXPECT_NE(main().CopyPaths1.caption().find(L"\tCtrl+Shift+C"), std::wstring::npos);
+    EXPECT_NE(main().DeleteAll1.caption().find(L"\tDel"), std::wstring::npos);
+}
+
+TEST_F(ListKeysTest, DeleteAsksUnlessThePreferenceSaysNot) {
+    select({L"c.txt"});
+    interaction.messageAnswers = {IDNO};
+    press(VK_DELETE, false, false);
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].caption, L"Confirm Multiple File Delete");
+    EXPECT_TRUE(::GetFileAttributesW(full(L"c.txt").c_str()) != INVALID_FILE_ATTRIBUTES);
+
+    interaction.dialogScripts.push_back([](win::Dialog& dialog) {
+        auto& preferences = dynamic_cast<TFormOptions&>(dialog);
+        preferences.CheckBoxDeleteWithoutPrompting.click();
+        preferences.BitBtnOK.click();
+    });
+    main().runMenuCommand(main().Castomize1.id());
+    select({L"c.txt"});
+    press(VK_DELETE, false, false);
+    EXPECT_EQ(interaction.messages.size(), 1u);  // not asked again
+    EXPECT_EQ(::GetFileAttributesW(full(L"c.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    const Names left = listed();
+    EXPECT_EQ(std::count(left.begin(), left.end(), L"c.txt"), 0);
 }
 
 TEST_F(ListOperationsTest, DoubleClickOpensTheFirstSelectedRow) {

@@ -1,0 +1,32 @@
+#pragma once
+// What Findlark is started with: folders to search, a search options file to load, and "/search"
+// to start at once ("findlark.exe [FOLDER ...] [FILE.flk] [/search]").
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace findlark {
+
+struct CommandLine {
+    std::vector<std::wstring> folders;
+    std::optional<std::wstring> optionsFile;
+    bool search = false;
+};
+
+enum class PathKind { Missing, Folder, File };
+
+// The arguments after the program's name; `kindOf` says what a path names. An argument that is
+// none of these gives the message that says what is wrong with it.
+struct ParsedCommandLine {
+    CommandLine line;
+    std::optional<std::wstring> error;
+};
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments,
+                                   const std::function<PathKind(const std::wstring&)>& kindOf);
+
+// The arguments packed for another copy of the program (each ended by a zero), and back.
+std::wstring PackArguments(const std::vector<std::wstring>& arguments);
+std::vector<std::wstring> UnpackArguments(std::wstring_view packed);
+
+}  // namespace findlark

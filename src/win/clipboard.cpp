@@ -1,0 +1,126 @@
+#include "win/clipboard.h"
+
+#include "win/handle.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace win {
+namespace {
+
+// Another program may hold the clipboard for a moment.
+bool OpenClipboardWithRetry(HWND owner) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (::OpenClipboard(owner)) return true;
+        ::Sleep(10);
+    }
+    return false;
+}
+
+class ClipboardSession {
+public:
+    explicit ClipboardSession(HWND owner) : open_(OpenClipboardWithRetry(owner)) {}
+    ~ClipboardSession() {
+        if (open_) ::CloseClipboard();
+    }
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_;
+};
+
+UniqueGlobalMemory GlobalCopy(const void* data, std::size_t size) {
+    UniqueGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, size));
+    if (!memory) return memory;
+    void* target = ::GlobalLock(memory.get());
+    if (!target) return {};
+    std::memcpy(target, data, size);
+    ::GlobalUnlock(memory.get());
+    return memory;
+}
+
+// The clipboard owns what it was given; on failure the memory is ours to free.
+bool Hand(UINT format, UniqueGlobalMemory memory) {
+    if (!memory || !::SetClipboardData(format, memory.get())) return false;
+    memory.release();
+    return true;
+}
+
+UINT DropEffectFormat() { return ::RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT); }
+
+std::vector<std::wstring> FilesOf(HDROP drop) {
+    std::vector<std::wstring> paths(::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
+    for (UINT i = 0; i < paths.size(); ++i) {
+        paths[i].resize(::DragQueryFileW(drop, i, nullptr, 0));
+        ::DragQueryFileW(drop, i, paths[i].data(), static_cast<UINT>(paths[i].size() + 1));
+    }
+    return paths;
+}
+
+}  // namespace
+
+bool PutFilesOnClipboard(HWND owner, const std::vector<std::wstring>& paths) {
+    // DROPFILES, then each path and its zero, then one more zero.
+    std::vector<wchar_t> names;
+    for (const std::wstring& path : paths) names.insert(names.end(), path.c_str(), path.c_str() + path.size() + 1);
+    names.push_back(L'\0');
+    std::vector<unsigned char> drop(sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    std::memcpy(drop.data(), &header, sizeof header);
+    std::memcpy(drop.data() + sizeof header, names.data(), names.size() * sizeof(wchar_t));
+    const DWORD effect = DROPEFFECT_COPY;
+
+    const ClipboardSession clipboard(owner);
+    if (!clipboard || !::EmptyClipboard()) return false;
+    return Hand(CF_HDROP, GlobalCopy(drop.data(), drop.size())) &&
+           Hand(DropEffectFormat(), GlobalCopy(&effect, sizeof effect));
+}
+
+bool PutTextOnClipboard(HWND owner, const std::wstring& text) {
+    const ClipboardSession clipboard(owner);
+    if (!clipboard || !::EmptyClipboard()) return false;
+    return Hand(CF_UNICODETEXT, GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+}
+
+std::vector<std::wstring> FilesOnClipboard(HWND owner) {
+    const ClipboardSession clipboard(owner);
+    const auto drop = static_cast<HDROP>(clipboard ? ::GetClipboardData(CF_HDROP) : nullptr);
+    return drop ? FilesOf(drop) : std::vector<std::wstring>{};
+}
+
+std::wstring TextOnClipboard(HWND owner) {
+    const ClipboardSession clipboard(owner);
+    const HANDLE data = clipboard ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
+    const auto* text = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+    if (!text) return {};
+    std::wstring copy(text);
+    ::GlobalUnlock(data);
+    return copy;
+}
+
+DWORD DropEffectOnClipboard(HWND owner) {
+    const ClipboardSession clipboard(owner);
+    const HANDLE data = clipboard ? ::GetClipboardData(DropEffectFormat()) : nullptr;
+    const auto* effect = data ? static_cast<const DWORD*>(::GlobalLock(data)) : nullptr;
+    if (!effect) return 0;
+    const DWORD value = *effect;
+    ::GlobalUnlock(data);
+    return value;
+}
+
+void AcceptDroppedFiles(HWND window) { ::DragAcceptFiles(window, TRUE); }
+
+std::vector<std::wstring> TakeDroppedFiles(WPARAM drop) {
+    const auto handle = reinterpret_cast<HDROP>(drop);
+    std::vector<std::wstring> paths = FilesOf(handle);
+    ::DragFinish(handle);
+    return paths;
+}
+
+}  // namespace win

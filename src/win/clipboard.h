@@ -1,0 +1,26 @@
+#pragma once
+// Files handed between programs: on the clipboard as Explorer pastes them, plain text, and files
+// dropped on a window.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace win {
+
+// Files as CF_HDROP, marked to be copied (not moved) where they are pasted. False when the clipboard
+// could not be had or filled.
+bool PutFilesOnClipboard(HWND owner, const std::vector<std::wstring>& paths);
+bool PutTextOnClipboard(HWND owner, const std::wstring& text);
+
+// What the clipboard holds, for tests and for pasting: the files of a CF_HDROP, the text, and the
+// preferred drop effect (0 when none is given).
+std::vector<std::wstring> FilesOnClipboard(HWND owner);
+std::wstring TextOnClipboard(HWND owner);
+DWORD DropEffectOnClipboard(HWND owner);
+
+// The window takes files dropped on it (WM_DROPFILES); the paths of a drop, which is let go.
+void AcceptDroppedFiles(HWND window);
+std::vector<std::wstring> TakeDroppedFiles(WPARAM drop);
+
+}  // namespace win
