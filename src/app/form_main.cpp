@@ -1,5 +1,7 @@
 #include "app/form_main.h"
 
+#include <windowsx.h>
+
 #include "app/menu_ids.h"
 #include "win/clipboard.h"
 #include "help/help_links.h"
@@ -240,8 +242,31 @@ bool TFormMain::preTranslateMessage(MSG& message) {
     }
 }
 
+// The results' menu at the mouse, or for the Menu key and Shift+F10 below the focused row.
+void TFormMain::ListViewResultsContextMenu(LPARAM at) {
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        RECT row{};
+        const int focused = ListViewResults.focusedRow();
+        if (focused < 0 || !ListView_GetItemRect(ListViewResults.hwnd(), focused, &row, LVIR_LABEL)) {
+            ::GetClientRect(ListViewResults.hwnd(), &row);
+            row.bottom = row.top;
+        }
+        point = {row.left, row.bottom};
+        ::ClientToScreen(ListViewResults.hwnd(), &point);
+    }
+    results_.showContextMenu(point, ::GetKeyState(VK_SHIFT) < 0);
+}
+
 LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITMENUPOPUP || message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_MENUCHAR) {
+        if (LRESULT result = 0; results_.handleMenuMessage(message, wParam, lParam, result)) return result;
+    }
     switch (message) {
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != ListViewResults.hwnd()) return Form::handleMessage(message, wParam, lParam);
+        ListViewResultsContextMenu(lParam);
+        return 0;
     case kRunEventsMessage:
         runner_.drain();
         return 0;

@@ -130,6 +130,7 @@ public:
     // The results as a list.
     void ListViewResultsColumnClick(int column) { results_.sortByColumn(column); }
     void ListViewResultsDblClick() { results_.openFirstSelected(); }
+    void ListViewResultsContextMenu(LPARAM at);
     void Name1Click() { results_.sortByMenu(SortByName); }
     void Destination1Click() { results_.sortByMenu(SortByFolder); }
     void Size1Click() { results_.sortByMenu(SortBySize); }

@@ -9,6 +9,7 @@
 #include "win/write_all.h"
 #include "win/long_path.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace findlark {
@@ -52,14 +53,19 @@ void ResultsActions::sortByMenu(int column) {
     sortByColumn(column);
 }
 
-void ResultsActions::copySelectedFiles() {
+std::vector<std::wstring> ResultsActions::selectedPaths() const {
     std::vector<std::wstring> paths;
-    for (const std::int32_t data : results_.selectedData()) {
-        const std::wstring path = results_.rows().entryOf(data).fullPath();
-        // A name the platform would alter goes in the form that names exactly this item.
-        paths.push_back(win::NeedsExactForm(path) ? win::ExtendedLengthPath(path) : path);
-    }
+    for (const std::int32_t data : results_.selectedData()) paths.push_back(results_.rows().entryOf(data).fullPath());
+    return paths;
+}
+
+void ResultsActions::copySelectedFiles() {
+    std::vector<std::wstring> paths = selectedPaths();
     if (paths.empty()) return;
+    // A name the platform would alter goes in the form that names exactly this item.
+    for (std::wstring& path : paths) {
+        if (win::NeedsExactForm(path)) path = win::ExtendedLengthPath(path);
+    }
     if (!win::PutFilesOnClipboard(owner_.hwnd(), paths))
         interaction_.messageBox(owner_.hwnd(), L"The items could not be put on the clipboard.", L"Findlark 1.0",
                                 MB_OK | MB_ICONWARNING);
@@ -67,9 +73,9 @@ void ResultsActions::copySelectedFiles() {
 
 void ResultsActions::copySelectedPaths() {
     std::wstring text;
-    for (const std::int32_t data : results_.selectedData()) {
+    for (const std::wstring& path : selectedPaths()) {
         if (!text.empty()) text += L"\r\n";
-        text += results_.rows().entryOf(data).fullPath();
+        text += path;
     }
     if (text.empty()) return;
     if (!win::PutTextOnClipboard(owner_.hwnd(), text))
@@ -79,8 +85,14 @@ void ResultsActions::copySelectedPaths() {
 
 void ResultsActions::openFirstSelected() {
     const std::vector<std::int32_t> selected = results_.selectedData();
-    if (selected.empty()) return;
-    const std::wstring path = results_.rows().entryOf(selected.front()).fullPath();
+    if (!selected.empty()) openItem(results_.rows().entryOf(selected.front()).fullPath());
+}
+
+void ResultsActions::openSelected() {
+    for (const std::wstring& path : selectedPaths()) openItem(path);
+}
+
+void ResultsActions::openItem(const std::wstring& path) {
     // The shell would open another item, or a device, in its place.
     if (win::NeedsExactForm(path)) {
         interaction_.messageBox(owner_.hwnd(),
@@ -99,6 +111,62 @@ void ResultsActions::openFirstSelected() {
         interaction_.messageBox(owner_.hwnd(), L"\"" + path + L"\" could not be opened: " + win::ErrorText(outcome.error),
                                 L"Findlark 1.0", MB_OK | MB_ICONWARNING);
     }
+}
+
+namespace {
+
+enum ContextCommand : UINT { ContextOpen = 1, ContextOpenFolder, ContextCopyPath, ContextShellFirst = 0x100, ContextShellLast = 0x7FFF };
+
+}  // namespace
+
+void ResultsActions::showContextMenu(POINT at, bool extended) {
+    const std::vector<std::wstring> paths = selectedPaths();
+    if (paths.empty()) return;
+    const win::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) return;
+    ::AppendMenuW(menu.get(), MF_STRING, ContextOpen, L"&Open");
+    ::SetMenuDefaultItem(menu.get(), ContextOpen, FALSE);
+    ::AppendMenuW(menu.get(), MF_STRING, ContextOpenFolder, L"Open containing &folder");
+    ::AppendMenuW(menu.get(), MF_STRING, ContextCopyPath, paths.size() == 1 ? L"Copy full &path" : L"Copy full &paths");
+    ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    // Explorer's commands act on items of one folder: a selection across folders says so rather
+    // than letting them act on a part of it. Explorer would take a name the platform alters for
+    // another item's, so such rows get none of its commands.
+    const bool exact = std::any_of(paths.begin(), paths.end(), [](const std::wstring& path) { return win::NeedsExactForm(path); });
+    const std::unique_ptr<win::ShellContextMenu> shell = exact ? nullptr : win::ShellContextMenu::create(owner_.hwnd(), paths);
+    if (shell) {
+        shell->addTo(menu.get(), ContextShellFirst, ContextShellLast, extended);
+    } else {
+        ::AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, 0,
+                      exact ? L"Explorer's commands: not for names that end in a dot or a space"
+                            : L"Explorer's commands: select items of one folder");
+    }
+    openShellMenu_ = shell.get();
+    const UINT command = interaction_.trackPopupMenu(owner_.hwnd(), menu.get(), at);
+    openShellMenu_ = nullptr;
+    switch (command) {
+    case 0:
+        return;
+    case ContextOpen:
+        openSelected();
+        return;
+    case ContextOpenFolder:
+        interaction_.showInFolders(paths);
+        return;
+    case ContextCopyPath:
+        copySelectedPaths();
+        return;
+    default:
+        if (shell && command >= ContextShellFirst && command <= ContextShellLast) {
+            shell->invoke(owner_.hwnd(), command, ContextShellFirst, at);
+            removeVanishedRows();  // a shell command may have deleted or moved items
+        }
+        return;
+    }
+}
+
+bool ResultsActions::handleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return openShellMenu_ && openShellMenu_->handleMenuMessage(message, wParam, lParam, result);
 }
 
 void ResultsActions::selectAll() {

@@ -12,6 +12,7 @@
 #include "win/interaction.h"
 #include "win/list_view.h"
 #include "win/menu.h"
+#include "win/shell_menu.h"
 
 #include <array>
 #include <cstdint>
@@ -33,6 +34,7 @@ public:
     void sortByMenu(int column);
     const SortState& sortState() const { return sortState_; }
     void openFirstSelected();
+    void openSelected();
     void selectAll();
     void exportList();
 
@@ -40,6 +42,12 @@ public:
     // text, one a line.
     void copySelectedFiles();
     void copySelectedPaths();
+
+    // The menu of the selected rows at a point of the screen: our own items, then Explorer's for
+    // them (its extended verbs too when Shift is held).
+    void showContextMenu(POINT at, bool extended);
+    // Messages of that menu while it is open, which Explorer's items draw and fill themselves.
+    bool handleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void deleteSelected();
     void copySelected();
@@ -52,6 +60,9 @@ public:
     std::pair<int, std::wstring> sizeUnit() const;
 
 private:
+    // Opens one item with the shell, saying why when it cannot.
+    void openItem(const std::wstring& path);
+    std::vector<std::wstring> selectedPaths() const;
     // The selected rows as the file operations take them, in display order.
     std::vector<OperationItem> selectedItems() const;
     template <typename Outcome>
@@ -67,6 +78,7 @@ private:
     TFormOptions* options_ = nullptr;
     TFormConfirm* confirm_ = nullptr;
     TFormProgress* progress_ = nullptr;
+    win::ShellContextMenu* openShellMenu_ = nullptr;  // while the context menu is open
 };
 
 }  // namespace findlark

@@ -59,6 +59,11 @@ struct GlobalMemoryTraits {
     static type invalid() noexcept { return nullptr; }
     static void close(type h) noexcept { ::GlobalFree(h); }
 };
+struct MenuTraits {
+    using type = HMENU;
+    static type invalid() noexcept { return nullptr; }
+    static void close(type h) noexcept { ::DestroyMenu(h); }
+};
 struct GdiObjectTraits {
     using type = HGDIOBJ;
     static type invalid() noexcept { return nullptr; }
@@ -98,9 +103,17 @@ struct CoTaskMemoryDeleter {
 template <typename T>
 using UniqueCoTaskMemory = std::unique_ptr<T, CoTaskMemoryDeleter>;
 
+// A COM interface pointer that is released when its owner goes.
+struct ComReleaser {
+    void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
+template <typename T>
+using UniqueComPtr = std::unique_ptr<T, ComReleaser>;
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;

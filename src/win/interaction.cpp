@@ -1,5 +1,7 @@
 #include "win/interaction.h"
 
+#include "win/shell_menu.h"
+
 #include "win/dialog.h"
 #include "win/handle.h"
 
@@ -139,6 +141,12 @@ void SystemInteraction::showHelp(HWND owner, const std::wstring& file, unsigned 
 }
 
 int SystemInteraction::showModal(Dialog& dialog, HWND owner) { return dialog.runModal(owner); }
+
+UINT SystemInteraction::trackPopupMenu(HWND owner, HMENU menu, POINT at) {
+    return static_cast<UINT>(::TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, owner, nullptr));
+}
+
+void SystemInteraction::showInFolders(const std::vector<std::wstring>& paths) { ShowInFolders(paths); }
 
 int SystemInteraction::messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
     const OwnerStateKept kept(owner);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace win {
 
@@ -50,6 +51,10 @@ public:
     // Shows a help file: its table of contents (context 0), or the topic of a context number, which
     // is the page named.
     virtual void showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) = 0;
+    // A popup menu at a point of the screen; gives the command chosen, or 0.
+    virtual UINT trackPopupMenu(HWND owner, HMENU menu, POINT at) = 0;
+    // Explorer, for each folder of the items, with its items selected.
+    virtual void showInFolders(const std::vector<std::wstring>& paths) = 0;
 };
 
 // The real dialogs of the system.
@@ -64,6 +69,8 @@ public:
     void openWith(HWND owner, std::wstring_view path) override;
     // Through the HTML Help viewer; without it, the shell opens the file.
     void showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) override;
+    UINT trackPopupMenu(HWND owner, HMENU menu, POINT at) override;
+    void showInFolders(const std::vector<std::wstring>& paths) override;
 
 private:
     HtmlHelpViewer help_;

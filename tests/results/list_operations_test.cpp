@@ -152,6 +152,79 @@ TEST_F(ListKeysTest, DeleteAsksUnlessThePreferenceSaysNot) {
     EXPECT_EQ(std::count(left.begin(), left.end(), L"c.txt"), 0);
 }
 
+class ContextMenuTest : public ListKeysTest {
+protected:
+    // A right-click on the list, as the list passes it on.
+    void rightClick() {
+        ::SendMessageW(main().ListViewResults.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main().ListViewResults.hwnd()),
+                       MAKELPARAM(100, 100));
+    }
+    std::vector<std::wstring> lastMenu() { return interaction.popupMenus.empty() ? Names{} : interaction.popupMenus.back(); }
+};
+
+TEST_F(ContextMenuTest, OurItemsComeFirstThenExplorersForTheSelectedRows) {
+    rightClick();
+    EXPECT_TRUE(interaction.popupMenus.empty());  // nothing selected, no menu
+    select({L"b.txt"});
+    rightClick();
+    const Names menu = lastMenu();
+    ASSERT_GE(menu.size(), 5u);
+    EXPECT_EQ(Names(menu.begin(), menu.begin() + 4), (Names{L"&Open", L"Open containing &folder", L"Copy full &path", L"-"}));
+    EXPECT_EQ(std::count_if(menu.begin() + 4, menu.end(), [](const std::wstring& item) { return item.find(L"(off)") != std::wstring::npos; }), 0)
+        << "Explorer's items are there for one folder's rows";
+
+    interaction.popupChoices = {L"&Open"};
+    rightClick();
+    EXPECT_EQ(interaction.opened, Names{full(L"b.txt")});
+    select({L"b.txt", L"c.txt"});
+    interaction.popupChoices = {L"Copy full &paths"};
+    rightClick();
+    EXPECT_EQ(win::TextOnClipboard(main().hwnd()), full(L"b.txt") + L"\r\n" + full(L"c.txt"));
+    interaction.popupChoices = {L"Open containing &folder"};
+    rightClick();
+    ASSERT_EQ(interaction.shownInFolders.size(), 1u);
+    EXPECT_EQ(interaction.shownInFolders[0], (Names{full(L"b.txt"), full(L"c.txt")}));
+}
+
+// Explorer's own "Copy" on a row puts the file on the clipboard.
+TEST_F(ContextMenuTest, ExplorersCopyActsOnTheRow) {
+    select({L"A.txt"});
+    rightClick();
+    const Names menu = lastMenu();
+    const auto copy = std::find_if(menu.begin() + 4, menu.end(), [](const std::wstring& item) {
+        std::wstring plain;
+        for (const wchar_t c : item) if (c != L'&') plain += c;
+        return plain == L"Copy";
+    });
+    ASSERT_NE(copy, menu.end()) << "Explorer's menu has no Copy";
+    ::OpenClipboard(main().hwnd());
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    interaction.popupChoices = {*copy};
+    rightClick();
+    testing_support::PumpMessages(std::chrono::milliseconds(100));
+    EXPECT_EQ(win::FilesOnClipboard(main().hwnd()), Names{full(L"A.txt")});
+}
+
+TEST_F(ContextMenuTest, RowsOfSeveralFoldersGetNoneOfExplorersCommands) {
+    tree.folder(L"sub");
+    tree.file(L"sub\\d.txt");
+    searchTree(L"*.txt", true);
+    select({L"b.txt", L"sub\\d.txt"});
+    rightClick();
+    const Names menu = lastMenu();
+    ASSERT_EQ(menu.size(), 5u);
+    EXPECT_EQ(menu[4], L"Explorer's commands: select items of one folder (off)");
+}
+
+// The Menu key and Shift+F10 open the same menu below the focused row.
+TEST_F(ContextMenuTest, TheKeyboardOpensTheSameMenu) {
+    select({L"c.txt"});
+    ::SendMessageW(main().ListViewResults.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main().ListViewResults.hwnd()), -1);
+    ASSERT_EQ(interaction.popupMenus.size(), 1u);
+    EXPECT_EQ(interaction.popupMenus[0][0], L"&Open");
+}
+
 TEST_F(ListOperationsTest, DoubleClickOpensTheFirstSelectedRow) {
     NMITEMACTIVATE click{};
     click.hdr.hwndFrom = main().ListViewResults.hwnd();

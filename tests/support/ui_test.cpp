@@ -55,6 +55,28 @@ int ScriptedInteraction::showModal(win::Dialog& dialog, HWND) {
     return dialog.modalResult();
 }
 
+UINT ScriptedInteraction::trackPopupMenu(HWND, HMENU menu, POINT) {
+    std::vector<std::wstring> captions;
+    UINT chosen = 0;
+    const std::wstring choice = popupChoices.empty() ? std::wstring() : popupChoices.front();
+    if (!popupChoices.empty()) popupChoices.pop_front();
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        item.dwTypeData = text;
+        item.cch = 256;
+        ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+        std::wstring caption = (item.fType & MFT_SEPARATOR) ? L"-" : text;
+        if (caption == choice && !chosen && !(item.fState & MFS_GRAYED)) chosen = item.wID;
+        if ((item.fState & MFS_GRAYED) && caption != L"-") caption += L" (off)";
+        captions.push_back(caption);
+    }
+    popupMenus.push_back(captions);
+    return chosen;
+}
+
 int ScriptedInteraction::messageBox(HWND, std::wstring_view text, std::wstring_view caption, UINT flags) {
     messages.push_back({std::wstring(text), std::wstring(caption), flags});
     if (!messageAnswers.empty()) {

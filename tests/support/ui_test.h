@@ -69,6 +69,13 @@ public:
     void showHelp(HWND, const std::wstring& file, unsigned context, std::wstring_view page) override {
         helpShown.push_back({file, context, std::wstring(page)});
     }
+    // Popup menus: the captions of each menu shown (a separator as "-", a grayed item with "(off)"
+    // after it), and the item to choose in each, by its caption, in turn (none: dismissed).
+    std::vector<std::vector<std::wstring>> popupMenus;
+    std::deque<std::wstring> popupChoices;
+    UINT trackPopupMenu(HWND owner, HMENU menu, POINT at) override;
+    std::vector<std::vector<std::wstring>> shownInFolders;
+    void showInFolders(const std::vector<std::wstring>& paths) override { shownInFolders.push_back(paths); }
 };
 
 // Starts each run's real worker, but the walk waits until the gate is open (or the run is stopped),
