@@ -167,6 +167,7 @@ void TFormMain::createControls() {
     Results.attach(ListViewResults, [this] { return results_.sizeUnit(); });
     ListViewResults.onColumnClick = [this](int column) { ListViewResultsColumnClick(column); };
     ListViewResults.onDoubleClick = [this] { ListViewResultsDblClick(); };
+    ListViewResults.onBeginDrag = [this] { results_.dragSelected(); };
 
     // The summary panel takes the place of the criteria pages while a search runs.
     PageControlSearchInformation.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
@@ -195,8 +196,12 @@ bool TFormMain::resultsKeyDown(WPARAM key) {
         runMenuCommand((shift ? CopyPaths1 : CopyFiles1).id());
         return true;
     }
-    if (key == VK_DELETE && !control && !shift && searchState() == SearchState::Idle) {
-        runMenuCommand(DeleteAll1.id());
+    if (key == VK_DELETE && !control && searchState() == SearchState::Idle) {
+        if (shift) {
+            results_.deleteSelected(true);  // Shift+Del deletes for good, as in Explorer
+        } else {
+            runMenuCommand(DeleteAll1.id());
+        }
         return true;
     }
     return false;

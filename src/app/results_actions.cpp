@@ -59,13 +59,24 @@ std::vector<std::wstring> ResultsActions::selectedPaths() const {
     return paths;
 }
 
-void ResultsActions::copySelectedFiles() {
+// A name the platform would alter goes in the form that names exactly this item.
+std::vector<std::wstring> ResultsActions::selectedExactPaths() const {
     std::vector<std::wstring> paths = selectedPaths();
-    if (paths.empty()) return;
-    // A name the platform would alter goes in the form that names exactly this item.
     for (std::wstring& path : paths) {
         if (win::NeedsExactForm(path)) path = win::ExtendedLengthPath(path);
     }
+    return paths;
+}
+
+void ResultsActions::dragSelected() {
+    const std::vector<std::wstring> paths = selectedExactPaths();
+    if (paths.empty()) return;
+    if (interaction_.dragFiles(paths) & DROPEFFECT_MOVE) removeVanishedRows();
+}
+
+void ResultsActions::copySelectedFiles() {
+    const std::vector<std::wstring> paths = selectedExactPaths();
+    if (paths.empty()) return;
     if (!win::PutFilesOnClipboard(owner_.hwnd(), paths))
         interaction_.messageBox(owner_.hwnd(), L"The items could not be put on the clipboard.", L"Findlark 1.0",
                                 MB_OK | MB_ICONWARNING);
@@ -199,21 +210,23 @@ std::vector<OperationItem> ResultsActions::selectedItems() const {
     return items;
 }
 
-template <typename Outcome>
-Outcome ResultsActions::runFileOperation(Outcome (FileOperation::*run)(const std::vector<OperationItem>&)) {
+template <typename Run>
+auto ResultsActions::runFileOperation(Run run) {
     const std::vector<OperationItem> items = selectedItems();
     DialogPrompts prompts(interaction_, owner_.hwnd(), *confirm_, [this] { return sizeUnit(); });
     FileOperation operation(prompts, *progress_, {options_ && options_->deleteWithoutPrompting(),
-                                                  options_ && options_->overwriteWithoutPrompting()});
-    return (operation.*run)(items);
+                                                  options_ && options_->overwriteWithoutPrompting(),
+                                                  options_ && options_->useRecycleBin()});
+    return run(operation, items);
 }
 
 // While an operation runs and its rows are updated, the window repaints but takes no command; a
 // request to close it waits for the end.
-void ResultsActions::deleteSelected() {
+void ResultsActions::deleteSelected(bool forGood) {
     if (!confirm_ || !progress_) return;
     const win::BusyWindow busy(owner_.hwnd());
-    const DeleteOutcome outcome = runFileOperation(&FileOperation::deleteItems);
+    const DeleteOutcome outcome = runFileOperation(
+        [forGood](FileOperation& operation, const auto& items) { return operation.deleteItems(items, forGood); });
     if (!outcome.confirmed) return;  // No: not even vanished rows go
     removeRows(outcome.removed);
     removeVanishedRows();
@@ -222,14 +235,16 @@ void ResultsActions::deleteSelected() {
 void ResultsActions::copySelected() {
     if (!confirm_ || !progress_) return;
     const win::BusyWindow busy(owner_.hwnd());
-    const CopyOutcome outcome = runFileOperation(&FileOperation::copyItems);
+    const CopyOutcome outcome =
+        runFileOperation([](FileOperation& operation, const auto& items) { return operation.copyItems(items); });
     if (!outcome.aborted) removeVanishedRows();
 }
 
 void ResultsActions::moveSelected() {
     if (!confirm_ || !progress_) return;
     const win::BusyWindow busy(owner_.hwnd());
-    const MoveOutcome outcome = runFileOperation(&FileOperation::moveItems);
+    const MoveOutcome outcome =
+        runFileOperation([](FileOperation& operation, const auto& items) { return operation.moveItems(items); });
     if (outcome.copy.aborted) return;
     removeRows(outcome.deletion.removed);
     removeVanishedRows();

@@ -42,6 +42,8 @@ public:
     // text, one a line.
     void copySelectedFiles();
     void copySelectedPaths();
+    // The selected rows dragged out as files; rows whose item a target moved away leave the list.
+    void dragSelected();
 
     // The menu of the selected rows at a point of the screen: our own items, then Explorer's for
     // them (its extended verbs too when Shift is held).
@@ -49,7 +51,8 @@ public:
     // Messages of that menu while it is open, which Explorer's items draw and fill themselves.
     bool handleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    void deleteSelected();
+    // To the Recycle Bin when Preferences say so, unless `forGood` (Shift+Del).
+    void deleteSelected(bool forGood = false);
     void copySelected();
     // Only items that were copied whole are deleted: nothing a move skipped, failed or aborted is lost.
     void moveSelected();
@@ -63,10 +66,12 @@ private:
     // Opens one item with the shell, saying why when it cannot.
     void openItem(const std::wstring& path);
     std::vector<std::wstring> selectedPaths() const;
+    std::vector<std::wstring> selectedExactPaths() const;
     // The selected rows as the file operations take them, in display order.
     std::vector<OperationItem> selectedItems() const;
-    template <typename Outcome>
-    Outcome runFileOperation(Outcome (FileOperation::*run)(const std::vector<OperationItem>&));
+    // Runs one operation over the selected rows with the preferences as they stand.
+    template <typename Run>
+    auto runFileOperation(Run run);
     void removeRows(const std::vector<std::int32_t>& rows);
 
     ResultsList& results_;

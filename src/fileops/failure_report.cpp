@@ -34,6 +34,8 @@ std::wstring ReasonText(const Failure& failure) {
     case FailureReason::CopyReplaced: return L"its copy was replaced by another item of the same name";
     case FailureReason::OverwrittenByCopy: return L"another item of this operation was copied onto it";
     case FailureReason::Cancelled: return L"the operation was cancelled before it was complete";
+    case FailureReason::NotRecyclable:
+        return L"it cannot go to the Recycle Bin" + (failure.detail.empty() ? L"" : L" (" + failure.detail + L")");
     case FailureReason::Other: break;
     }
     return failure.detail.empty() ? L"an error occurred" : failure.detail;

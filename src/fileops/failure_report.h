@@ -24,6 +24,7 @@ enum class FailureReason {
     CopyReplaced,
     OverwrittenByCopy,
     Cancelled,
+    NotRecyclable,
     Other,  // the platform's own words in `detail`
 };
 

@@ -53,8 +53,8 @@ std::uint64_t BytesOf(const std::wstring& path, OperationProgress& progress) {
 FileOperation::FileOperation(OperationPrompts& prompts, OperationProgress& progress, OperationSettings settings)
     : prompts_(prompts), progress_(progress), settings_(settings) {}
 
-DeleteOutcome FileOperation::deleteItems(const std::vector<OperationItem>& items) {
-    DeleteOutcome outcome = deletePhase(items);
+DeleteOutcome FileOperation::deleteItems(const std::vector<OperationItem>& items, bool forGood) {
+    DeleteOutcome outcome = deletePhase(items, settings_.useRecycleBin && !forGood);
     report(OperationKind::Delete);
     return outcome;
 }
@@ -74,7 +74,7 @@ MoveOutcome FileOperation::moveItems(const std::vector<OperationItem>& items) {
         for (const OperationItem& item : items) {
             if (copied.count(item.row)) sources.push_back(item);
         }
-        outcome.deletion = deletePhase(sources);
+        outcome.deletion = deletePhase(sources, false);  // what was copied goes for good, as a move does
     }
     report(OperationKind::Move);
     return outcome;
@@ -209,7 +209,7 @@ CopyOutcome FileOperation::copyPhase(const std::vector<OperationItem>& items, st
     return outcome;
 }
 
-DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items) {
+DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items, bool recycle) {
     DeleteOutcome outcome;
     if (!settings_.deleteWithoutPrompting && !prompts_.confirmDelete()) return outcome;
     outcome.confirmed = true;
@@ -220,8 +220,12 @@ DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items
         const std::wstring path = item.fullPath();
         progress_.working(path);
         std::optional<Failure> failed;
-        if (IsExistingFile(path)) failed = DeleteItemFile(path);
-        if (!failed && IsExistingFolder(path)) failed = RemoveFolderTree(path, &progress_);
+        if (recycle) {
+            failed = RecycleItem(path);
+        } else {
+            if (IsExistingFile(path)) failed = DeleteItemFile(path);
+            if (!failed && IsExistingFolder(path)) failed = RemoveFolderTree(path, &progress_);
+        }
         if (failed) {
             failed->step = FailedStep::Delete;
             failures_.push_back(std::move(*failed));

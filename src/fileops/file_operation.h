@@ -16,6 +16,7 @@ namespace findlark {
 struct OperationSettings {
     bool deleteWithoutPrompting = false;
     bool overwriteWithoutPrompting = false;
+    bool useRecycleBin = false;  // deleting (not moving) sends items to the Recycle Bin
 };
 
 struct DeleteOutcome {
@@ -38,8 +39,9 @@ class FileOperation {
 public:
     FileOperation(OperationPrompts& prompts, OperationProgress& progress, OperationSettings settings);
 
-    // Deletes the items after one confirmation (unless the preference says not to ask).
-    DeleteOutcome deleteItems(const std::vector<OperationItem>& items);
+    // Deletes the items after one confirmation (unless the preference says not to ask): to the
+    // Recycle Bin when the settings say so and `forGood` does not.
+    DeleteOutcome deleteItems(const std::vector<OperationItem>& items, bool forGood = false);
     // Copies the items into a folder the user picks, asking at each name that is taken there.
     CopyOutcome copyItems(const std::vector<OperationItem>& items);
     // Copies, then deletes (with its own confirmation) the items that were copied.
@@ -48,7 +50,7 @@ public:
 private:
     class CopyRun;
     CopyOutcome copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption);
-    DeleteOutcome deletePhase(const std::vector<OperationItem>& items);
+    DeleteOutcome deletePhase(const std::vector<OperationItem>& items, bool recycle);
     void fail(const std::wstring& path, FailureReason reason);
     void report(OperationKind kind);
 

@@ -1,5 +1,7 @@
 #include "fileops/file_system.h"
 
+#include <shellapi.h>
+
 #include "fileops/operation_prompts.h"
 #include "win/error_text.h"
 #include "win/folder_entries.h"
@@ -77,6 +79,27 @@ std::optional<Failure> DeleteItemFile(const std::wstring& path) {
     const DWORD error = ::GetLastError();
     if (!PathExists(path)) return std::nullopt;
     return FailureOf(path, error);
+}
+
+std::optional<Failure> RecycleItem(const std::wstring& path) {
+    const DWORD attributes = Attributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Failure{path, FailureReason::ReadOnly, {}};
+    // The shell takes plain paths only: it would alter such a name and act on another item.
+    if (win::NeedsExactForm(path) || path.size() >= MAX_PATH)
+        return Failure{path, FailureReason::NotRecyclable, L"the shell cannot name it exactly"};
+    std::wstring from = path;
+    from.push_back(L'\0');  // the list of paths ends with an empty one
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    // Where an item cannot be recycled the shell asks before it deletes it for good.
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI | FOF_WANTNUKEWARNING;
+    const int result = ::SHFileOperationW(&operation);
+    if (!PathExists(path)) return std::nullopt;
+    return Failure{path, FailureReason::NotRecyclable,
+                   operation.fAnyOperationsAborted ? L"cancelled" : L"error " + std::to_wstring(result)};
 }
 
 std::optional<Failure> RemoveFolderTree(const std::wstring& path, OperationProgress* progress) {

@@ -26,6 +26,10 @@ std::wstring ErrorDetail(DWORD error);
 // Deletes one file; nothing when it is gone, otherwise why it stays. A read-only file stays.
 std::optional<Failure> DeleteItemFile(const std::wstring& path);
 
+// Moves a file or a folder to the Recycle Bin; nothing when it is gone. A read-only file stays, as
+// with deleting, and so does a name the shell would take for another item's.
+std::optional<Failure> RecycleItem(const std::wstring& path);
+
 // Removes a folder with its whole tree, hidden, system and read-only files included, the way
 // "rmdir /S /Q" did; links inside are removed, never followed, and a link given itself goes alone. A
 // folder that cannot be listed completely stops the removal. `progress`, when given, hears every file

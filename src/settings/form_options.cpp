@@ -6,7 +6,7 @@
 
 namespace findlark {
 TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(settings) {
-    createDialog(L"Preferences", {487, 353}, owner);
+    createDialog(L"Preferences", {487, 375}, owner);
     GroupBoxGeneral.create(*this, L"General preferences", {8, 6, 471, 92});
     CheckBoxGeneralRememberWindowPosition.create(*this, L"Remember window position", {20, 26, 300, 19});
     CheckBoxGeneralRememberWindowSize.create(*this, L"Remember window size", {20, 48, 300, 19});
@@ -16,23 +16,25 @@ TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(sett
                                {20, 124, 450, 17});
     ComboBoxShowFileSizeIn.create(*this, win::ComboKind::List, {20, 144, 80, 23}, 4);
     for (const std::wstring_view unit : kSizeUnitTexts) ComboBoxShowFileSizeIn.addItem(unit);
-    GroupBoxActions.create(*this, L"Actions", {8, 184, 471, 72});
+    GroupBoxActions.create(*this, L"Actions", {8, 184, 471, 94});
     CheckBoxDeleteWithoutPrompting.create(*this, L"Delete without prompting", {20, 204, 300, 19});
     CheckBoxOverwriteWithoutPrompting.create(*this, L"Overwrite without prompting", {20, 226, 300, 19});
-    GroupBoxContent.create(*this, L"Containing text", {8, 262, 471, 50});
+    CheckBoxUseRecycleBin.create(*this, L"Use the Recycle Bin for deleted items", {20, 248, 300, 19});
+    GroupBoxContent.create(*this, L"Containing text", {8, 284, 471, 50});
     CheckBoxSearchTextOfOnlineOnlyFiles.create(*this, L"Search the text of online-only files (downloads them)",
-                                               {20, 282, 400, 19});
-    BitBtnOK.create(*this, L"&OK", {164, 318, 75, 25});
-    BitBtnApply.create(*this, L"&Apply", {245, 318, 75, 25});
-    BitBtnCancel.create(*this, L"&Cancel", {326, 318, 75, 25});
-    BitBtnHelp.create(*this, L"&Help", {407, 318, 75, 25});
+                                               {20, 304, 400, 19});
+    BitBtnOK.create(*this, L"&OK", {164, 340, 75, 25});
+    BitBtnApply.create(*this, L"&Apply", {245, 340, 75, 25});
+    BitBtnCancel.create(*this, L"&Cancel", {326, 340, 75, 25});
+    BitBtnHelp.create(*this, L"&Help", {407, 340, 75, 25});
     setDefaultButton(BitBtnOK);
     setCancelButton(BitBtnCancel);
 
     FormCreate();
     for (win::CheckBox* box : {&CheckBoxGeneralRememberWindowPosition, &CheckBoxGeneralRememberWindowSize,
                                &CheckBoxGeneralRememberSearchOptions, &CheckBoxDeleteWithoutPrompting,
-                               &CheckBoxOverwriteWithoutPrompting, &CheckBoxSearchTextOfOnlineOnlyFiles})
+                               &CheckBoxOverwriteWithoutPrompting, &CheckBoxUseRecycleBin,
+                               &CheckBoxSearchTextOfOnlineOnlyFiles})
         box->onClick = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
     ComboBoxShowFileSizeIn.onChange = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
     BitBtnOK.onClick = [this] { BitBtnOKClick(); };
@@ -53,6 +55,7 @@ void TFormOptions::FormCreate() {
     ComboBoxShowFileSizeIn.setSelectedIndex(appliedUnit_);
     CheckBoxDeleteWithoutPrompting.setChecked(settings_.read(setting::DeleteWithoutPrompting));
     CheckBoxOverwriteWithoutPrompting.setChecked(settings_.read(setting::OverwriteWithoutPrompting));
+    CheckBoxUseRecycleBin.setChecked(settings_.read(setting::UseRecycleBin));
     CheckBoxSearchTextOfOnlineOnlyFiles.setChecked(settings_.read(setting::SearchTextOfOnlineOnlyFiles));
     BitBtnApply.setEnabled(false);
 }
@@ -66,6 +69,7 @@ void TFormOptions::BitBtnApplyClick() {
     settings_.write(setting::ShowFileSizeIn, ComboBoxShowFileSizeIn.selectedIndex());
     settings_.write(setting::DeleteWithoutPrompting, CheckBoxDeleteWithoutPrompting.checked());
     settings_.write(setting::OverwriteWithoutPrompting, CheckBoxOverwriteWithoutPrompting.checked());
+    settings_.write(setting::UseRecycleBin, CheckBoxUseRecycleBin.checked());
     settings_.write(setting::SearchTextOfOnlineOnlyFiles, CheckBoxSearchTextOfOnlineOnlyFiles.checked());
     appliedUnit_ = std::max(ComboBoxShowFileSizeIn.selectedIndex(), 0);
     BitBtnApply.setEnabled(false);
@@ -91,7 +95,8 @@ TFormOptions::Shown TFormOptions::shown() const {
     return {CheckBoxGeneralRememberWindowPosition.checked(), CheckBoxGeneralRememberWindowSize.checked(),
             CheckBoxGeneralRememberSearchOptions.checked(),  ComboBoxShowFileSizeIn.selectedIndex(),
             CheckBoxDeleteWithoutPrompting.checked(),         CheckBoxOverwriteWithoutPrompting.checked(),
-            CheckBoxSearchTextOfOnlineOnlyFiles.checked(),    BitBtnApply.enabled()};
+            CheckBoxUseRecycleBin.checked(),                  CheckBoxSearchTextOfOnlineOnlyFiles.checked(),
+            BitBtnApply.enabled()};
 }
 
 void TFormOptions::onShowing() { opened_ = shown(); }
@@ -105,6 +110,7 @@ void TFormOptions::onEnded(int result) {
     ComboBoxShowFileSizeIn.setSelectedIndex(opened_.unit);
     CheckBoxDeleteWithoutPrompting.setChecked(opened_.deleteWithoutPrompting);
     CheckBoxOverwriteWithoutPrompting.setChecked(opened_.overwriteWithoutPrompting);
+    CheckBoxUseRecycleBin.setChecked(opened_.useRecycleBin);
     CheckBoxSearchTextOfOnlineOnlyFiles.setChecked(opened_.searchOnlineOnlyText);
     BitBtnApply.setEnabled(opened_.applyEnabled);
 }

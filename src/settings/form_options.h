@@ -1,6 +1,7 @@
 #pragma once
 // "Preferences": what is remembered between runs, the unit of sizes, whether deleting and
-// overwriting ask first and whether a content search reads (downloads) online-only files. Its controls are the live state of the two prompting choices, and the unit
+// overwriting ask first, whether deleting uses the Recycle Bin and whether a content search reads
+// (downloads) online-only files. Its controls are the live state of the two prompting choices, and the unit
 // it last applied is the one sizes are shown in; the Remember choices act through the store. Cancel
 // and the close box put back what the dialog showed when it opened or was last applied.
 #include "settings/settings_store.h"
@@ -27,6 +28,7 @@ public:
     win::GroupBox GroupBoxActions;
     win::CheckBox CheckBoxDeleteWithoutPrompting;
     win::CheckBox CheckBoxOverwriteWithoutPrompting;
+    win::CheckBox CheckBoxUseRecycleBin;
     win::GroupBox GroupBoxContent;
     win::CheckBox CheckBoxSearchTextOfOnlineOnlyFiles;
     win::Button BitBtnOK;
@@ -45,6 +47,7 @@ public:
     std::pair<int, std::wstring> sizeUnit() const;
     bool deleteWithoutPrompting() const { return CheckBoxDeleteWithoutPrompting.checked(); }
     bool overwriteWithoutPrompting() const { return CheckBoxOverwriteWithoutPrompting.checked(); }
+    bool useRecycleBin() const { return CheckBoxUseRecycleBin.checked(); }
     bool searchOnlineOnlyText() const { return CheckBoxSearchTextOfOnlineOnlyFiles.checked(); }
 
     // Runs at the end of every Apply: the list shows its sizes in the unit now chosen.
@@ -61,6 +64,7 @@ private:
         bool rememberPosition, rememberSize, rememberOptions;
         int unit;
         bool deleteWithoutPrompting, overwriteWithoutPrompting;
+        bool useRecycleBin;
         bool searchOnlineOnlyText;
         bool applyEnabled;
     };

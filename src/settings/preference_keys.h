@@ -20,6 +20,7 @@ inline constexpr BoolSetting RememberSearchOptions{L"RememberSearchOptions", tru
 inline constexpr IntSetting ShowFileSizeIn{L"ShowFileSizeIn", 0};
 inline constexpr BoolSetting DeleteWithoutPrompting{L"DeleteWithoutPrompting", false};
 inline constexpr BoolSetting OverwriteWithoutPrompting{L"OverwriteWithoutPrompting", false};
+inline constexpr BoolSetting UseRecycleBin{L"UseRecycleBin", true};
 inline constexpr BoolSetting SearchTextOfOnlineOnlyFiles{L"SearchTextOfOnlineOnlyFiles", false};
 inline constexpr IntSetting MainWindowTop{L"MainWindowTop", -10000};
 inline constexpr IntSetting MainWindowLeft{L"MainWindowLeft", -10000};

@@ -2,6 +2,7 @@
 
 #include "win/handle.h"
 
+#include <ole2.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -50,8 +51,6 @@ bool Hand(UINT format, UniqueGlobalMemory memory) {
     return true;
 }
 
-UINT DropEffectFormat() { return ::RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT); }
-
 std::vector<std::wstring> FilesOf(HDROP drop) {
     std::vector<std::wstring> paths(::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
     for (UINT i = 0; i < paths.size(); ++i) {
@@ -61,9 +60,11 @@ std::vector<std::wstring> FilesOf(HDROP drop) {
     return paths;
 }
 
-}  // namespace
+UINT DropEffectFormat() { return ::RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT); }
 
-bool PutFilesOnClipboard(HWND owner, const std::vector<std::wstring>& paths) {
+UniqueGlobalMemory DropEffectMemory(DWORD effect) { return GlobalCopy(&effect, sizeof effect); }
+
+UniqueGlobalMemory FilesAsDrop(const std::vector<std::wstring>& paths) {
     // DROPFILES, then each path and its zero, then one more zero.
     std::vector<wchar_t> names;
     for (const std::wstring& path : paths) names.insert(names.end(), path.c_str(), path.c_str() + path.size() + 1);
@@ -74,12 +75,63 @@ bool PutFilesOnClipboard(HWND owner, const std::vector<std::wstring>& paths) {
     header.fWide = TRUE;
     std::memcpy(drop.data(), &header, sizeof header);
     std::memcpy(drop.data() + sizeof header, names.data(), names.size() * sizeof(wchar_t));
-    const DWORD effect = DROPEFFECT_COPY;
+    return GlobalCopy(drop.data(), drop.size());
+}
 
+}  // namespace
+
+bool PutFilesOnClipboard(HWND owner, const std::vector<std::wstring>& paths) {
     const ClipboardSession clipboard(owner);
     if (!clipboard || !::EmptyClipboard()) return false;
-    return Hand(CF_HDROP, GlobalCopy(drop.data(), drop.size())) &&
-           Hand(DropEffectFormat(), GlobalCopy(&effect, sizeof effect));
+    return Hand(CF_HDROP, FilesAsDrop(paths)) && Hand(DropEffectFormat(), DropEffectMemory(DROPEFFECT_COPY));
+}
+
+namespace {
+
+// The source side of a drag: it goes on while the left button is held and ends on Esc. Lives on
+// the stack of DragFiles, which outlives the drag.
+class DropSource final : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (id == IID_IUnknown || id == IID_IDropSource) {
+            *object = static_cast<IDropSource*>(this);
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
+        if (escape) return DRAGDROP_S_CANCEL;
+        return (keys & (MK_LBUTTON | MK_RBUTTON)) ? S_OK : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
+
+bool SetGlobal(IDataObject& data, UINT format, UniqueGlobalMemory memory) {
+    if (!memory) return false;
+    FORMATETC type{static_cast<CLIPFORMAT>(format), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    medium.tymed = TYMED_HGLOBAL;
+    medium.hGlobal = memory.get();
+    if (FAILED(data.SetData(&type, &medium, TRUE))) return false;
+    memory.release();  // the data object owns it now
+    return true;
+}
+
+}  // namespace
+
+DWORD DragFiles(const std::vector<std::wstring>& paths) {
+    void* object = nullptr;
+    if (paths.empty() || FAILED(::SHCreateDataObject(nullptr, 0, nullptr, nullptr, IID_IDataObject, &object))) return DROPEFFECT_NONE;
+    const UniqueComPtr<IDataObject> data(static_cast<IDataObject*>(object));
+    if (!SetGlobal(*data, CF_HDROP, FilesAsDrop(paths))) return DROPEFFECT_NONE;
+    DropSource source;
+    DWORD effect = DROPEFFECT_NONE;
+    if (::DoDragDrop(data.get(), &source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect) != DRAGDROP_S_DROP)
+        return DROPEFFECT_NONE;
+    return effect;
 }
 
 bool PutTextOnClipboard(HWND owner, const std::wstring& text) {

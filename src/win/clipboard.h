@@ -19,6 +19,10 @@ std::vector<std::wstring> FilesOnClipboard(HWND owner);
 std::wstring TextOnClipboard(HWND owner);
 DWORD DropEffectOnClipboard(HWND owner);
 
+// Drags the files out of the window (to Explorer, an editor, a mail) until they are dropped or the
+// drag is given up; gives what the target did (DROPEFFECT_NONE when nothing).
+DWORD DragFiles(const std::vector<std::wstring>& paths);
+
 // The window takes files dropped on it (WM_DROPFILES); the paths of a drop, which is let go.
 void AcceptDroppedFiles(HWND window);
 std::vector<std::wstring> TakeDroppedFiles(WPARAM drop);

@@ -1,5 +1,6 @@
 #include "win/interaction.h"
 
+#include "win/clipboard.h"
 #include "win/shell_menu.h"
 
 #include "win/dialog.h"
@@ -147,6 +148,8 @@ UINT SystemInteraction::trackPopupMenu(HWND owner, HMENU menu, POINT at) {
 }
 
 void SystemInteraction::showInFolders(const std::vector<std::wstring>& paths) { ShowInFolders(paths); }
+
+DWORD SystemInteraction::dragFiles(const std::vector<std::wstring>& paths) { return DragFiles(paths); }
 
 int SystemInteraction::messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
     const OwnerStateKept kept(owner);

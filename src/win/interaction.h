@@ -55,6 +55,8 @@ public:
     virtual UINT trackPopupMenu(HWND owner, HMENU menu, POINT at) = 0;
     // Explorer, for each folder of the items, with its items selected.
     virtual void showInFolders(const std::vector<std::wstring>& paths) = 0;
+    // Drags files out of the program until they are dropped; gives what the target did.
+    virtual DWORD dragFiles(const std::vector<std::wstring>& paths) = 0;
 };
 
 // The real dialogs of the system.
@@ -71,6 +73,7 @@ public:
     void showHelp(HWND owner, const std::wstring& file, unsigned context, std::wstring_view page) override;
     UINT trackPopupMenu(HWND owner, HMENU menu, POINT at) override;
     void showInFolders(const std::vector<std::wstring>& paths) override;
+    DWORD dragFiles(const std::vector<std::wstring>& paths) override;
 
 private:
     HtmlHelpViewer help_;

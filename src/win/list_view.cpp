@@ -103,6 +103,9 @@ LRESULT VirtualListView::onNotify(NMHDR& header) {
     case NM_DBLCLK:
         if (onDoubleClick) onDoubleClick();
         break;
+    case LVN_BEGINDRAG:
+        if (onBeginDrag) onBeginDrag();
+        break;
     case LVN_GETINFOTIPW:
         if (onInfoTip) {
             auto& tip = reinterpret_cast<NMLVGETINFOTIPW&>(header);

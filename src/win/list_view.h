@@ -42,6 +42,8 @@ public:
     std::function<void(NMLVDISPINFOW&)> onGetDispInfo;
     std::function<void(int column)> onColumnClick;
     std::function<void()> onDoubleClick;
+    // A drag of the selected rows begins.
+    std::function<void()> onBeginDrag;
     // The tip of a row under the mouse: its text, whole.
     std::function<std::wstring(int row)> onInfoTip;
     LRESULT onNotify(NMHDR& header) override;

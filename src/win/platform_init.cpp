@@ -2,13 +2,15 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <ole2.h>
 
 namespace win {
 
 PlatformInit::PlatformInit() {
     // A drive without a medium yields nothing instead of the system's "no disk" box.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    comInitialised_ = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    // OLE, not just COM: dragging rows out needs it on the UI thread.
+    comInitialised_ = SUCCEEDED(::OleInitialize(nullptr));
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES;
@@ -16,7 +18,7 @@ PlatformInit::PlatformInit() {
 }
 
 PlatformInit::~PlatformInit() {
-    if (comInitialised_) ::CoUninitialize();
+    if (comInitialised_) ::OleUninitialize();
 }
 
 }  // namespace win

@@ -13,6 +13,9 @@ class ResultsTest : public AppTest {
 protected:
     void SetUp() override {
         store(L"ShowTipOfTheDayOnStartup", L"0");
+        // Deleting goes for good unless a test asks for the Recycle Bin: nothing lands in the
+        // machine's trash.
+        if (stored(L"UseRecycleBin") == L"(missing)") store(L"UseRecycleBin", L"0");
         start();
     }
     // Lists the tree's entries (subfolders walked) in the results.

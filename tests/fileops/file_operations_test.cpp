@@ -398,3 +398,88 @@ TEST_F(FileOperationsTest, CancelInTheProgressWindowStopsAfterTheItemInHand) {
     EXPECT_EQ(listed(), (Names{L"2.txt", L"3.txt"}));
     EXPECT_FALSE(::IsWindowVisible(app->progress().hwnd()));
 }
+
+// "Use the Recycle Bin for deleted items": Actions > "Delete selected" sends items to the Recycle Bin;
+// Shift+Del, and the preference off, delete them for good.
+class RecycleBinTest : public FileOperationsTest {
+protected:
+    void SetUp() override {
+        store(L"UseRecycleBin", L"1");
+        ResultsTest::SetUp();
+    }
+    // Where Wine keeps what was recycled: the desktop's trash folder in the user's home.
+    static std::wstring Trash() {
+        wchar_t home[MAX_PATH] = {};
+        if (!::GetEnvironmentVariableW(L"WINEHOMEDIR", home, MAX_PATH)) return {};
+        std::wstring folder = home;
+        if (folder.rfind(L"\\??\\", 0) == 0) folder.erase(0, 4);
+        return folder + L"\\.local\\share\\Trash";
+    }
+    static std::wstring TrashFile(const std::wstring& name) {
+        const std::wstring trash = Trash();
+        return trash.empty() ? trash : trash + L"\\files\\" + name;
+    }
+    static void EmptyFromTrash(const std::wstring& name) {
+        ::DeleteFileW(TrashFile(name).c_str());
+        ::DeleteFileW((Trash() + L"\\info\\" + name + L".trashinfo").c_str());
+    }
+    void pressDelete(bool shift) {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        ::SetKeyboardState(state);
+        MSG key{main().ListViewResults.hwnd(), WM_KEYDOWN, VK_DELETE, 0, 0, {}};
+        main().preTranslateMessage(key);
+        const BYTE none[256] = {};
+        ::SetKeyboardState(const_cast<BYTE*>(none));
+    }
+    std::wstring uniqueName(const wchar_t* stem) {
+        return stem + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(::GetTickCount64()) + L".txt";
+    }
+};
+
+TEST_F(RecycleBinTest, DeletingSendsTheItemToTheRecycleBinAndShiftDelDeletesForGood) {
+    const std::wstring recycled = uniqueName(L"recycled-"), gone = uniqueName(L"gone-");
+    tree.file(recycled, 10);
+    tree.file(gone, 10);
+    searchTree();
+    EXPECT_TRUE(app->options().useRecycleBin());
+    select({recycled});
+    main().runMenuCommand(main().DeleteAll1.id());
+    EXPECT_EQ(::GetFileAttributesW(tree.path(recycled).c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::wstring inTrash = TrashFile(recycled);
+    ASSERT_FALSE(inTrash.empty()) << "no trash folder known";
+    EXPECT_NE(::GetFileAttributesW(inTrash.c_str()), INVALID_FILE_ATTRIBUTES) << "not in the trash";
+
+    select({gone});
+    pressDelete(true);
+    EXPECT_EQ(::GetFileAttributesW(tree.path(gone).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(::GetFileAttributesW(TrashFile(gone).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(listed(), std::vector<std::wstring>{});
+    EmptyFromTrash(recycled);
+}
+
+TEST_F(RecycleBinTest, ThePreferenceOffDeletesForGood) {
+    const std::wstring gone = uniqueName(L"gone-");
+    tree.file(gone, 10);
+    searchTree();
+    app->options().CheckBoxUseRecycleBin.setChecked(false);
+    select({gone});
+    main().runMenuCommand(main().DeleteAll1.id());
+    EXPECT_EQ(::GetFileAttributesW(tree.path(gone).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(::GetFileAttributesW(TrashFile(gone).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A name the shell would take for another item's is never handed to it: it stays, and says why.
+TEST_F(RecycleBinTest, ANameTheShellWouldAlterStaysAndIsReported) {
+    tree.file(L"report.txt", 10);
+    const std::wstring dotted = win::ExtendedLengthPath(tree.path(L"report.txt."));
+    const win::UniqueFileHandle made(::CreateFileW(dotted.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_TRUE(made);
+    searchTree();
+    select({L"report.txt."});
+    main().runMenuCommand(main().DeleteAll1.id());
+    EXPECT_NE(::GetFileAttributesW(dotted.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(::GetFileAttributesW(tree.path(L"report.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_FALSE(interaction.messages.empty());
+    EXPECT_NE(interaction.messages.back().text.find(L"cannot go to the Recycle Bin"), std::wstring::npos);
+}

@@ -152,6 +152,25 @@ TEST_F(ListKeysTest, DeleteAsksUnlessThePreferenceSaysNot) {
     EXPECT_EQ(std::count(left.begin(), left.end(), L"c.txt"), 0);
 }
 
+TEST_F(ListKeysTest, RowsDragOutAsFilesAndWhatATargetMovedLeavesTheList) {
+    select({L"b.txt", L"c.txt"});
+    NMLISTVIEW drag{};
+    drag.hdr.hwndFrom = main().ListViewResults.hwnd();
+    drag.hdr.code = LVN_BEGINDRAG;
+    ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&drag));
+    ASSERT_EQ(interaction.dragged.size(), 1u);
+    EXPECT_EQ(interaction.dragged[0], (Names{full(L"b.txt"), full(L"c.txt")}));
+    EXPECT_EQ(listed().size(), 4u);  // copied: every row stays
+
+    // Explorer moved one of them away.
+    interaction.dropEffect = DROPEFFECT_MOVE;
+    ASSERT_TRUE(::DeleteFileW(full(L"c.txt").c_str()));
+    ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&drag));
+    const Names left = listed();
+    EXPECT_EQ(std::count(left.begin(), left.end(), L"c.txt"), 0);
+    EXPECT_EQ(std::count(left.begin(), left.end(), L"b.txt"), 1);
+}
+
 class ContextMenuTest : public ListKeysTest {
 protected:
     // A right-click on the list, as the list passes it on.

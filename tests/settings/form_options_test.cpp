@@ -40,6 +40,7 @@ TEST_F(OptionsTest, AnEmptyStoreOpensWithTheDefaultsAndApplyDisabled) {
         EXPECT_FALSE(o.CheckBoxDeleteWithoutPrompting.checked());
         EXPECT_FALSE(o.CheckBoxOverwriteWithoutPrompting.checked());
         EXPECT_FALSE(o.CheckBoxSearchTextOfOnlineOnlyFiles.checked());
+        EXPECT_TRUE(o.CheckBoxUseRecycleBin.checked());
         EXPECT_FALSE(o.BitBtnApply.enabled());
         o.BitBtnCancel.click();
     });

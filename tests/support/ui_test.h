@@ -76,6 +76,13 @@ public:
     UINT trackPopupMenu(HWND owner, HMENU menu, POINT at) override;
     std::vector<std::vector<std::wstring>> shownInFolders;
     void showInFolders(const std::vector<std::wstring>& paths) override { shownInFolders.push_back(paths); }
+    // Files dragged out, and what the drop target answers.
+    std::vector<std::vector<std::wstring>> dragged;
+    DWORD dropEffect = DROPEFFECT_NONE;
+    DWORD dragFiles(const std::vector<std::wstring>& paths) override {
+        dragged.push_back(paths);
+        return dropEffect;
+    }
 };
 
 // Starts each run's real worker, but the walk waits until the gate is open (or the run is stopped),
