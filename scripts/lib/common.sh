@@ -33,6 +33,8 @@ ensure_packages() {
     command -v import >/dev/null || need+=(imagemagick)
     [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
     command -v chmcmd >/dev/null || need+=(fp-utils)
+    command -v wixl >/dev/null || need+=(wixl)
+    command -v zip >/dev/null || need+=(zip)
     if [ ${#need[@]} -gt 0 ]; then
         log "installing: ${need[*]}"
         local sudo=""
