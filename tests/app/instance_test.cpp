@@ -89,6 +89,27 @@ std::vector<std::wstring> FoldersShownByRunningCopy() {
     return items;
 }
 
+// The version resource names the product, its maker and the version the about box shows.
+TEST(VersionResource, NamesProductMakerAndVersion) {
+    const std::wstring program = ProgramPath();
+    DWORD ignored = 0;
+    std::vector<unsigned char> data(::GetFileVersionInfoSizeW(program.c_str(), &ignored));
+    ASSERT_FALSE(data.empty());
+    ASSERT_TRUE(::GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+    const auto value = [&](const wchar_t* name) {
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
+        return ::VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&text), &length) && text
+                   ? std::wstring(text)
+                   : std::wstring();
+    };
+    EXPECT_EQ(value(L"ProductName"), L"Findlark");
+    EXPECT_EQ(value(L"CompanyName"), L"Norvale");
+    EXPECT_EQ(value(L"ProductVersion"), L"1.0");  // "Version 1.0" in the about box
+    EXPECT_EQ(value(L"FileVersion"), L"1.0.0.0");
+}
+
 TEST(SingleInstance, ASecondCopyHandsItsFoldersToTheFirst) {
     wchar_t temp[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, temp);
