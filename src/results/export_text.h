@@ -13,7 +13,5 @@ namespace findlark {
 using AnsiEncoder = std::function<std::optional<std::string>(std::wstring_view)>;
 
 std::string ExportText(const std::vector<std::wstring>& paths, const AnsiEncoder& ansi);
-// UTF-16 as UTF-8; a lone half of a surrogate pair becomes U+FFFD.
-std::string Utf8(std::wstring_view text);
 
 }  // namespace findlark

@@ -5,6 +5,7 @@
 // UTF-8 in a UTF-8 file; UTF-16 code units in a UTF-16 file. With "Match case" off, phrases and
 // content are compared by their capitals.
 #include "model/search_criteria.h"
+#include "model/utf8.h"
 
 #include <array>
 #include <cstddef>
@@ -91,8 +92,6 @@ private:
     std::vector<Needle> ansi_, ansiUtf8_, utf8_, utf16LE_, utf16BE_;
 };
 
-// UTF-8 of UTF-16 text; a lone surrogate becomes U+FFFD.
-std::string Utf8Of(std::u16string_view text);
 
 // UTF-8 with every character that has a capital in `folding` replaced by it; bytes that are no UTF-8
 // stay as they are.

@@ -1,5 +1,7 @@
 #include "results/export_text.h"
 
+#include "model/utf8.h"
+
 #include <gtest/gtest.h>
 
 namespace findlark {
@@ -23,7 +25,7 @@ TEST(ExportText, OnePathPerLineInTheCodePageWhenEveryPathFits) {
 TEST(ExportText, AnyPathOutsideTheCodePageMakesTheWholeFileUtf8) {
     EXPECT_EQ(ExportText({L"C:\\a", L"C:\\\u00e9\U0001F600"}, kAscii),
               "\xEF\xBB\xBF" "C:\\a\r\nC:\\\xC3\xA9\xF0\x9F\x98\x80\r\n");
-    EXPECT_EQ(Utf8(L"\xD800x"), "\xEF\xBF\xBDx");  // a lone half of a pair
+    EXPECT_EQ(Utf8Of(std::wstring_view(L"\xD800x")), "\xEF\xBF\xBDx");  // a lone half of a pair
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // platform here never reports their attributes, so the listing gives them to chosen names.
 #include "search/search_worker.h"
 
+#include "support/file_text.h"
 #include "support/temp_tree.h"
 #include "win/handle.h"
 
@@ -13,14 +14,6 @@ using namespace findlark;
 
 namespace {
 
-void WriteText(const std::wstring& path, const std::string& text) {
-    const win::UniqueFileHandle file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file);
-    DWORD written = 0;
-    ASSERT_TRUE(::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr));
-}
-
 struct RunOutcome {
     std::set<std::wstring> names;
     RunProgress progress;
@@ -30,10 +23,10 @@ struct RunOutcome {
 class OnlineOnlyTest : public testing::Test {
 protected:
     OnlineOnlyTest() {
-        WriteText(tree.path(L"local.txt"), "a needle here");
-        WriteText(tree.path(L"local-plain.txt"), "a plain note");
-        WriteText(tree.path(L"cloud.txt"), "a needle there");
-        WriteText(tree.path(L"cloud-plain.txt"), "a plain note");
+        testing_support::WriteText(tree.path(L"local.txt"), "a needle here");
+        testing_support::WriteText(tree.path(L"local-plain.txt"), "a plain note");
+        testing_support::WriteText(tree.path(L"cloud.txt"), "a needle there");
+        testing_support::WriteText(tree.path(L"cloud-plain.txt"), "a plain note");
         tree.folder(L"cloud-folder");
     }
 

@@ -3,6 +3,7 @@
 // encoding, with every operator.
 #include "search/search_worker.h"
 
+#include "support/file_text.h"
 #include "support/temp_tree.h"
 #include "win/handle.h"
 
@@ -11,14 +12,6 @@
 using namespace findlark;
 
 namespace {
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    const win::UniqueFileHandle file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file);
-    DWORD written = 0;
-    ASSERT_TRUE(::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-}
 
 std::string Utf16(std::wstring_view text, bool bigEndian) {
     std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
@@ -33,19 +26,19 @@ class ParallelContentTest : public testing::Test {
 protected:
     ParallelContentTest() {
         for (const wchar_t* folder : {L"one", L"one\\deep", L"two"}) tree.folder(folder);
-        WriteBytes(tree.path(L"alpha-beta.txt"), "alpha beta");
-        WriteBytes(tree.path(L"alpha.txt"), "only alpha");
-        WriteBytes(tree.path(L"gamma.txt"), "gamma");
-        WriteBytes(tree.path(L"empty.txt"), "");
-        WriteBytes(tree.path(L"one\\utf16le.txt"), Utf16(L"Alpha beta \u00DF", false));
-        WriteBytes(tree.path(L"one\\utf16be.txt"), Utf16(L"alpha gamma", true));
-        WriteBytes(tree.path(L"one\\utf8.txt"), "\xEF\xBB\xBF" "ALPHA \xC3\x9F beta");
-        WriteBytes(tree.path(L"one\\deep\\locked.txt"), "alpha");
-        WriteBytes(tree.path(L"one\\deep\\zero.bin"), std::string("gamma\0alpha", 11));
+        testing_support::WriteText(tree.path(L"alpha-beta.txt"), "alpha beta");
+        testing_support::WriteText(tree.path(L"alpha.txt"), "only alpha");
+        testing_support::WriteText(tree.path(L"gamma.txt"), "gamma");
+        testing_support::WriteText(tree.path(L"empty.txt"), "");
+        testing_support::WriteText(tree.path(L"one\\utf16le.txt"), Utf16(L"Alpha beta \u00DF", false));
+        testing_support::WriteText(tree.path(L"one\\utf16be.txt"), Utf16(L"alpha gamma", true));
+        testing_support::WriteText(tree.path(L"one\\utf8.txt"), "\xEF\xBB\xBF" "ALPHA \xC3\x9F beta");
+        testing_support::WriteText(tree.path(L"one\\deep\\locked.txt"), "alpha");
+        testing_support::WriteText(tree.path(L"one\\deep\\zero.bin"), std::string("gamma\0alpha", 11));
         // Several pieces of reading, the phrase in the last.
-        WriteBytes(tree.path(L"two\\large.txt"), std::string(5 << 20, 'x') + "alpha beta");
+        testing_support::WriteText(tree.path(L"two\\large.txt"), std::string(5 << 20, 'x') + "alpha beta");
         for (int i = 0; i < 150; ++i)
-            WriteBytes(tree.path(L"two\\n" + std::to_wstring(i) + L".txt"), i % 3 == 0 ? "alpha" : i % 3 == 1 ? "beta" : "gamma");
+            testing_support::WriteText(tree.path(L"two\\n" + std::to_wstring(i) + L".txt"), i % 3 == 0 ? "alpha" : i % 3 == 1 ? "beta" : "gamma");
     }
 
     SearchCriteria criteria(const wchar_t* phrase, TextOperator op = TextAnd, const wchar_t* further = nullptr) const {
@@ -63,7 +56,7 @@ protected:
     std::vector<std::wstring> run(const SearchCriteria& c, unsigned readers) const {
         // Another program holds this one without sharing it, and this one goes between the listing
         // and the reading.
-        WriteBytes(tree.path(L"vanishing.txt"), "alpha beta gamma");
+        testing_support::WriteText(tree.path(L"vanishing.txt"), "alpha beta gamma");
         const win::UniqueFileHandle held(
             ::CreateFileW(tree.path(L"one\\deep\\locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         EXPECT_TRUE(held);
