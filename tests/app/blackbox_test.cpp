@@ -120,6 +120,25 @@ public:
     }
 
     std::wstring status() const { return WindowText(child(main_, STATUSCLASSNAMEW)); }
+    HWND list() const { return child(main_, WC_LISTVIEWW); }
+    // A popup menu of the program open on the screen.
+    HWND popupMenu() const {
+        struct Search {
+            DWORD process;
+            HWND found;
+        } search{id_, nullptr};
+        ::EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(window, &owner);
+                if (owner != s.process || !::IsWindowVisible(window) || ClassOf(window) != L"#32768") return TRUE;
+                s.found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
 
     // The texts of one column of the results list, read from the program's memory.
     Names column(int column) const {
@@ -314,6 +333,35 @@ TEST_F(BlackBoxTest, EveryActionOnTheResultsWorksFromOutside) {
 
 // The move that used to delete the only copy: a folder moved into the folder that holds it, with Yes
 // at "Confirm File Replace".
+// A right-click on a row opens the context menu, Explorer's items included; its "Copy" (the
+// mnemonic C, which none of our own items uses) puts the file on the clipboard.
+TEST_F(BlackBoxTest, TheContextMenuOfARowOpensAndExplorersCopyWorks) {
+    RemoteProgram program;
+    ASSERT_TRUE(program.main()) << "the program's window did not appear";
+    search(program, 4);
+    program.select(0);
+    ASSERT_TRUE(WaitFor([&] { return program.selectedCount() == 1; }));
+    if (::OpenClipboard(nullptr)) {
+        ::EmptyClipboard();
+        ::CloseClipboard();
+    }
+    RECT area{};
+    ::GetWindowRect(program.list(), &area);
+    ::PostMessageW(program.list(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(program.list()),
+                   MAKELPARAM(area.left + 40, area.top + 40));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = program.popupMenu()) != nullptr; })) << "no popup menu appeared";
+    ::PostMessageW(menu, WM_CHAR, L'c', 0);
+    const auto copied = [] {
+        if (!::OpenClipboard(nullptr)) return false;
+        const bool files = ::IsClipboardFormatAvailable(CF_HDROP) != FALSE;
+        ::CloseClipboard();
+        return files;
+    };
+    EXPECT_TRUE(WaitFor(copied, 5s)) << "Explorer's Copy put nothing on the clipboard";
+    if (program.popupMenu()) ::PostMessageW(program.popupMenu(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 TEST_F(BlackBoxTest, AFolderMovedOntoItselfIsRefusedAndKept) {
     RemoteProgram program;
     ASSERT_TRUE(program.main()) << "the program's window did not appear";
