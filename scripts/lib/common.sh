@@ -64,6 +64,13 @@ ensure_test_drive() {
         ln -s "$BUILD/test-drive" "$WINEPREFIX/dosdevices/t:"
         wineserver -k >/dev/null 2>&1 || true
     fi
+    # Drive V: is a folder on another file system (memory), so that moves across volumes copy.
+    local other="/dev/shm/findlark-volume-$(printf %s "$BUILD" | md5sum | cut -c1-8)"
+    mkdir -p "$other"
+    if [ ! -L "$WINEPREFIX/dosdevices/v:" ]; then
+        ln -s "$other" "$WINEPREFIX/dosdevices/v:"
+        wineserver -k >/dev/null 2>&1 || true
+    fi
     # A folder with a link to a folder outside it, made anew for every run (a test deletes it). Wine
     # lists a Linux link as a link to a folder but cannot make one itself.
     local links="$BUILD/test-drive/links"

@@ -205,7 +205,8 @@ std::vector<OperationItem> ResultsActions::selectedItems() const {
     std::vector<OperationItem> items;
     for (const std::int32_t data : results_.selectedData()) {
         const ResultEntry entry = results_.rows().entryOf(data);
-        items.push_back({data, *entry.folder, std::wstring(entry.name), entry.size, entry.modified});
+        items.push_back({data, *entry.folder, std::wstring(entry.name), entry.size, entry.modified,
+                         entry.isFolder() ? ItemKind::Folder : ItemKind::File});
     }
     return items;
 }
@@ -245,9 +246,8 @@ void ResultsActions::moveSelected() {
     const win::BusyWindow busy(owner_.hwnd());
     const MoveOutcome outcome =
         runFileOperation([](FileOperation& operation, const auto& items) { return operation.moveItems(items); });
-    if (outcome.copy.aborted) return;
-    removeRows(outcome.deletion.removed);
-    removeVanishedRows();
+    removeRows(outcome.deletion.removed);  // items renamed before an abort have left too
+    if (!outcome.copy.aborted) removeVanishedRows();
 }
 
 void ResultsActions::removeRows(const std::vector<std::int32_t>& rows) {

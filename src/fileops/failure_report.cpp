@@ -34,8 +34,12 @@ std::wstring ReasonText(const Failure& failure) {
     case FailureReason::CopyReplaced: return L"its copy was replaced by another item of the same name";
     case FailureReason::OverwrittenByCopy: return L"another item of this operation was copied onto it";
     case FailureReason::Cancelled: return L"the operation was cancelled before it was complete";
+    case FailureReason::NotStarted: return L"the operation was cancelled before it was started";
     case FailureReason::NotRecyclable:
         return L"it cannot go to the Recycle Bin" + (failure.detail.empty() ? L"" : L" (" + failure.detail + L")");
+    case FailureReason::ChangedAfterCopy: return L"it changed after it was copied; kept";
+    case FailureReason::MovedItemInTheWay: return L"an item moved by this operation has its name in the target folder";
+    case FailureReason::KindChanged: return L"it is no longer the kind of item its row lists";
     case FailureReason::Other: break;
     }
     return failure.detail.empty() ? L"an error occurred" : failure.detail;

@@ -24,7 +24,11 @@ enum class FailureReason {
     CopyReplaced,
     OverwrittenByCopy,
     Cancelled,
+    NotStarted,
     NotRecyclable,
+    ChangedAfterCopy,   // a move keeps what appeared or changed after its copy was made
+    MovedItemInTheWay,  // an item this operation moved has the name in the target folder
+    KindChanged,        // the row's file is now a folder, or the other way round
     Other,  // the platform's own words in `detail`
 };
 

@@ -60,38 +60,49 @@ DeleteOutcome FileOperation::deleteItems(const std::vector<OperationItem>& items
 }
 
 CopyOutcome FileOperation::copyItems(const std::vector<OperationItem>& items) {
-    CopyOutcome outcome = copyPhase(items, L"Copying");
+    CopyOutcome outcome = copyPhase(items, L"Copying", false).outcome;
     report(OperationKind::Copy);
     return outcome;
 }
 
 MoveOutcome FileOperation::moveItems(const std::vector<OperationItem>& items) {
     MoveOutcome outcome;
-    outcome.copy = copyPhase(items, L"Moving");
-    if (outcome.copy.destinationChosen && !outcome.copy.aborted && !outcome.copy.copied.empty()) {
-        const std::unordered_set<std::int32_t> copied(outcome.copy.copied.begin(), outcome.copy.copied.end());
-        std::vector<OperationItem> sources;
-        for (const OperationItem& item : items) {
-            if (copied.count(item.row)) sources.push_back(item);
-        }
-        outcome.deletion = deletePhase(sources, false);  // what was copied goes for good, as a move does
-    }
+    CopyPhaseResult phase = copyPhase(items, L"Moving", true);
+    outcome.copy = std::move(phase.outcome);
+    outcome.deletion.removed = std::move(phase.moved);
+    if (outcome.copy.destinationChosen && !outcome.copy.aborted && !outcome.copy.copied.empty())
+        deleteCopies(items, phase.records, outcome);
     report(OperationKind::Move);
     return outcome;
 }
 
-// One copy phase: where each item goes, and which targets it has written so far.
+// One copy phase: where each item goes, and which targets it has written so far. A move within one
+// volume renames the item instead (instant, atomic, nothing to delete afterwards).
 class FileOperation::CopyRun {
 public:
-    CopyRun(FileOperation& operation, const std::vector<OperationItem>& items, const std::wstring& chosen)
+    CopyRun(FileOperation& operation, const std::vector<OperationItem>& items, const std::wstring& chosen, bool move)
         : operation_(operation),
           items_(items),
           destination_(chosen.back() == L'\\' ? chosen : chosen + L"\\"),
           destinationChain_(chosen),
           decisions_(operation.settings_.overwriteWithoutPrompting),
-          copied_(items.size(), false) {}
+          move_(move),
+          copied_(items.size(), false),
+          moved_(items.size(), false),
+          records_(items.size()) {
+        if (move_) {
+            if (const std::optional<win::FileIdentity> identity = win::IdentityOf(chosen)) destinationVolume_ = identity->volume;
+        }
+    }
 
-    // Copies one item unless it is skipped or refused; false for "Abort".
+    // Whether the item goes by a rename: a move within the destination's volume.
+    bool renames(const OperationItem& item) const {
+        if (!move_ || !destinationVolume_) return false;
+        const std::optional<win::FileIdentity> identity = win::IdentityOf(item.fullPath(), win::Links::Stop);
+        return identity && identity->volume == *destinationVolume_;
+    }
+
+    // Copies (or renames) one item unless it is skipped or refused; false for "Abort".
     bool copy(std::size_t index) {
         const OperationItem& item = items_[index];
         const std::wstring source = item.fullPath();
@@ -101,7 +112,14 @@ public:
             return true;
         }
         std::wstring target = destination_ + item.name;
+        // What can never be done is refused before anything is asked.
+        if (refused(source, target)) return true;
+        const bool folder = IsExistingFolder(source);
         if (PathExists(target)) {
+            if (folder != IsExistingFolder(target)) {
+                operation_.fail(source, FailureReason::TargetOfOtherKind);
+                return true;
+            }
             CopyDecisions::Step step = decisions_.onConflict();
             if (step == CopyDecisions::Step::Ask) {
                 const ConflictReply reply = operation_.prompts_.askReplace(ConflictWith(item, destination_, target));
@@ -113,15 +131,23 @@ public:
             }
             if (step == CopyDecisions::Step::Stop) return false;
             if (step == CopyDecisions::Step::Skip) return true;
+            if (refused(source, target)) return true;
         }
-        if (const std::optional<FailureReason> overlap = FindOverlap(source, target, destinationChain_)) {
-            operation_.fail(source, *overlap);
-            return true;
+        if (!forgetCopiesReplacedBy(source, target)) return true;
+        // A folder merged into one of its name is copied: a rename cannot merge.
+        if (renames(item) && !(folder && PathExists(target))) {
+            const RenameResult renamed = rename(source, target);
+            if (renamed == RenameResult::Done) {
+                moved_[index] = true;
+                if (const std::optional<win::FileIdentity> made = win::IdentityOf(target, win::Links::Stop))
+                    written_.push_back({*made, index, folder});
+                return true;
+            }
+            if (renamed == RenameResult::Failed) return true;
         }
-        forgetCopiesReplacedBy(target);
-        const bool folder = IsExistingFolder(source);
-        const std::optional<Failure> failed = folder ? CopyFolderTree(source, target, operation_.progress_)
-                                                     : CopyItemFile(source, target, operation_.progress_, false);
+        CopyRecord* const record = move_ ? &records_[index] : nullptr;
+        const std::optional<Failure> failed = folder ? CopyFolderTree(source, target, operation_.progress_, record)
+                                                     : CopyItemFile(source, target, operation_.progress_, false, record);
         if (failed) {
             operation_.failures_.push_back(*failed);
         } else {
@@ -158,6 +184,16 @@ public:
         return rows;
     }
 
+    std::vector<std::int32_t> movedRows() const {
+        std::vector<std::int32_t> rows;
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            if (moved_[i]) rows.push_back(items_[i].row);
+        }
+        return rows;
+    }
+
+    std::vector<CopyRecord> takeRecords() { return std::move(records_); }
+
 private:
     struct Written {
         win::FileIdentity target;
@@ -165,16 +201,46 @@ private:
         bool folder;
     };
 
-    // An item that this operation copied to a target it is about to write again is no longer copied.
-    void forgetCopiesReplacedBy(const std::wstring& target) {
+    enum class RenameResult { Done, Failed, OtherVolume };
+
+    bool refused(const std::wstring& source, const std::wstring& target) {
+        const std::optional<FailureReason> overlap = FindOverlap(source, target, destinationChain_);
+        if (overlap) operation_.fail(source, *overlap);
+        return overlap.has_value();
+    }
+
+    RenameResult rename(const std::wstring& source, const std::wstring& target) {
+        const DWORD flags = PathExists(target) ? MOVEFILE_REPLACE_EXISTING : 0;
+        if (::MoveFileExW(win::PlatformPath(source).c_str(), win::PlatformPath(target).c_str(), flags)) return RenameResult::Done;
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_NOT_SAME_DEVICE) return RenameResult::OtherVolume;
+        Failure failure = FailureOf(source, error);
+        if (failure.reason == FailureReason::AccessDenied && IsExistingFile(target) &&
+            (::GetFileAttributesW(win::PlatformPath(target).c_str()) & FILE_ATTRIBUTE_READONLY))
+            failure.reason = FailureReason::TargetReadOnly;
+        operation_.failures_.push_back(std::move(failure));
+        return RenameResult::Failed;
+    }
+
+    // An item that this operation copied to a target it is about to write again is no longer copied;
+    // an item it moved there has no other copy, so nothing may replace it. False when the item waits.
+    bool forgetCopiesReplacedBy(const std::wstring& source, const std::wstring& target) {
         const std::optional<win::FileIdentity> existing = win::IdentityOf(target);
-        if (!existing) return;
+        if (!existing) return true;
+        for (const Written& earlier : written_) {
+            if (!(earlier.target == *existing)) continue;
+            if (moved_[earlier.item]) {
+                operation_.fail(source, FailureReason::MovedItemInTheWay);
+                return false;
+            }
+        }
         for (const Written& earlier : written_) {
             if (earlier.target == *existing && copied_[earlier.item]) {
                 copied_[earlier.item] = false;
                 operation_.fail(items_[earlier.item].fullPath(), FailureReason::CopyReplaced);
             }
         }
+        return true;
     }
 
     FileOperation& operation_;
@@ -182,31 +248,61 @@ private:
     const std::wstring destination_;  // with its final separator
     const DestinationChain destinationChain_;
     CopyDecisions decisions_;
+    const bool move_;
+    std::optional<std::uint64_t> destinationVolume_;
     std::vector<Written> written_;
     std::vector<bool> copied_;
+    std::vector<bool> moved_;
+    std::vector<CopyRecord> records_;  // for a move: what each copied item's copy read
 };
 
-CopyOutcome FileOperation::copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption) {
-    CopyOutcome outcome;
+FileOperation::CopyPhaseResult FileOperation::copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption,
+                                                        bool move) {
+    CopyPhaseResult result;
     const std::optional<std::wstring> chosen = prompts_.chooseDestination();
-    if (!chosen || chosen->empty()) return outcome;
-    outcome.destinationChosen = true;
+    if (!chosen || chosen->empty()) return result;
+    result.outcome.destinationChosen = true;
     const Phase phase(progress_, caption);
+    CopyRun run(*this, items, *chosen, move);
     progress_.addWork(items.size(), 0);
     for (const OperationItem& item : items) {
         if (progress_.cancelled()) break;
-        progress_.addWork(0, BytesOf(item.fullPath(), progress_));
+        if (!run.renames(item)) progress_.addWork(0, BytesOf(item.fullPath(), progress_));
     }
-    CopyRun run(*this, items, *chosen);
-    for (std::size_t i = 0; i < items.size() && !progress_.cancelled(); ++i) {
-        if (!run.copy(i)) {
-            outcome.aborted = true;
+    std::size_t next = 0;
+    for (; next < items.size() && !progress_.cancelled(); ++next) {
+        if (!run.copy(next)) {
+            result.outcome.aborted = true;
             break;
         }
         progress_.advance(1, 0);
     }
-    outcome.copied = run.copiedRows();
-    return outcome;
+    // Cancel names every item that was not started, not only the one in hand.
+    if (!result.outcome.aborted) {
+        for (; next < items.size(); ++next) fail(items[next].fullPath(), FailureReason::NotStarted);
+    }
+    result.outcome.copied = run.copiedRows();
+    result.moved = run.movedRows();
+    result.records = run.takeRecords();
+    return result;
+}
+
+// The second half of a move across volumes: after one confirmation, each copied item's sources that
+// are still what was copied.
+void FileOperation::deleteCopies(const std::vector<OperationItem>& items, const std::vector<CopyRecord>& records,
+                                 MoveOutcome& outcome) {
+    if (!settings_.deleteWithoutPrompting && !prompts_.confirmDelete()) return;
+    outcome.deletion.confirmed = true;
+    const std::unordered_set<std::int32_t> copied(outcome.copy.copied.begin(), outcome.copy.copied.end());
+    const Phase phase(progress_, L"Deleting");
+    progress_.addWork(copied.size(), 0);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!copied.count(items[i].row)) continue;
+        const std::wstring path = items[i].fullPath();
+        for (Failure& failure : DeleteCopiedSources(path, records[i], progress_)) failures_.push_back(std::move(failure));
+        if (!PathExists(path)) outcome.deletion.removed.push_back(items[i].row);
+        progress_.advance(1, 0);
+    }
 }
 
 DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items, bool recycle) {
@@ -220,11 +316,15 @@ DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items
         const std::wstring path = item.fullPath();
         progress_.working(path);
         std::optional<Failure> failed;
-        if (recycle) {
+        const bool isFolder = IsExistingFolder(path);
+        if ((item.kind == ItemKind::File && isFolder) || (item.kind == ItemKind::Folder && IsExistingFile(path))) {
+            failed = Failure{path, FailureReason::KindChanged, {}};
+        } else if (recycle) {
             failed = RecycleItem(path);
-        } else {
-            if (IsExistingFile(path)) failed = DeleteItemFile(path);
-            if (!failed && IsExistingFolder(path)) failed = RemoveFolderTree(path, &progress_);
+        } else if (isFolder) {
+            failed = RemoveFolderTree(path, &progress_);
+        } else if (PathExists(path)) {
+            failed = DeleteItemFile(path);
         }
         if (failed) {
             failed->step = FailedStep::Delete;

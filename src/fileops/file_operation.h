@@ -3,6 +3,7 @@
 // the prompts, progress to its display. Every item is reached by the path that names exactly it, an
 // item is never copied onto itself or into its own tree, and a move deletes only what its copy step
 // wrote completely and no later copy replaced.
+#include "fileops/copy_record.h"
 #include "fileops/failure_report.h"
 #include "fileops/operation_item.h"
 #include "fileops/operation_prompts.h"
@@ -32,7 +33,7 @@ struct CopyOutcome {
 
 struct MoveOutcome {
     CopyOutcome copy;
-    DeleteOutcome deletion;
+    DeleteOutcome deletion;  // rows whose items left their folders, renamed or copied and deleted
 };
 
 class FileOperation {
@@ -44,12 +45,19 @@ public:
     DeleteOutcome deleteItems(const std::vector<OperationItem>& items, bool forGood = false);
     // Copies the items into a folder the user picks, asking at each name that is taken there.
     CopyOutcome copyItems(const std::vector<OperationItem>& items);
-    // Copies, then deletes (with its own confirmation) the items that were copied.
+    // Renames the items that stay on their volume; copies the others, then deletes (with its own
+    // confirmation) the sources that were copied and have not changed since.
     MoveOutcome moveItems(const std::vector<OperationItem>& items);
 
 private:
     class CopyRun;
-    CopyOutcome copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption);
+    struct CopyPhaseResult {
+        CopyOutcome outcome;
+        std::vector<std::int32_t> moved;  // renamed: already gone from their folders
+        std::vector<CopyRecord> records;  // per item, what a move's copy read
+    };
+    CopyPhaseResult copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption, bool move);
+    void deleteCopies(const std::vector<OperationItem>& items, const std::vector<CopyRecord>& records, MoveOutcome& outcome);
     DeleteOutcome deletePhase(const std::vector<OperationItem>& items, bool recycle);
     void fail(const std::wstring& path, FailureReason reason);
     void report(OperationKind kind);

@@ -5,6 +5,7 @@
 #include "fileops/operation_prompts.h"
 #include "win/error_text.h"
 #include "win/folder_entries.h"
+#include "win/handle.h"
 #include "win/long_path.h"
 
 #include <vector>
@@ -121,6 +122,14 @@ std::optional<Failure> RemoveFolderTree(const std::wstring& path, OperationProgr
         }
         folders.back().emptied = true;
         const std::wstring folder = folders.back().path;
+        // Listed as a folder, it is looked at again before it is entered, and held so that it cannot be
+        // swapped for a link while its entries are listed: a link put in its place goes alone.
+        const win::UniqueFileHandle held(::CreateFileW(win::PlatformPath(folder).c_str(), FILE_READ_ATTRIBUTES,
+                                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        BY_HANDLE_FILE_INFORMATION now{};
+        if (!held || !::GetFileInformationByHandle(held.get(), &now)) return FailureOf(path, ::GetLastError());
+        if ((now.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || !(now.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         win::FolderEntries entries(folder);
         while (entries.next()) {
             const WIN32_FIND_DATAW& entry = entries.entry();
@@ -134,8 +143,13 @@ std::optional<Failure> RemoveFolderTree(const std::wstring& path, OperationProgr
                 progress->working(child);
             }
             const std::wstring platformChild = win::PlatformPath(child);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ::SetFileAttributesW(platformChild.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (!::DeleteFileW(platformChild.c_str())) lastError = ::GetLastError();
+            const DWORD attributes = entry.dwFileAttributes;
+            if (attributes & FILE_ATTRIBUTE_READONLY)
+                ::SetFileAttributesW(platformChild.c_str(), (attributes & ~FILE_ATTRIBUTE_READONLY) ? (attributes & ~FILE_ATTRIBUTE_READONLY) : FILE_ATTRIBUTE_NORMAL);
+            if (!::DeleteFileW(platformChild.c_str())) {
+                lastError = ::GetLastError();
+                if (attributes & FILE_ATTRIBUTE_READONLY) ::SetFileAttributesW(platformChild.c_str(), attributes);  // it stays as it was
+            }
             if (progress) progress->advance(0, 0);
         }
         // What could not be listed cannot be known to be gone: stop here, keep the rest.

@@ -30,10 +30,11 @@ std::optional<Failure> DeleteItemFile(const std::wstring& path);
 // with deleting, and so does a name the shell would take for another item's.
 std::optional<Failure> RecycleItem(const std::wstring& path);
 
-// Removes a folder with its whole tree, hidden, system and read-only files included, the way
-// "rmdir /S /Q" did; links inside are removed, never followed, and a link given itself goes alone. A
-// folder that cannot be listed completely stops the removal. `progress`, when given, hears every file
-// and may stop the removal between files. Nothing when the folder is gone.
+// Removes a folder with its whole tree, hidden, system and read-only files included; links inside are
+// removed, never followed (a folder is looked at again when it is entered), and a link given itself
+// goes alone. A read-only file that stays keeps its mark. A folder that cannot be listed completely
+// stops the removal. `progress`, when given, hears every file and may stop the removal between files.
+// Nothing when the folder is gone.
 std::optional<Failure> RemoveFolderTree(const std::wstring& path, OperationProgress* progress = nullptr);
 
 }  // namespace findlark

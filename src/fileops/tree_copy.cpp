@@ -1,8 +1,10 @@
 #include "fileops/tree_copy.h"
 
+#include "fileops/copy_record.h"
 #include "fileops/file_system.h"
 #include "fileops/operation_prompts.h"
 #include "win/folder_entries.h"
+#include "win/handle.h"
 #include "win/long_path.h"
 
 #include <vector>
@@ -16,6 +18,15 @@ struct CopyContext {
     OperationProgress* progress;
     std::uint64_t reported = 0;
 };
+
+// The source as it is before its copy begins: a change made while it is copied then shows as a change.
+std::optional<win::FileFacts> FactsBeforeCopy(const std::wstring& source) {
+    const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(source).c_str(), FILE_READ_ATTRIBUTES,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!handle) return std::nullopt;
+    return win::FactsOfHandle(handle.get());
+}
 
 DWORD CALLBACK OnCopyProgress(LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD, HANDLE,
                               HANDLE, LPVOID data) {
@@ -46,16 +57,22 @@ std::optional<Failure> MakeFolder(const std::wstring& path) {
 }  // namespace
 
 std::optional<Failure> CopyItemFile(const std::wstring& source, const std::wstring& target, OperationProgress& progress,
-                                    bool replaceProtected) {
+                                    bool replaceProtected, CopyRecord* record) {
     const std::wstring platformTarget = win::PlatformPath(target);
     const DWORD existing = ::GetFileAttributesW(platformTarget.c_str());
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY))
         return Failure{source, FailureReason::TargetOfOtherKind, {}};
     if (replaceProtected && existing != INVALID_FILE_ATTRIBUTES && (existing & kProtected))
         ::SetFileAttributesW(platformTarget.c_str(), existing & ~kProtected);
+    const std::optional<win::FileFacts> before = FactsBeforeCopy(source);
     CopyContext context{&progress};
-    if (::CopyFileExW(win::PlatformPath(source).c_str(), platformTarget.c_str(), &OnCopyProgress, &context, nullptr, 0))
+    if (::CopyFileExW(win::PlatformPath(source).c_str(), platformTarget.c_str(), &OnCopyProgress, &context, nullptr, 0)) {
+        // Some platforms report no bytes while copying: the file's bytes count when it is complete.
+        const std::uint64_t size = before ? before->size : 0;
+        if (size > context.reported) progress.advance(0, size - context.reported);
+        if (record && before) record->files.push_back({source, *before});
         return std::nullopt;
+    }
     const DWORD error = ::GetLastError();
     // Which of the two refused is told by the target's read-only mark.
     Failure failure = FailureOf(target, error, FailureReason::TargetReadOnly);
@@ -63,7 +80,8 @@ std::optional<Failure> CopyItemFile(const std::wstring& source, const std::wstri
     return failure;
 }
 
-std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wstring& target, OperationProgress& progress) {
+std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wstring& target, OperationProgress& progress,
+                                      CopyRecord* record) {
     if (std::optional<Failure> made = MakeFolder(target)) {
         made->path = source;
         return made;
@@ -78,6 +96,10 @@ std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wst
     while (!folders.empty()) {
         const std::wstring relative = std::move(folders.back());
         folders.pop_back();
+        if (record) {
+            const std::optional<win::FileIdentity> identity = win::IdentityOf(source + relative, win::Links::Stop);
+            if (identity) record->folders.push_back({source + relative, *identity});
+        }
         win::FolderEntries entries(source + relative);
         while (entries.next()) {
             if (progress.cancelled()) {
@@ -96,7 +118,8 @@ std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wst
                 }
             } else {
                 progress.working(source + child);
-                if (std::optional<Failure> failed = CopyItemFile(source + child, target + child, progress, true)) note(*failed);
+                if (std::optional<Failure> failed = CopyItemFile(source + child, target + child, progress, true, record))
+                    note(*failed);
             }
         }
         if (!entries.complete()) note(Failure{source, FailureReason::ListingFailed, ErrorDetail(entries.error())});

@@ -10,18 +10,23 @@
 namespace findlark {
 
 class OperationProgress;
+struct CopyRecord;
 
 // Copies a file over whatever file is at the target (the platform's CopyFile); its bytes are reported
-// as they go. `replaceProtected` first clears a read-only, hidden or system target, as XCOPY /R /H
-// did for trees; otherwise such a target stays and the copy fails. Nothing when the file was copied.
+// as they go (or all at once when it is complete, where the platform reports none). `replaceProtected`
+// first clears a read-only, hidden or system target, as a tree copy must; otherwise such a target
+// stays and the copy fails. Nothing when the file was copied,
+// and then `record`, when given, holds the source as it was when its copy began.
 std::optional<Failure> CopyItemFile(const std::wstring& source, const std::wstring& target, OperationProgress& progress,
-                                    bool replaceProtected);
+                                    bool replaceProtected, CopyRecord* record = nullptr);
 
 // Copies a folder's tree into the target folder, made when missing, merging with what is there: every
 // subfolder (empty ones too), hidden and system files, replacing files of the same names, read-only
 // ones included. Links to folders are not followed (and leave the copy incomplete). Goes on past a
 // failure; stops between files when the progress says so. Nothing when the whole tree was copied.
-std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wstring& target, OperationProgress& progress);
+// `record`, when given, receives every source folder listed and every source file copied.
+std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wstring& target, OperationProgress& progress,
+                                      CopyRecord* record = nullptr);
 
 struct TreeSize {
     std::uint64_t files = 0;

@@ -15,25 +15,45 @@ UniqueFileHandle OpenForQuery(std::wstring_view path, Links links) {
                                           flags, nullptr));
 }
 
+std::uint64_t ToUnsigned(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
+
 }  // namespace
 
 std::optional<FileIdentity> IdentityOf(std::wstring_view path, Links links) {
     const UniqueFileHandle handle = OpenForQuery(path, links);
     if (!handle) return std::nullopt;
+    return IdentityOfHandle(handle.get());
+}
+
+std::optional<FileIdentity> IdentityOfHandle(void* handle) {
     FileIdentity identity;
     FILE_ID_INFO info{};
-    if (::GetFileInformationByHandleEx(handle.get(), FileIdInfo, &info, sizeof(info))) {
+    if (::GetFileInformationByHandleEx(handle, FileIdInfo, &info, sizeof(info))) {
         identity.volume = info.VolumeSerialNumber;
         std::memcpy(identity.id.data(), info.FileId.Identifier, identity.id.size());
         return identity;
     }
     // File systems without 128-bit IDs give the classic 64-bit index.
     BY_HANDLE_FILE_INFORMATION classic{};
-    if (!::GetFileInformationByHandle(handle.get(), &classic)) return std::nullopt;
+    if (!::GetFileInformationByHandle(handle, &classic)) return std::nullopt;
     identity.volume = classic.dwVolumeSerialNumber;
     const std::uint64_t index = (static_cast<std::uint64_t>(classic.nFileIndexHigh) << 32) | classic.nFileIndexLow;
     std::memcpy(identity.id.data(), &index, sizeof(index));
     return identity;
+}
+
+std::optional<FileFacts> FactsOfHandle(void* handle) {
+    const std::optional<FileIdentity> identity = IdentityOfHandle(handle);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!identity || !::GetFileInformationByHandle(handle, &info)) return std::nullopt;
+    return FileFacts{*identity, ToUnsigned(info.nFileSizeHigh, info.nFileSizeLow),
+                     ToUnsigned(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime), info.dwFileAttributes};
+}
+
+std::optional<FileFacts> FactsOf(std::wstring_view path) {
+    const UniqueFileHandle handle = OpenForQuery(path, Links::Stop);
+    if (!handle) return std::nullopt;
+    return FactsOfHandle(handle.get());
 }
 
 std::wstring FinalPathOf(std::wstring_view path) {

@@ -7,6 +7,7 @@
 #include "support/scripted_progress.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_tree.h"
+#include "win/file_identity.h"
 #include "win/folder_entries.h"
 #include "win/handle.h"
 #include "win/long_path.h"
@@ -36,6 +37,7 @@ protected:
 
     testing_support::TempTree tree;
     testing_support::TempTree target;
+    testing_support::TempTree elsewhere{testing_support::OtherVolumeRoot()};  // moves there copy
     testing_support::ScriptedPrompts prompts;
     testing_support::ScriptedProgress progress;
     std::int32_t nextRow = 0;
@@ -171,7 +173,7 @@ TEST_F(FileOperationTest, AMoveKeepsASourceWhoseCopyDidNotWriteEveryFile) {
 TEST_F(FileOperationTest, TwoItemsOfOneNameNeverBothCountAsMoved) {
     for (const bool preference : {true, false}) {
         SCOPED_TRACE(preference ? "overwrite without prompting" : "Yes at the dialog");
-        const testing_support::TempTree into;
+        const testing_support::TempTree into(testing_support::OtherVolumeRoot());
         tree.folder(preference ? L"one" : L"1");
         tree.folder(preference ? L"two" : L"2");
         const std::wstring first = preference ? L"one\\same.txt" : L"1\\same.txt";
@@ -191,21 +193,24 @@ TEST_F(FileOperationTest, TwoItemsOfOneNameNeverBothCountAsMoved) {
     }
 }
 
-// An item that a later copy of the same operation wrote into is no longer the original: deleting it
-// would delete the only copy of what was written there.
-TEST_F(FileOperationTest, AnItemThatAnotherCopyWroteIntoIsNotDeleted) {
+// A later copy that writes where an earlier item of the same move was: the earlier item, inside the
+// destination and so on its volume, is renamed away first, and the copy from another volume merges
+// into the folder it left. Both arrive whole, and both sources go.
+TEST_F(FileOperationTest, AnItemInTheDestinationIsRenamedBeforeACopyWritesWhereItWas) {
     target.folder(L"a");
     WriteText(target.path(L"a\\x"), "the destination's own x");
-    tree.folder(L"a");
-    WriteText(tree.path(L"a\\x"), "the tree's x");
+    elsewhere.folder(L"a");
+    WriteText(elsewhere.path(L"a\\x"), "the tree's x");
     const OperationItem inDestination{100, target.path(L"a"), L"x"};
+    const OperationItem folder{101, elsewhere.root(), L"a"};
     prompts.destinations = {target.root()};
     prompts.replies = {{ConfirmAnswer::Yes, {}}};
-    const MoveOutcome outcome = operation({true, false}).moveItems({inDestination, item(L"a")});
-    EXPECT_EQ(outcome.deletion.removed, Rows{0});
+    const MoveOutcome outcome = operation({true, false}).moveItems({inDestination, folder});
+    EXPECT_EQ(outcome.deletion.removed, (Rows{100, 101}));
     EXPECT_EQ(ReadText(target.path(L"x")), "the destination's own x");
     EXPECT_EQ(ReadText(target.path(L"a\\x")), "the tree's x");
-    EXPECT_TRUE(reported(L"Another item of this operation was copied onto it."));
+    EXPECT_FALSE(exists(elsewhere.path(L"a")));
+    EXPECT_TRUE(prompts.reports.empty()) << testing::PrintToString(report());
 }
 
 // Only "no more files" ends a folder: any other failure while listing is a failure of the copy and
@@ -218,7 +223,7 @@ TEST_F(FileOperationTest, AListingThatFailsPartWayIsNeverTakenForAWholeFolder) {
     win::SetEnumerationFault([failing](std::wstring_view folder, std::size_t listed) -> DWORD {
         return folder == failing && listed >= 1 ? ERROR_NETNAME_DELETED : 0;
     });
-    prompts.destinations = {target.root()};
+    prompts.destinations = {elsewhere.root()};
     const MoveOutcome moved = operation({true, false}).moveItems({item(L"dir")});
     EXPECT_TRUE(moved.copy.copied.empty());
     EXPECT_TRUE(exists(tree.path(L"dir\\sub\\3.txt")));
@@ -245,7 +250,7 @@ TEST_F(FileOperationTest, LinksInsideAFolderAreNeitherFollowedNorTakenForItsCont
         }
         const std::size_t cut = linked->folder.find_last_of(L'\\');
         const OperationItem folder{7, linked->folder.substr(0, cut), linked->folder.substr(cut + 1)};
-        prompts.destinations = {target.root()};
+        prompts.destinations = {elsewhere.root()};
         prompts.reports.clear();
         EXPECT_TRUE(operation({true, false}).moveItems({folder}).copy.copied.empty());
         EXPECT_TRUE(exists(linked->folder + L"\\own.txt"));
@@ -274,16 +279,21 @@ TEST_F(FileOperationTest, AVanishedItemIsNotCopiedAndSaysSo) {
 
 // A renamed copy is a copy: the move deletes its source, and the item that was in the way stays.
 TEST_F(FileOperationTest, AMoveWithRenameMovesTheItemUnderItsNewName) {
-    WriteText(tree.path(L"r.txt"), "moving");
-    WriteText(target.path(L"r.txt"), "staying");
-    prompts.destinations = {target.root()};
-    prompts.replies = {{ConfirmAnswer::Rename, L"r (2).txt"}};
-    const MoveOutcome outcome = operation().moveItems({item(L"r.txt")});
-    EXPECT_EQ(outcome.deletion.removed, Rows{0});
-    EXPECT_EQ(ReadText(target.path(L"r (2).txt")), "moving");
-    EXPECT_EQ(ReadText(target.path(L"r.txt")), "staying");
-    EXPECT_FALSE(exists(tree.path(L"r.txt")));
-    EXPECT_EQ(prompts.deleteQuestions, 1);
+    for (const bool sameVolume : {false, true}) {
+        SCOPED_TRACE(sameVolume ? "renamed" : "copied and deleted");
+        const testing_support::TempTree into(sameVolume ? std::wstring() : testing_support::OtherVolumeRoot());
+        WriteText(tree.path(L"r.txt"), "moving");
+        WriteText(into.path(L"r.txt"), "staying");
+        prompts.destinations = {into.root()};
+        prompts.replies = {{ConfirmAnswer::Rename, L"r (2).txt"}};
+        prompts.deleteQuestions = 0;
+        const MoveOutcome outcome = operation().moveItems({item(L"r.txt")});
+        EXPECT_EQ(outcome.deletion.removed.size(), 1u);
+        EXPECT_EQ(ReadText(into.path(L"r (2).txt")), "moving");
+        EXPECT_EQ(ReadText(into.path(L"r.txt")), "staying");
+        EXPECT_FALSE(exists(tree.path(L"r.txt")));
+        EXPECT_EQ(prompts.deleteQuestions, sameVolume ? 0 : 1);
+    }
 }
 
 TEST_F(FileOperationTest, EveryKindOfFailureIsReportedOnceWithItsReason) {
@@ -316,15 +326,102 @@ TEST_F(FileOperationTest, EveryKindOfFailureIsReportedOnceWithItsReason) {
 TEST_F(FileOperationTest, ACancelledMoveDeletesOnlyWhatItCopied) {
     for (const wchar_t* name : {L"1.txt", L"2.txt", L"3.txt"}) WriteText(tree.path(name), "data");
     progress.cancelAfterItems = 1;
-    prompts.destinations = {target.root()};
+    prompts.destinations = {elsewhere.root()};
     const MoveOutcome outcome = operation().moveItems({item(L"1.txt"), item(L"2.txt"), item(L"3.txt")});
     EXPECT_EQ(outcome.copy.copied, Rows{0});
     EXPECT_EQ(outcome.deletion.removed, Rows{0});
     EXPECT_FALSE(exists(tree.path(L"1.txt")));
     EXPECT_TRUE(exists(tree.path(L"2.txt")));
-    EXPECT_FALSE(exists(target.path(L"2.txt")));
+    EXPECT_FALSE(exists(elsewhere.path(L"2.txt")));
+    // Every item not started is named, not only the one in hand.
+    EXPECT_TRUE(reported(tree.path(L"2.txt") + L"\n    The operation was cancelled before it was started."));
+    EXPECT_TRUE(reported(tree.path(L"3.txt") + L"\n    The operation was cancelled before it was started."));
     EXPECT_EQ(progress.phases, (std::vector<std::wstring>{L"Moving", L"Deleting"}));
     EXPECT_EQ(progress.ended, 2);
+}
+
+// Within one volume a move is a rename: the very same items arrive, nothing is copied and nothing is
+// asked about deleting. An item the move already put somewhere has no other copy, so nothing of the
+// same operation may replace it.
+TEST_F(FileOperationTest, AMoveWithinOneVolumeIsARename) {
+    tree.folder(L"dir");
+    WriteText(tree.path(L"dir\\a.txt"), "a");
+    WriteText(tree.path(L"f.txt"), "f");
+    const auto folderIdentity = win::IdentityOf(tree.path(L"dir"));
+    const auto fileIdentity = win::IdentityOf(tree.path(L"f.txt"));
+    prompts.destinations = {target.root()};
+    const MoveOutcome outcome = operation().moveItems({item(L"dir"), item(L"f.txt")});
+    EXPECT_EQ(outcome.deletion.removed, (Rows{0, 1}));
+    EXPECT_TRUE(outcome.copy.copied.empty());
+    EXPECT_TRUE(win::IdentityOf(target.path(L"dir")) == folderIdentity);
+    EXPECT_TRUE(win::IdentityOf(target.path(L"f.txt")) == fileIdentity);
+    EXPECT_EQ(ReadText(target.path(L"dir\\a.txt")), "a");
+    EXPECT_FALSE(exists(tree.path(L"dir")));
+    EXPECT_EQ(prompts.deleteQuestions, 0);
+    EXPECT_EQ(progress.phases, std::vector<std::wstring>{L"Moving"});
+
+    tree.folder(L"1");
+    tree.folder(L"2");
+    WriteText(tree.path(L"1\\same.txt"), "first");
+    WriteText(tree.path(L"2\\same.txt"), "second");
+    prompts.destinations = {target.root()};
+    prompts.replies = {{ConfirmAnswer::Yes, {}}};
+    operation().moveItems({item(L"1\\same.txt"), item(L"2\\same.txt")});
+    EXPECT_EQ(ReadText(target.path(L"same.txt")), "first");
+    EXPECT_EQ(ReadText(tree.path(L"2\\same.txt")), "second");
+    EXPECT_TRUE(reported(L"An item moved by this operation has its name in the target folder."));
+}
+
+// Across volumes a move copies, then deletes only the source files that are still what was copied:
+// what appears or changes while the delete question waits stays, and is named.
+TEST_F(FileOperationTest, AMoveAcrossVolumesDeletesOnlyWhatItCopiedUnchanged) {
+    ASSERT_FALSE(testing_support::OtherVolumeRoot().empty());
+    tree.folder(L"D");
+    tree.folder(L"D\\sub");
+    WriteText(tree.path(L"D\\a.txt"), "a");
+    WriteText(tree.path(L"D\\sub\\b.txt"), "b");
+    WriteText(tree.path(L"D\\sub\\ro.txt"), "read-only");
+    ::SetFileAttributesW(tree.path(L"D\\sub\\ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    prompts.destinations = {elsewhere.root()};
+    prompts.whileDeleteAsked = [&] {
+        WriteText(tree.path(L"D\\new.txt"), "new");
+        WriteText(tree.path(L"D\\sub\\b.txt"), "b, edited after the copy");
+    };
+    const MoveOutcome outcome = operation().moveItems({item(L"D")});
+    EXPECT_EQ(outcome.copy.copied, Rows{0});
+    EXPECT_TRUE(outcome.deletion.removed.empty());
+    EXPECT_EQ(ReadText(tree.path(L"D\\new.txt")), "new");
+    EXPECT_EQ(ReadText(tree.path(L"D\\sub\\b.txt")), "b, edited after the copy");
+    EXPECT_EQ(ReadText(elsewhere.path(L"D\\sub\\b.txt")), "b");
+    EXPECT_FALSE(exists(tree.path(L"D\\a.txt")));
+    EXPECT_FALSE(exists(tree.path(L"D\\sub\\ro.txt")));
+    EXPECT_EQ(ReadText(elsewhere.path(L"D\\sub\\ro.txt")), "read-only");
+    EXPECT_TRUE(reported(tree.path(L"D\\new.txt") + L"\n    It changed after it was copied; kept."));
+    EXPECT_TRUE(reported(tree.path(L"D\\sub\\b.txt") + L"\n    It changed after it was copied; kept."));
+
+    // Unchanged, the whole folder goes.
+    prompts.whileDeleteAsked = {};
+    const testing_support::TempTree again(testing_support::OtherVolumeRoot());
+    prompts.destinations = {again.root()};
+    EXPECT_EQ(operation().moveItems({item(L"D")}).deletion.removed.size(), 1u);
+    EXPECT_FALSE(exists(tree.path(L"D")));
+    EXPECT_EQ(ReadText(again.path(L"D\\new.txt")), "new");
+}
+
+// A row lists a file and a folder now has its name (or the other way round): neither is deleted.
+TEST_F(FileOperationTest, ARowWhoseItemChangedKindIsNotDeleted) {
+    tree.folder(L"was a file");
+    WriteText(tree.path(L"was a file\\inner.txt"), "inner");
+    WriteText(tree.path(L"was a folder"), "a file now");
+    OperationItem file = item(L"was a file");
+    file.kind = ItemKind::File;
+    OperationItem folder = item(L"was a folder");
+    folder.kind = ItemKind::Folder;
+    const DeleteOutcome deleted = operation().deleteItems({file, folder});
+    EXPECT_TRUE(deleted.removed.empty());
+    EXPECT_EQ(ReadText(tree.path(L"was a file\\inner.txt")), "inner");
+    EXPECT_EQ(ReadText(tree.path(L"was a folder")), "a file now");
+    EXPECT_TRUE(reported(L"It is no longer the kind of item its row lists."));
 }
 
 }  // namespace

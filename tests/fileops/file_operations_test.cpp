@@ -22,6 +22,7 @@ protected:
     void chooseFolder(const std::wstring& folder) { interaction.folderAnswers.push_back(folder); }
     void setPreference(win::CheckBox TFormOptions::*box) { (app->options().*box).setChecked(true); }
     testing_support::TempTree target;
+    testing_support::TempTree elsewhere{testing_support::OtherVolumeRoot()};  // moves there copy, then delete
 };
 
 TEST_F(FileOperationsTest, NoToTheQuestionLeavesDiskAndListAsTheyWere) {
@@ -233,20 +234,20 @@ TEST_F(FileOperationsTest, ACancelledFolderChoiceCopiesNothing) {
 TEST_F(FileOperationsTest, MoveDeletesOnlyWhatItReallyCopied) {
     tree.file(L"moved.txt", 3);
     tree.file(L"skipped.txt", 3);
-    target.file(L"skipped.txt", 1);
+    elsewhere.file(L"skipped.txt", 1);
     tree.folder(L"dir");
     tree.file(L"dir\\in.txt");
     searchTree(L"*.*", false);
     select({L"dir", L"moved.txt", L"skipped.txt"});
     answer({&TFormConfirm::BitBtnNo});
-    chooseFolder(target.root());
+    chooseFolder(elsewhere.root());
     main().runMenuCommand(main().Moveselectedto1.id());
     ASSERT_EQ(interaction.messages.size(), 1u);
     EXPECT_EQ(interaction.messages[0].caption, L"Confirm Multiple File Delete");
     EXPECT_FALSE(exists(L"moved.txt"));
     EXPECT_FALSE(exists(L"dir"));
     EXPECT_TRUE(exists(L"skipped.txt"));  // answered No: the source stays
-    EXPECT_TRUE(IsExistingFile(target.path(L"dir\\in.txt")));
+    EXPECT_TRUE(IsExistingFile(elsewhere.path(L"dir\\in.txt")));
     EXPECT_EQ(listed(), Names{L"skipped.txt"});
 
     // No at the delete question leaves sources, copies and rows.
@@ -254,7 +255,7 @@ TEST_F(FileOperationsTest, MoveDeletesOnlyWhatItReallyCopied) {
     searchTree(L"again.txt");
     select({L"again.txt"});
     interaction.messageAnswers = {IDNO};
-    testing_support::TempTree third;
+    testing_support::TempTree third(testing_support::OtherVolumeRoot());
     chooseFolder(third.root());
     main().runMenuCommand(main().Moveselectedto1.id());
     EXPECT_TRUE(exists(L"again.txt"));
@@ -279,7 +280,7 @@ TEST_F(FileOperationsTest, AMoveWhoseCopyFailedLeavesTheSource) {
     EXPECT_EQ(listed(), Names{L"held.txt"});
 }
 
-// XCOPY goes on past a file it cannot read and still ends with 0: the folder is not counted as moved.
+// A copy that could not read a file of a folder does not count: the folder is not moved.
 TEST_F(FileOperationsTest, AMovedFolderWhoseCopySkippedAFileStays) {
     tree.folder(L"dir");
     tree.file(L"dir\\a.txt", 3);
@@ -289,15 +290,15 @@ TEST_F(FileOperationsTest, AMovedFolderWhoseCopySkippedAFileStays) {
     const win::UniqueFileHandle held(
         ::CreateFileW(tree.path(L"dir\\held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held);
-    chooseFolder(target.root());
+    chooseFolder(elsewhere.root());
     setPreference(&TFormOptions::CheckBoxDeleteWithoutPrompting);
     main().runMenuCommand(main().Moveselectedto1.id());
-    EXPECT_TRUE(IsExistingFile(target.path(L"dir\\a.txt")));
+    EXPECT_TRUE(IsExistingFile(elsewhere.path(L"dir\\a.txt")));
     EXPECT_TRUE(exists(L"dir\\a.txt"));
     EXPECT_EQ(listed(), Names{L"dir"});
 }
 
-// Paths reach XCOPY and the removal literally: no "%NAME%" is expanded, no "&" or "^" read as a command.
+// Paths reach the copy and the removal literally: no "%NAME%" is expanded, no "&" or "^" read as a command.
 TEST_F(FileOperationsTest, FoldersWithCommandCharactersInTheirNamesAreCopiedMovedAndDeleted) {
     const Names names{L"%WINDIR%x", L"a&b", L"100% done", L"^caret", L"(x)!"};
     for (const std::wstring& name : names) {

@@ -3,6 +3,7 @@
 #include "fileops/operation_prompts.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ public:
     // Replies at each conflict, in turn; Cancel when none is left.
     std::deque<findlark::ConflictReply> replies;
     int deleteQuestions = 0;
+    // Runs while "Are you sure ..." waits for its answer, as the user could meanwhile.
+    std::function<void()> whileDeleteAsked;
     std::vector<std::wstring> conflicts;  // the names asked about
     std::vector<std::wstring> reports;
 
@@ -28,6 +31,7 @@ public:
     }
     bool confirmDelete() override {
         ++deleteQuestions;
+        if (whileDeleteAsked) whileDeleteAsked();
         if (deleteAnswers.empty()) return true;
         const bool answer = deleteAnswers.front();
         deleteAnswers.pop_front();

@@ -17,6 +17,11 @@ TempTree::TempTree(const std::wstring& parent) {
     ::CreateDirectoryW(root_.c_str(), nullptr);
 }
 
+std::wstring OtherVolumeRoot() {
+    const std::wstring root = L"V:\\";
+    return ::GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES ? std::wstring() : root;
+}
+
 TempTree::~TempTree() { findlark::RemoveFolderTree(root_); }
 
 void TempTree::folder(const std::wstring& relative, DWORD attributes) const {

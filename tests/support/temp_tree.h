@@ -25,4 +25,8 @@ private:
     std::wstring root_;
 };
 
+// The root of a drive on another volume than the temporary folder ("V:\"), for moves that must copy;
+// empty where the test set-up made none.
+std::wstring OtherVolumeRoot();
+
 }  // namespace testing_support
