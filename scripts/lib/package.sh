@@ -13,6 +13,7 @@ stage_package() {
     x86_64-w64-mingw32-strip -o "$stage/findlark.exe" "$WIN_BUILD/src/findlark.exe"
     cp "$WIN_BUILD/src/Help.chm" "$stage/Help.chm"
     cp "$ROOT/README.md" "$stage/README.md"
+    cp "$ROOT/res/findlark.ico" "$stage/findlark.ico"
 }
 
 # Builds the per-user MSI of version $2 from the staged files in $1 as $3.

@@ -42,6 +42,21 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments,
     return parsed;
 }
 
+bool WithinHandOverBounds(const std::vector<std::wstring>& arguments) {
+    if (arguments.size() > kMaxHandedArguments) return false;
+    for (const std::wstring& argument : arguments) {
+        if (argument.size() > kMaxArgumentLength) return false;
+    }
+    return true;
+}
+
+std::wstring RepairedArgument(std::wstring argument) {
+    while (!argument.empty() && argument.back() == L'"') argument.pop_back();
+    if (argument.size() == 2 && argument[1] == L':' && AsciiUpper(argument[0]) >= L'A' && AsciiUpper(argument[0]) <= L'Z')
+        argument += L'\\';
+    return argument;
+}
+
 std::wstring PackArguments(const std::vector<std::wstring>& arguments) {
     std::wstring packed;
     for (const std::wstring& argument : arguments) {

@@ -25,6 +25,16 @@ struct ParsedCommandLine {
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments,
                                    const std::function<PathKind(const std::wstring&)>& kindOf);
 
+// What a hand-over carries at the most; a larger one is ignored.
+inline constexpr std::size_t kMaxHandedArguments = 64;
+inline constexpr std::size_t kMaxArgumentLength = 32767;
+inline constexpr std::size_t kMaxHandedBytes = kMaxHandedArguments * (kMaxArgumentLength + 1) * sizeof(wchar_t);
+bool WithinHandOverBounds(const std::vector<std::wstring>& arguments);
+
+// An argument as the shell's verbs pass it: a drive root quoted as "C:" reaches the program as `C:"`
+// (the backslash read as escaping the quote); the quote goes and the root is whole again.
+std::wstring RepairedArgument(std::wstring argument);
+
 // The arguments packed for another copy of the program (each ended by a zero), and back.
 std::wstring PackArguments(const std::vector<std::wstring>& arguments);
 std::vector<std::wstring> UnpackArguments(std::wstring_view packed);

@@ -10,6 +10,8 @@
 namespace findlark {
 namespace {
 
+constexpr UINT kWaitingRequestsInterval = 200;
+
 // Whether the window belongs to a combo box whose list is dropped down (its Enter is its own).
 bool InsideDroppedCombo(HWND hwnd) {
     for (HWND h = hwnd; h; h = ::GetParent(h)) {
@@ -210,10 +212,40 @@ bool TFormMain::resultsKeyDown(WPARAM key) {
 void TFormMain::takeCommandLine(const std::vector<std::wstring>& arguments) {
     if (arguments.empty()) return;
     if (endRequested_) {
-        OutsideRequests::handToRunningCopy(hwnd(), arguments);
+        OutsideRequests::handToStartingCopy(hwnd(), arguments, interaction_);
         return;
     }
     outside_.commandLine(arguments);
+}
+
+// Idle: no dialog, menu, drag, file operation or search under way, so that nothing from outside
+// changes the criteria of a run or the rows an operation works on.
+bool TFormMain::idle() const {
+    return ::IsWindowEnabled(hwnd()) && menuLoops_ == 0 && !results_.dragging() && searchState() == SearchState::Idle;
+}
+
+void TFormMain::takeWaitingRequests() {
+    if (waitingRequests_.empty()) {
+        ::KillTimer(hwnd(), kWaitingRequestsTimer);
+        return;
+    }
+    if (!idle()) {
+        ::SetTimer(hwnd(), kWaitingRequestsTimer, kWaitingRequestsInterval, nullptr);
+        return;
+    }
+    ::KillTimer(hwnd(), kWaitingRequestsTimer);
+    while (!waitingRequests_.empty() && idle()) {
+        const OutsideRequest request = std::move(waitingRequests_.front());
+        waitingRequests_.pop_front();
+        if (request.dropped) {
+            outside_.dropped(request.arguments);
+            continue;
+        }
+        if (::IsIconic(hwnd())) ::ShowWindow(hwnd(), SW_RESTORE);
+        ::SetForegroundWindow(hwnd());
+        outside_.handedOver(request.arguments, request.arrived);
+    }
+    if (!waitingRequests_.empty()) ::SetTimer(hwnd(), kWaitingRequestsTimer, kWaitingRequestsInterval, nullptr);
 }
 
 bool TFormMain::preTranslateMessage(MSG& message) {
@@ -280,6 +312,7 @@ LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             runner_.drain();
             Results.publish();
         }
+        if (wParam == kWaitingRequestsTimer) takeWaitingRequests();
         return 0;
     case WM_CLOSE:
         Exit1Click();
@@ -297,26 +330,30 @@ LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COPYDATA: {
         // Taken later: a question asked now would keep the other copy waiting for its answer.
         const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (data.dwData != kCommandLineData || endRequested_) return FALSE;
-        handedArguments_.push_back(
-            UnpackArguments({static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t)}));
+        if (data.dwData != kCommandLineData || endRequested_ || data.cbData > kMaxHandedBytes) return FALSE;
+        std::vector<std::wstring> arguments =
+            UnpackArguments({static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t)});
+        if (!WithinHandOverBounds(arguments)) return FALSE;
+        waitingRequests_.push_back({false, std::move(arguments), ::GetTickCount64()});
         ::PostMessageW(hwnd(), kHandedArgumentsMessage, 0, 0);
         return TRUE;
     }
     case kHandedArgumentsMessage:
-        if (::IsIconic(hwnd())) ::ShowWindow(hwnd(), SW_RESTORE);
-        ::SetForegroundWindow(hwnd());
-        while (!handedArguments_.empty()) {
-            const std::vector<std::wstring> arguments = std::move(handedArguments_.front());
-            handedArguments_.pop_front();
-            outside_.commandLine(arguments);
-        }
+        takeWaitingRequests();
+        return 0;
+    case WM_ENTERMENULOOP:
+        ++menuLoops_;
+        return 0;
+    case WM_EXITMENULOOP:
+        if (menuLoops_ > 0) --menuLoops_;
+        ::PostMessageW(hwnd(), kHandedArgumentsMessage, 0, 0);
         return 0;
     case kStartSearchMessage:
         if (searchState() == SearchState::Idle) BitBtnSearchClick();
         return 0;
     case WM_DROPFILES:
-        outside_.dropped(win::TakeDroppedFiles(wParam));
+        waitingRequests_.push_back({true, win::TakeDroppedFiles(wParam), ::GetTickCount64()});
+        takeWaitingRequests();
         return 0;
     case WM_SETFOCUS:
         ::SetFocus(focusBeforeDeactivation_ && ::IsChild(hwnd(), focusBeforeDeactivation_) ? focusBeforeDeactivation_

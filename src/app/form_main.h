@@ -41,6 +41,8 @@ inline constexpr SIZE kMinimumWindow{633, 443};
 inline constexpr UINT kShowTipMessage = WM_APP + 2;
 // Arguments handed over by another copy, taken once the copy that sent them has its answer.
 inline constexpr UINT kHandedArgumentsMessage = WM_APP + 3;
+// Looks again, while requests from outside wait, whether the window has become idle.
+inline constexpr UINT_PTR kWaitingRequestsTimer = 2;
 // "/search" on the command line: the search starts once the window is shown.
 inline constexpr UINT kStartSearchMessage = WM_APP + 4;
 
@@ -73,6 +75,9 @@ public:
     void showInitially(int showCommand);
 
     bool preTranslateMessage(MSG& message) override;
+    // Whether requests from outside may be carried out now, and carrying out those that wait.
+    bool idle() const;
+    void takeWaitingRequests();
     // The program's arguments: acted on here, or handed to the copy already running when this one
     // is about to end because of it.
     void takeCommandLine(const std::vector<std::wstring>& arguments);
@@ -188,7 +193,14 @@ private:
     ResultsActions results_;
     SearchRunner runner_;
     OutsideRequests outside_;
-    std::deque<std::vector<std::wstring>> handedArguments_;
+    // Requests from outside (another copy's arguments, drops), carried out in order once the window is idle.
+    struct OutsideRequest {
+        bool dropped = false;
+        std::vector<std::wstring> arguments;
+        unsigned long long arrived = 0;  // tick count
+    };
+    std::deque<OutsideRequest> waitingRequests_;
+    int menuLoops_ = 0;  // a menu of the window is open
     win::UniqueImageList imageListMenu_;
     HWND focusBeforeDeactivation_ = nullptr;
 };

@@ -126,6 +126,8 @@ void TFormMain::FormDestroy() {
     OutsideRequests::unmarkMainWindow(hwnd());
     // 1. The worker first: no setting is written while it may still run.
     session_.stopAll(std::chrono::seconds(1));
+    // A copy that only handed its arguments over leaves the running copy's settings and files alone.
+    if (endRequested_) return;
     // 2-3. Recent lists and the tip's option.
     for (const auto& [box, section] : recentBoxes()) SaveRecentList(settings_, section, *box);
     settings_.write(setting::ShowTipOfTheDayOnStartup, tip_.showOnStartup());

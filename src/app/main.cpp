@@ -1,5 +1,6 @@
 // Program entry.
 #include "app/application.h"
+#include "app/outside_requests.h"
 #include "app/single_instance.h"
 #include "settings/registry_store.h"
 #include "win/platform_init.h"
@@ -25,14 +26,22 @@ std::vector<std::wstring> Arguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    // A copy inside its own start-up check at this moment: end without a window or a word.
-    if (!findlark::OneInstanceCheck()) return 0;
+    using findlark::OutsideRequests;
+    const std::vector<std::wstring> arguments = OutsideRequests::absoluteArguments(Arguments());
+    // A copy with arguments hands them to the running copy before it makes any window or writes anything.
+    if (!arguments.empty() && OutsideRequests::handToRunningCopy(nullptr, arguments)) return 0;
+    if (!findlark::OneInstanceCheck()) {
+        // Another copy is starting at this moment: it takes the arguments once its window is up.
+        if (arguments.empty()) return 0;
+        win::SystemInteraction interaction;
+        return OutsideRequests::handToStartingCopy(nullptr, arguments, interaction) ? 0 : 1;
+    }
     const win::PlatformInit platform;
     try {
         win::SystemInteraction interaction;
         findlark::RegistryStore settings;
         findlark::Application application({interaction, settings});
-        application.main().takeCommandLine(Arguments());
+        application.main().takeCommandLine(arguments);
         return application.run(showCommand);
     } catch (const std::exception& error) {
         // Only the windows' creation can fail here; say so instead of vanishing.

@@ -9,6 +9,7 @@
 #include "win/interaction.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,10 @@ public:
           owner_(owner),
           startSearch_(std::move(startSearch)) {}
 
-    // Arguments of this copy or of another one; a bad argument is told and nothing changes.
-    void commandLine(const std::vector<std::wstring>& arguments);
+    // Arguments of this copy or of another one; a bad argument is told and nothing changes. Folders
+    // handed over within a second of the last ones join them (Explorer starts a copy per folder).
+    void commandLine(const std::vector<std::wstring>& arguments) { handedOver(arguments, 0); }
+    void handedOver(const std::vector<std::wstring>& arguments, unsigned long long nowMilliseconds);
     // Folders and search options files dropped on the window: the folders join the additional folders.
     void dropped(const std::vector<std::wstring>& paths);
 
@@ -38,6 +41,12 @@ public:
     static void unmarkMainWindow(HWND window);
     // Hands the arguments to the copy already running and brings it to the front; false when none answered.
     static bool handToRunningCopy(HWND self, const std::vector<std::wstring>& arguments);
+    // The same, tried again for a few seconds while the other copy is still starting; says so when
+    // it never answers.
+    static bool handToStartingCopy(HWND self, const std::vector<std::wstring>& arguments, win::Interaction& interaction);
+    // The program's arguments as given to this copy: quotes the shell left are mended, and relative
+    // paths are made whole against this copy's current folder before they go anywhere.
+    static std::vector<std::wstring> absoluteArguments(const std::vector<std::wstring>& arguments);
 
 private:
     bool parse(const std::vector<std::wstring>& arguments, CommandLine& line);
@@ -48,6 +57,7 @@ private:
     win::Interaction& interaction_;
     win::Form& owner_;
     std::function<void()> startSearch_;
+    std::optional<unsigned long long> lastFoldersAt_;  // when folders were last handed over
 };
 
 }  // namespace findlark

@@ -71,7 +71,10 @@ std::vector<std::wstring> ResultsActions::selectedExactPaths() const {
 void ResultsActions::dragSelected() {
     const std::vector<std::wstring> paths = selectedExactPaths();
     if (paths.empty()) return;
-    if (interaction_.dragFiles(paths) & DROPEFFECT_MOVE) removeVanishedRows();
+    dragging_ = true;
+    const DWORD effect = interaction_.dragFiles(paths);
+    dragging_ = false;
+    if (effect & DROPEFFECT_MOVE) removeVanishedRows();
 }
 
 void ResultsActions::copySelectedFiles() {

@@ -44,6 +44,8 @@ public:
     void copySelectedPaths();
     // The selected rows dragged out as files; rows whose item a target moved away leave the list.
     void dragSelected();
+    // A drag of rows is under way (its loop runs the window's messages).
+    bool dragging() const { return dragging_; }
 
     // The menu of the selected rows at a point of the screen: our own items, then Explorer's for
     // them (its extended verbs too when Shift is held).
@@ -84,6 +86,7 @@ private:
     TFormConfirm* confirm_ = nullptr;
     TFormProgress* progress_ = nullptr;
     win::ShellContextMenu* openShellMenu_ = nullptr;  // while the context menu is open
+    bool dragging_ = false;
 };
 
 }  // namespace findlark

@@ -47,6 +47,18 @@ TEST(CommandLine, ArgumentsSurviveTheHandOverWhole) {
     EXPECT_EQ(UnpackArguments(PackArguments(arguments)), arguments);
     EXPECT_TRUE(UnpackArguments(L"").empty());
     EXPECT_EQ(UnpackArguments(std::wstring_view(L"a\0b", 3)), (std::vector<std::wstring>{L"a", L"b"}));
+
+    // Bounds: 64 arguments of 32,767 characters at the most.
+    EXPECT_TRUE(WithinHandOverBounds(std::vector<std::wstring>(64, std::wstring(32767, L'x'))));
+    EXPECT_FALSE(WithinHandOverBounds(std::vector<std::wstring>(65, L"x")));
+    EXPECT_FALSE(WithinHandOverBounds({std::wstring(32768, L'x')}));
+}
+
+// A verb registered as "%1" gives `C:"` for the root of C: (the backslash escapes the quote).
+TEST(CommandLine, ADriveRootPassedByAVerbArrivesWhole) {
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"C:\"", L"C:\\"}, {L"d:", L"d:\\"}, {L"C:\\", L"C:\\"}, {L"C:\\dir\"", L"C:\\dir"}, {L"/search", L"/search"}, {L"1:", L"1:"}};
+    for (const auto& [given, repaired] : cases) EXPECT_EQ(RepairedArgument(given), repaired);
 }
 
 }  // namespace

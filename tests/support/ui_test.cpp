@@ -39,10 +39,31 @@ std::optional<std::wstring> ScriptedInteraction::saveFileName(HWND, const win::F
     return NextFileAnswer(*this, request, true);
 }
 
-int ScriptedInteraction::showModal(win::Dialog& dialog, HWND) {
+namespace {
+
+// A modal window disables its owner while it is shown, so the owner takes no input meanwhile.
+class OwnerDisabled {
+public:
+    explicit OwnerDisabled(HWND owner) : owner_(owner && ::IsWindowEnabled(owner) ? owner : nullptr) {
+        if (owner_) ::EnableWindow(owner_, FALSE);
+    }
+    ~OwnerDisabled() {
+        if (owner_) ::EnableWindow(owner_, TRUE);
+    }
+    OwnerDisabled(const OwnerDisabled&) = delete;
+    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace
+
+int ScriptedInteraction::showModal(win::Dialog& dialog, HWND owner) {
     wchar_t caption[256] = {};
     ::GetWindowTextW(dialog.hwnd(), caption, 256);
     dialogs.emplace_back(caption);
+    const OwnerDisabled disabled(owner);
     dialog.beginModal();
     if (dialogScripts.empty()) {
         ADD_FAILURE() << "unexpected dialog";
@@ -77,8 +98,10 @@ UINT ScriptedInteraction::trackPopupMenu(HWND, HMENU menu, POINT) {
     return chosen;
 }
 
-int ScriptedInteraction::messageBox(HWND, std::wstring_view text, std::wstring_view caption, UINT flags) {
+int ScriptedInteraction::messageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT flags) {
     messages.push_back({std::wstring(text), std::wstring(caption), flags});
+    const OwnerDisabled disabled(owner);
+    if (whileMessageShown) whileMessageShown();
     if (!messageAnswers.empty()) {
         const int answer = messageAnswers.front();
         messageAnswers.pop_front();

@@ -37,6 +37,8 @@ public:
     // Answers of message boxes in turn; when none is left a box is answered with its first button.
     std::deque<int> messageAnswers;
     std::vector<ShownMessage> messages;
+    // Runs while a message box is shown (its owner disabled, as the real box leaves it).
+    std::function<void()> whileMessageShown;
     // What the user does in each of the program's own dialogs, in turn; each ends the dialog (or it
     // counts as cancelled). The captions of the dialogs shown are recorded.
     std::deque<std::function<void(win::Dialog&)>> dialogScripts;
