@@ -28,7 +28,7 @@ ConflictReply DialogPrompts::askReplace(const Conflict& conflict) {
     confirm_.fill({conflict.item.folder, conflict.item.name, conflict.destination,
                    FormatSizeText(conflict.existingSize, unit, unitText),
                    FormatDateText(win::FromSystemTime(win::LocalTimeConverter()(written))),
-                   FormatSizeText(conflict.item.size, unit, unitText), FormatDateText(conflict.item.modified)});
+                   FormatSizeText(conflict.item.size, unit, unitText), FormatDateText(conflict.item.modified), conflict.folders});
     interaction_.showModal(confirm_, owner_);
     return {confirm_.answer(), confirm_.newName()};
 }

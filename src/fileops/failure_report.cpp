@@ -39,6 +39,7 @@ std::wstring ReasonText(const Failure& failure) {
         return L"it cannot go to the Recycle Bin" + (failure.detail.empty() ? L"" : L" (" + failure.detail + L")");
     case FailureReason::ChangedAfterCopy: return L"it changed after it was copied; kept";
     case FailureReason::MovedItemInTheWay: return L"an item moved by this operation has its name in the target folder";
+    case FailureReason::FilesKept: return L"not all of its files were copied: you kept files they would have replaced";
     case FailureReason::KindChanged: return L"it is no longer the kind of item its row lists";
     case FailureReason::Other: break;
     }

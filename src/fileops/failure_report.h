@@ -29,6 +29,7 @@ enum class FailureReason {
     ChangedAfterCopy,   // a move keeps what appeared or changed after its copy was made
     MovedItemInTheWay,  // an item this operation moved has the name in the target folder
     KindChanged,        // the row's file is now a folder, or the other way round
+    FilesKept,          // merging, the user kept files that its files would have replaced
     Other,  // the platform's own words in `detail`
 };
 

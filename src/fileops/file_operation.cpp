@@ -6,6 +6,8 @@
 #include "fileops/tree_copy.h"
 #include "win/file_identity.h"
 #include "win/long_path.h"
+#include "win/system_date_time.h"
+#include "win/system_time.h"
 
 #include <algorithm>
 #include <optional>
@@ -122,7 +124,9 @@ public:
             }
             CopyDecisions::Step step = decisions_.onConflict();
             if (step == CopyDecisions::Step::Ask) {
-                const ConflictReply reply = operation_.prompts_.askReplace(ConflictWith(item, destination_, target));
+                Conflict conflict = ConflictWith(item, destination_, target);
+                conflict.folders = folder;
+                const ConflictReply reply = operation_.prompts_.askReplace(conflict);
                 step = decisions_.onAnswer(reply.answer);
                 if (step == CopyDecisions::Step::CopyRenamed) {
                     target = destination_ + reply.newName;
@@ -146,8 +150,14 @@ public:
             if (renamed == RenameResult::Failed) return true;
         }
         CopyRecord* const record = move_ ? &records_[index] : nullptr;
-        const std::optional<Failure> failed = folder ? CopyFolderTree(source, target, operation_.progress_, record)
+        const bool merging = folder && PathExists(target);
+        const InnerConflict askInner = [&](const std::wstring& from, const std::wstring& to, const WIN32_FIND_DATAW& entry) {
+            return askInnerReplace(item, from, to, entry);
+        };
+        const std::optional<Failure> failed = folder ? CopyFolderTree(source, target, operation_.progress_, record,
+                                                                      merging ? askInner : InnerConflict())
                                                      : CopyItemFile(source, target, operation_.progress_, false, record);
+        if (aborted_) return false;
         if (failed) {
             operation_.failures_.push_back(*failed);
         } else {
@@ -203,6 +213,26 @@ private:
 
     enum class RenameResult { Done, Failed, OtherVolume };
 
+    // A file of a folder being merged would replace one: asked like any other conflict (the "to all"
+    // answers and the preference hold); a new name is not offered inside a merge.
+    InnerReplace askInnerReplace(const OperationItem& item, const std::wstring& source, const std::wstring& target,
+                                 const WIN32_FIND_DATAW& entry) {
+        CopyDecisions::Step step = decisions_.onConflict();
+        if (step == CopyDecisions::Step::Ask) {
+            const std::size_t sourceCut = source.find_last_of(L'\\'), targetCut = target.find_last_of(L'\\');
+            const OperationItem inner{item.row, source.substr(0, sourceCut), source.substr(sourceCut + 1),
+                                      static_cast<std::int64_t>(ToUnsigned(entry.nFileSizeHigh, entry.nFileSizeLow)),
+                                      win::FromSystemTime(localTime_(entry.ftLastWriteTime)), ItemKind::File};
+            step = decisions_.onAnswer(
+                operation_.prompts_.askReplace(ConflictWith(inner, target.substr(0, targetCut + 1), target)).answer);
+        }
+        if (step == CopyDecisions::Step::Stop) {
+            aborted_ = true;
+            return InnerReplace::Abort;
+        }
+        return step == CopyDecisions::Step::Copy ? InnerReplace::Replace : InnerReplace::Keep;
+    }
+
     bool refused(const std::wstring& source, const std::wstring& target) {
         const std::optional<FailureReason> overlap = FindOverlap(source, target, destinationChain_);
         if (overlap) operation_.fail(source, *overlap);
@@ -254,6 +284,8 @@ private:
     std::vector<bool> copied_;
     std::vector<bool> moved_;
     std::vector<CopyRecord> records_;  // for a move: what each copied item's copy read
+    const win::LocalTimeConverter localTime_;
+    bool aborted_ = false;  // "&Abort" inside a merge
 };
 
 FileOperation::CopyPhaseResult FileOperation::copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption,

@@ -63,7 +63,14 @@ TFormConfirm::~TFormConfirm() { destroyWindow(); }
 void TFormConfirm::fill(const ConflictShown& c) {
     answer_ = ConfirmAnswer::Cancel;
     newName_.clear();
-    LabelGeneral1.setText(L"This folder already contains a file named '" + c.name + L"'.");
+    if (c.folders) {
+        LabelGeneral1.setText(L"This folder already contains a folder named '" + c.name +
+                              L"'. The two folders will be merged; each file that would replace another is asked about.");
+        LabelGeneral2.setText(L"Would you like to merge the existing folder");
+    } else {
+        LabelGeneral1.setText(L"This folder already contains a file named '" + c.name + L"'.");
+        LabelGeneral2.setText(L"Would you like to replace the existing file");
+    }
     LabelSize1.setText(c.existingSize);
     LabelModifiedDate1.setText(c.existingDate);
     LabelSize2.setText(c.incomingSize);

@@ -14,6 +14,7 @@ struct ConflictShown {
     std::wstring destination;  // the chosen folder with its final "\"
     std::wstring existingSize, existingDate;
     std::wstring incomingSize, incomingDate;
+    bool folders = false;  // two folders: they are merged, each file that would be replaced asked about
 };
 
 class TFormConfirm : public win::Dialog {

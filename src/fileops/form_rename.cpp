@@ -4,6 +4,12 @@
 #include "fileops/new_name.h"
 
 namespace findlark {
+namespace {
+
+constexpr std::size_t kLongestName = 255;     // a name in a folder of the usual file systems
+constexpr std::size_t kLongestPath = 32767;  // a whole path in its extended-length form
+
+}  // namespace
 
 TFormRenameFile::TFormRenameFile(HWND owner, win::Interaction& interaction) : interaction_(interaction) {
     createDialog(L"Enter New File Name", {577, 97}, owner);
@@ -18,6 +24,7 @@ TFormRenameFile::TFormRenameFile(HWND owner, win::Interaction& interaction) : in
     BitBtnCancel.create(*this, L"&Cancel", {489, 66, 80, 25});
     setDefaultButton(BitBtnOK);
     setCancelButton(BitBtnCancel);
+    setInitialFocus(EditNewName);  // what the user types goes into the name, never to a button
     BitBtnOK.onClick = [this] { BitBtnOKClick(); };
     BitBtnCancel.onClick = [this] { endModal(IDCANCEL); };
 }
@@ -32,6 +39,14 @@ void TFormRenameFile::BitBtnOKClick() {
         interaction_.messageBox(hwnd(),
                                 L"The new name cannot be empty, contain \\ / : * ? \" < > |, end in a dot or a space, "
                                 L"or be a device name such as CON or NUL.",
+                                L"Warning", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    // Refused here with its reason, not later as a file that cannot be found.
+    if (name.size() > kLongestName || LabelTemp3.text().size() + name.size() >= kLongestPath) {
+        interaction_.messageBox(hwnd(),
+                                L"The new name is too long: a name can have at most " + std::to_wstring(kLongestName) +
+                                    L" characters, and the whole path at most " + std::to_wstring(kLongestPath - 1) + L".",
                                 L"Warning", MB_OK | MB_ICONWARNING);
         return;
     }

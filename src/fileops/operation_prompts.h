@@ -18,6 +18,7 @@ struct Conflict {
     std::wstring destination;       // the chosen folder with its final "\"
     std::int64_t existingSize = 0;  // as its directory entry reports it; a folder reports 0
     std::uint64_t existingWritten = 0;  // its last-write time, UTC, in file-time units
+    bool folders = false;               // both are folders: a Yes merges them
 };
 
 struct ConflictReply {

@@ -81,7 +81,7 @@ std::optional<Failure> CopyItemFile(const std::wstring& source, const std::wstri
 }
 
 std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wstring& target, OperationProgress& progress,
-                                      CopyRecord* record) {
+                                      CopyRecord* record, const InnerConflict& askReplace) {
     if (std::optional<Failure> made = MakeFolder(target)) {
         made->path = source;
         return made;
@@ -118,8 +118,18 @@ std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wst
                 }
             } else {
                 progress.working(source + child);
-                if (std::optional<Failure> failed = CopyItemFile(source + child, target + child, progress, true, record))
+                const InnerReplace replace = askReplace && PathExists(target + child)
+                                                 ? askReplace(source + child, target + child, entry)
+                                                 : InnerReplace::Replace;
+                if (replace == InnerReplace::Abort) {
+                    note(Failure{source, FailureReason::Cancelled, {}});
+                    return first;
+                }
+                if (replace == InnerReplace::Keep) {
+                    note(Failure{source, FailureReason::FilesKept, {}});
+                } else if (std::optional<Failure> failed = CopyItemFile(source + child, target + child, progress, true, record)) {
                     note(*failed);
+                }
             }
         }
         if (!entries.complete()) note(Failure{source, FailureReason::ListingFailed, ErrorDetail(entries.error())});

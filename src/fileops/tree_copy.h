@@ -3,7 +3,10 @@
 // every file is known. A tree counts as copied only when all of it was written by this copy.
 #include "fileops/failure_report.h"
 
+#include <windows.h>
+
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,9 +27,13 @@ std::optional<Failure> CopyItemFile(const std::wstring& source, const std::wstri
 // subfolder (empty ones too), hidden and system files, replacing files of the same names, read-only
 // ones included. Links to folders are not followed (and leave the copy incomplete). Goes on past a
 // failure; stops between files when the progress says so. Nothing when the whole tree was copied.
-// `record`, when given, receives every source folder listed and every source file copied.
+// `record`, when given, receives every source folder listed and every source file copied. Merging
+// into an existing folder, `askReplace`, when given, decides for each file that would replace one.
+enum class InnerReplace { Replace, Keep, Abort };
+using InnerConflict = std::function<InnerReplace(const std::wstring& source, const std::wstring& target,
+                                                 const WIN32_FIND_DATAW& entry)>;
 std::optional<Failure> CopyFolderTree(const std::wstring& source, const std::wstring& target, OperationProgress& progress,
-                                      CopyRecord* record = nullptr);
+                                      CopyRecord* record = nullptr, const InnerConflict& askReplace = {});
 
 struct TreeSize {
     std::uint64_t files = 0;

@@ -30,6 +30,8 @@ protected:
     // The button that Enter presses when the focus is not on a push button, and the one Escape presses.
     void setDefaultButton(Button& button) { defaultButton_ = &button; }
     void setCancelButton(Button& button) { cancelButton_ = &button; }
+    // The control that has the focus when a showing begins; an edit box has its text selected.
+    void setInitialFocus(Control& control) { initialFocus_ = &control; }
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -38,6 +40,12 @@ private:
     int result_ = 0;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
+    Control* initialFocus_ = nullptr;
 };
+
+// Where several controls of a window share the mnemonic `key` (Yes To &All and &Abort), moves the
+// focus to the next of them and presses nothing, as the system's dialogs do; false when fewer than
+// two share it.
+bool FocusAmongSharedMnemonic(HWND window, wchar_t key);
 
 }  // namespace win

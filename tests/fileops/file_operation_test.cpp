@@ -149,7 +149,7 @@ TEST_F(FileOperationTest, AMoveKeepsASourceWhoseCopyDidNotWriteEveryFile) {
             ::CreateFileW(target.path(L"dir\\same.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(held);
         prompts.destinations = {target.root()};
-        prompts.replies = {{ConfirmAnswer::Yes, {}}};
+        prompts.replies = {{ConfirmAnswer::Yes, {}}, {ConfirmAnswer::Yes, {}}};  // merge, and replace the held file
         const MoveOutcome outcome = operation({true, false}).moveItems({item(L"dir")});
         EXPECT_TRUE(outcome.copy.copied.empty());
         EXPECT_TRUE(outcome.deletion.removed.empty());
@@ -422,6 +422,40 @@ TEST_F(FileOperationTest, ARowWhoseItemChangedKindIsNotDeleted) {
     EXPECT_EQ(ReadText(tree.path(L"was a file\\inner.txt")), "inner");
     EXPECT_EQ(ReadText(tree.path(L"was a folder")), "a file now");
     EXPECT_TRUE(reported(L"It is no longer the kind of item its row lists."));
+}
+
+// Merging two folders asks about each file that would replace another, as about any conflict: the
+// answer at the folder does not decide for the files in it, except "Yes To All".
+TEST_F(FileOperationTest, AFolderMergeAsksAboutEachFileItWouldReplace) {
+    struct Case {
+        const char* name;
+        std::vector<ConfirmAnswer> answers;
+        std::size_t questions;
+        const char* sameAfter;
+    };
+    const Case cases[] = {{"Yes, then No for the file", {ConfirmAnswer::Yes, ConfirmAnswer::No}, 2, "old"},
+                          {"Yes, then Yes for the file", {ConfirmAnswer::Yes, ConfirmAnswer::Yes}, 2, "new!"},
+                          {"Yes To All", {ConfirmAnswer::YesToAll}, 1, "new!"},
+                          {"Yes, then Abort", {ConfirmAnswer::Yes, ConfirmAnswer::Abort}, 2, "old"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testing_support::TempTree from, into;
+        from.folder(L"dir");
+        WriteText(from.path(L"dir\\same.txt"), "new!");
+        WriteText(from.path(L"dir\\only.txt"), "only");
+        into.folder(L"dir");
+        WriteText(into.path(L"dir\\same.txt"), "old");
+        prompts.destinations = {into.root()};
+        prompts.conflicts.clear();
+        prompts.replies.clear();
+        for (const ConfirmAnswer answer : c.answers) prompts.replies.push_back({answer, {}});
+        const CopyOutcome outcome = operation().copyItems({OperationItem{1, from.root(), L"dir"}});
+        EXPECT_EQ(prompts.conflicts.size(), c.questions);
+        if (c.questions == 2) EXPECT_EQ(prompts.conflicts[1], L"same.txt");
+        EXPECT_EQ(ReadText(into.path(L"dir\\same.txt")), c.sameAfter);
+        EXPECT_EQ(outcome.copied.empty(), std::string(c.sameAfter) == "old");
+        EXPECT_EQ(outcome.aborted, c.answers.back() == ConfirmAnswer::Abort);
+    }
 }
 
 }  // namespace

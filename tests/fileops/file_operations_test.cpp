@@ -175,6 +175,16 @@ TEST_F(FileOperationsTest, RenameRefusesATakenNameAndCopiesUnderAFreeOne) {
         rename.EditNewName.setText(L"..\\escape.txt");
         rename.BitBtnOK.click();
         EXPECT_TRUE(rename.showing());
+        rename.EditNewName.setText(std::wstring(256, L'n'));
+        rename.BitBtnOK.click();
+        EXPECT_TRUE(rename.showing());
+        // What the user types lands in the name (its text selected), never on a button: "c" is not Cancel.
+        rename.EditNewName.setText(L"r.txt");
+        rename.beginModal();
+        EXPECT_EQ(::GetFocus(), rename.EditNewName.hwnd());
+        for (const wchar_t c : std::wstring(L"copy.txt")) testing_support::TypeChar(::GetFocus(), c);
+        EXPECT_TRUE(rename.showing());
+        EXPECT_EQ(rename.EditNewName.text(), L"copy.txt");
         rename.EditNewName.setText(L"r (copy).txt");
         rename.BitBtnOK.click();
         EXPECT_FALSE(rename.showing());
@@ -182,8 +192,9 @@ TEST_F(FileOperationsTest, RenameRefusesATakenNameAndCopiesUnderAFreeOne) {
     chooseFolder(target.root());
     main().runMenuCommand(main().Copyselectedto1.id());
     EXPECT_EQ(interaction.dialogs, (Names{L"Confirm File Replace", L"Enter New File Name"}));
-    ASSERT_EQ(interaction.messages.size(), 2u);
+    ASSERT_EQ(interaction.messages.size(), 3u);
     EXPECT_EQ(interaction.messages[0].text, L"File already exists.");
+    EXPECT_EQ(interaction.messages[2].text.rfind(L"The new name is too long", 0), 0u);
     EXPECT_EQ(interaction.messages[0].caption, L"Warning");
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ::GetFileAttributesExW(target.path(L"r.txt").c_str(), GetFileExInfoStandard, &data);
@@ -204,7 +215,13 @@ TEST_F(FileOperationsTest, AConflictingFolderIsMergedAndOverwritingCanGoWithoutA
     select({L"dir"});
     interaction.dialogScripts.push_back([](win::Dialog& dialog) {
         auto& confirm = dynamic_cast<TFormConfirm&>(dialog);
-        EXPECT_EQ(confirm.LabelGeneral1.text(), L"This folder already contains a file named 'dir'.");
+        EXPECT_EQ(confirm.LabelGeneral1.text(), L"This folder already contains a folder named 'dir'. The two folders will "
+                                                L"be merged; each file that would replace another is asked about.");
+        confirm.BitBtnYes.click();
+    });
+    interaction.dialogScripts.push_back([](win::Dialog& dialog) {
+        auto& confirm = dynamic_cast<TFormConfirm&>(dialog);
+        EXPECT_EQ(confirm.LabelGeneral1.text(), L"This folder already contains a file named 'same.txt'.");
         confirm.BitBtnYes.click();
     });
     chooseFolder(target.root());
@@ -218,7 +235,7 @@ TEST_F(FileOperationsTest, AConflictingFolderIsMergedAndOverwritingCanGoWithoutA
     setPreference(&TFormOptions::CheckBoxOverwriteWithoutPrompting);
     chooseFolder(target.root());
     main().runMenuCommand(main().Copyselectedto1.id());
-    EXPECT_EQ(interaction.dialogs.size(), 1u);  // no second dialog
+    EXPECT_EQ(interaction.dialogs.size(), 2u);  // no further dialog
 }
 
 TEST_F(FileOperationsTest, ACancelledFolderChoiceCopiesNothing) {

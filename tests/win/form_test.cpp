@@ -139,6 +139,44 @@ TEST(Dialog, ItsOwnerIsEnabledBeforeTheDialogHides) {
     EXPECT_EQ(::GetActiveWindow(), owner.hwnd());
 }
 
+class ButtonsDialog : public win::Dialog {
+public:
+    explicit ButtonsDialog(HWND owner) {
+        createDialog(L"buttons", {300, 100}, owner);
+        yesToAll.create(*this, L"Yes To &All", {8, 8, 80, 25});
+        abort.create(*this, L"&Abort", {96, 8, 80, 25});
+        no.create(*this, L"&No", {184, 8, 80, 25});
+        for (win::Button* button : {&yesToAll, &abort, &no}) button->onClick = [this, button] { pressed = button; };
+    }
+    ~ButtonsDialog() override { destroyWindow(); }
+    win::Button yesToAll, abort, no;
+    win::Button* pressed = nullptr;
+};
+
+// Two buttons share "A": the key moves between them and presses neither, with or without Alt. Keys
+// typed before a dialog appears never reach it.
+TEST(Dialog, AMnemonicSharedByTwoButtonsPressesNeither) {
+    TestForm owner;
+    ::ShowWindow(owner.hwnd(), SW_SHOW);
+    ButtonsDialog dialog(owner.hwnd());
+    ::ShowWindow(dialog.hwnd(), SW_SHOW);
+    dialog.no.focus();
+    for (const UINT message : {WM_CHAR, WM_SYSCHAR, WM_CHAR}) {
+        MSG key{dialog.no.hwnd(), message, L'a', 1, 0, {}};
+        key.hwnd = ::GetFocus();
+        win::DispatchAppMessage(key);
+    }
+    EXPECT_EQ(dialog.pressed, nullptr);
+    EXPECT_EQ(::GetFocus(), dialog.yesToAll.hwnd());  // Yes To All, Abort, Yes To All
+    ::ShowWindow(dialog.hwnd(), SW_HIDE);
+
+    ::PostMessageW(dialog.no.hwnd(), WM_KEYDOWN, 'N', 1);
+    ::PostMessageW(dialog.no.hwnd(), WM_CHAR, L'n', 1);
+    ::PostMessageW(dialog.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(dialog.runModal(owner.hwnd()), IDCANCEL);
+    EXPECT_EQ(dialog.pressed, nullptr);
+}
+
 TEST(Form, TheProgramNeverShowsTheSystemsNoDiskBox) {
     const UINT wanted = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
     EXPECT_EQ(::GetErrorMode() & wanted, wanted);
