@@ -2,6 +2,7 @@
 // spot gives, every row stays listed once, and the list may change meanwhile.
 #include "criteria/main_window_fixture.h"
 
+#include "model/ascii_case.h"
 #include "results/sort_order.h"
 
 #include <algorithm>
@@ -58,6 +59,32 @@ TEST_F(LongSortTest, EveryColumnBothWaysGivesTheOrderOfASortOnTheSpot) {
         SortRows(reference, state);
         ASSERT_EQ(Order(list().rows()), Order(reference)) << column;
     }
+}
+
+// Off the UI thread too, ties keep the order of the sort before: by name, then by size, the names of
+// each size are ascending (names compared without ASCII case, as the list does).
+TEST_F(LongSortTest, TiesKeepTheOrderOfTheSortBefore) {
+    SortState byName, bySize;
+    byName.columnClick(SortByName);
+    bySize.columnClick(SortBySize);
+    list().sort(byName);
+    ASSERT_TRUE(waitForSorts());
+    list().sort(bySize);
+    ASSERT_TRUE(waitForSorts());
+    const auto folded = [](std::wstring_view name) {
+        std::wstring text(name);
+        for (wchar_t& c : text) c = AsciiUpper(c);
+        return text;
+    };
+    int ties = 0;
+    for (int row = 1; row < list().rows().count(); ++row) {
+        const ResultEntry before = list().rows().entry(row - 1), after = list().rows().entry(row);
+        ASSERT_LE(before.size, after.size);
+        if (before.size != after.size) continue;
+        ++ties;
+        ASSERT_LT(folded(before.name), folded(after.name)) << row;
+    }
+    EXPECT_GT(ties, kRows / 2);
 }
 
 TEST_F(LongSortTest, SortsAskedForMeanwhileFollowInOrderAndSelectionStaysWithItsRow) {

@@ -73,6 +73,29 @@ TEST(SortOrder, SortingReordersTheRowsStablyAndLeavesTheirValues) {
     EXPECT_EQ(rows.entry(1).name, L"c");
     EXPECT_EQ(rows.entry(2).name, L"b");  // above 4 GiB
     EXPECT_EQ(rows.entry(2).data, 0);
+
+    // Past 16 rows too (where an unstable sort starts to differ): by name, then by size, the names of
+    // each size stay ascending.
+    ResultRows many;
+    auto more = std::make_shared<RowBatch>();
+    for (int i = 0; i < 20; ++i) {
+        const int n = (i * 7) % 20;  // not in order
+        more->add(L"f" + std::to_wstring(10 + n), folder, n % 3, 0, 0);
+    }
+    many.append({more, 0, more->size()});
+    SortState byName;
+    byName.columnClick(SortByName);
+    SortRows(many, byName);
+    SortState bySize;
+    bySize.columnClick(SortBySize);
+    SortRows(many, bySize);
+    std::vector<std::wstring> expected;
+    for (int size = 0; size < 3; ++size) {
+        for (int n = size; n < 20; n += 3) expected.push_back(L"f" + std::to_wstring(10 + n));
+    }
+    std::vector<std::wstring> names;
+    for (int row = 0; row < many.count(); ++row) names.emplace_back(many.entry(row).name);
+    EXPECT_EQ(names, expected);
 }
 
 }  // namespace
