@@ -1,6 +1,7 @@
 #include "criteria/profile_file.h"
 
 #include "win/handle.h"
+#include "win/write_all.h"
 
 #include <algorithm>
 #include <optional>
@@ -30,20 +31,28 @@ std::optional<std::vector<char>> ReadWholeFile(const std::wstring& path) {
     return bytes;
 }
 
-// UTF-8 that the profile functions would read as ANSI: with its byte-order mark, or without one but
-// with characters beyond ASCII that form valid UTF-8.
-bool NeedsUtf16Copy(const std::vector<char>& bytes, std::size_t& skip) {
-    skip = 0;
+// How a file is read through a UTF-16 copy: UTF-8 that the profile functions would read as ANSI
+// (with its byte-order mark, or without one but with characters beyond ASCII that form valid UTF-8),
+// or, after a UTF-8 mark, bytes that are not valid UTF-8, which are ANSI byte for byte.
+struct Decoding {
+    bool needsCopy = false;
+    UINT codePage = CP_ACP;
+    std::size_t skip = 0;  // the mark
+};
+
+bool ValidUtf8(const char* bytes, std::size_t size) {
+    return size == 0 || ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes, static_cast<int>(size), nullptr, 0) > 0;
+}
+
+Decoding DecodingOf(const std::vector<char>& bytes) {
     if (bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
-        return false;  // UTF-16: the profile functions know it
-    if (bytes.size() >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF') {
-        skip = 3;
-        return true;
-    }
+        return {};  // UTF-16: the profile functions know it
+    if (bytes.size() >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF')
+        return {true, ValidUtf8(bytes.data() + 3, bytes.size() - 3) ? CP_UTF8 : CP_ACP, 3};
     bool beyondAscii = false;
     for (const char c : bytes) beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
-    return beyondAscii && ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                                                nullptr, 0) > 0;
+    if (beyondAscii && ValidUtf8(bytes.data(), bytes.size())) return {true, CP_UTF8, 0};
+    return {};
 }
 
 bool IsUtf16(const std::vector<char>& bytes) {
@@ -63,9 +72,7 @@ bool FitsAnsi(std::wstring_view text) {
 bool WriteWholeFile(const std::wstring& path, const std::wstring& text) {
     const win::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                                    nullptr));
-    DWORD written = 0;
-    const auto size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    return file && ::WriteFile(file.get(), text.data(), size, &written, nullptr) && written == size;
+    return file && win::WriteAll(file.get(), {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)});
 }
 
 std::wstring TemporaryPath() {
@@ -91,11 +98,12 @@ std::wstring AsUtf16(const std::vector<char>& bytes, UINT codePage, std::size_t 
 ProfileFile::ProfileFile(std::wstring path, Use use) : path_(std::move(path)) {
     if (use != Use::Reading) return;
     const std::optional<std::vector<char>> bytes = ReadWholeFile(path_);
-    std::size_t skip = 0;
-    if (!bytes || !NeedsUtf16Copy(*bytes, skip)) return;
+    if (!bytes) return;
+    const Decoding decoding = DecodingOf(*bytes);
+    if (!decoding.needsCopy) return;
     const std::wstring copy = TemporaryPath();
     if (copy.empty()) return;
-    if (WriteWholeFile(copy, AsUtf16(*bytes, CP_UTF8, skip))) {
+    if (WriteWholeFile(copy, AsUtf16(*bytes, decoding.codePage, decoding.skip))) {
         ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_TEMPORARY);
         utf16Copy_ = copy;
     } else {
@@ -122,6 +130,8 @@ std::optional<std::wstring> ProfileFile::read(std::wstring_view section, std::ws
 
 bool ProfileFile::write(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
     if (!unicode_ && (!encodingKnown_ || !FitsAnsi(value))) makeUnicodeIfNeeded(!FitsAnsi(value));
+    // A file that could not be made UTF-16 (too large, or the rewrite failed) would store "?".
+    if (!unicode_ && !FitsAnsi(value)) return false;
     return ::WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(),
                                         std::wstring(value).c_str(), path_.c_str()) != FALSE;
 }
@@ -139,10 +149,10 @@ void ProfileFile::makeUnicodeIfNeeded(bool valueNeedsIt) {
         unicode_ = true;
         return;
     }
-    std::size_t skip = 0;
-    const bool utf8 = NeedsUtf16Copy(*bytes, skip);
-    if (!utf8 && !valueNeedsIt) return;
-    unicode_ = WriteWholeFile(path_, AsUtf16(*bytes, utf8 ? CP_UTF8 : CP_ACP, skip));
+    const Decoding decoding = DecodingOf(*bytes);
+    if (!decoding.needsCopy && !valueNeedsIt) return;
+    const std::wstring text = AsUtf16(*bytes, decoding.codePage, decoding.skip);
+    unicode_ = win::ReplaceWholeFile(path_, {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)});
 }
 
 }  // namespace findlark

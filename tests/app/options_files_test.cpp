@@ -4,6 +4,7 @@
 
 #include "criteria/page_index.h"
 #include "win/system_date_time.h"
+#include "win/write_all.h"
 #include "support/criteria_printer.h"
 
 #include <chrono>
@@ -297,6 +298,63 @@ TEST_F(OptionsFilesTest, AnAnsiFileStaysAnsiAndAUtf8FileKeepsItsOtherLines) {
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
     EXPECT_NE(text.find(L"; notes of the user \u00e9t\u00e9"), std::wstring::npos);
+
+    // A section header right after the mark: a rewrite that kept the mark as a character would start
+    // with two marks, and "[Mine]" would no longer be read as a section.
+    const std::wstring headed = file(L"headed.flk");
+    WriteFile(headed, "\xEF\xBB\xBF[Mine]\r\nkey=value\r\n[Common]\r\nAllOrPartOfTheFileName=1\r\nMask=*.doc\r\n");
+    main().LoadSearchOptions(headed, false);
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"\u65e5\u672c*.doc");  // outside the ANSI code page
+    main().SaveSearchOptions(headed);
+    ::GetPrivateProfileStringW(L"Mine", L"key", L"", value, 64, headed.c_str());
+    EXPECT_STREQ(value, L"value");
+    std::ifstream rewritten(std::filesystem::path(headed), std::ios::binary);
+    const std::string start(6, '\0');
+    std::string head = start;
+    rewritten.read(head.data(), 6);
+    EXPECT_EQ(head, std::string("\xFF\xFE[\0M\0", 6));  // one mark, then the section
+}
+
+// The rewrite as UTF-16 replaces the file only when it is complete: a write that fails half-way (a
+// full disk) leaves the old file as it was and says so; a hidden file stays hidden and is written; a
+// file marked UTF-8 that is not valid UTF-8 is read as ANSI, byte for byte.
+TEST_F(OptionsFilesTest, ARewriteNeverLeavesAFileCutShortOrChanged) {
+    const std::string ansi = "[Mine]\r\nName=Caf\xE9\r\n[Common]\r\nAllOrPartOfTheFileName=1\r\nMask=*.doc\r\n";
+    const auto bytesOf = [](const std::wstring& path) {
+        std::ifstream in(std::filesystem::path(path), std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    };
+    const auto mine = [](const std::wstring& path) {
+        wchar_t value[64] = {};
+        ::GetPrivateProfileStringW(L"Mine", L"Name", L"", value, 64, path.c_str());
+        return std::wstring(value);
+    };
+    const std::wstring failing = file(L"failing.flk");
+    WriteFile(failing, ansi);
+    pages().Common.ComboBoxExAllOrPartOfTheFileName.setText(L"\u65e5\u672c*.doc");  // outside the ANSI code page
+    win::SetWriteFault(ERROR_DISK_FULL);
+    main().SaveSearchOptions(failing);
+    win::SetWriteFault(0);
+    EXPECT_EQ(bytesOf(failing), ansi);
+    ASSERT_EQ(interaction.messages.size(), 1u);
+    EXPECT_EQ(interaction.messages[0].text, L"Unable to write to " + failing);
+
+    const std::wstring hidden = file(L"hidden.flk");
+    WriteFile(hidden, ansi);
+    ::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    main().SaveSearchOptions(hidden);
+    EXPECT_TRUE(::GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(mine(hidden), L"Caf\u00e9");
+    main().LoadSearchOptions(hidden, false);
+    EXPECT_EQ(pages().Common.ComboBoxExAllOrPartOfTheFileName.text(), L"\u65e5\u672c*.doc");
+
+    const std::wstring marked = file(L"marked.flk");
+    WriteFile(marked, "\xEF\xBB\xBF" + ansi);
+    main().LoadSearchOptions(marked, false);
+    EXPECT_EQ(pages().Common.ComboBoxExAllOrPartOfTheFileName.text(), L"*.doc");
+    main().SaveSearchOptions(marked);
+    EXPECT_EQ(mine(marked), L"Caf\u00e9");
+    EXPECT_EQ(interaction.messages.size(), 1u);
 }
 
 // A size no box can hold used to stop the saving at exit half-way, leaving every later key unwritten.
