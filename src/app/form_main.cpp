@@ -69,7 +69,7 @@ HMENU TFormMain::buildMenus() {
     Exit1 = file.item(L"&Exit", CommandExit);
 
     auto actions = bar.popup(L"&Actions", &Actions1);
-    SelectAll1 = actions.item(L"Select All", CommandSelectAll);
+    SelectAll1 = actions.item(L"Select All\tCtrl+A", CommandSelectAll);
     actions.separator();
     CopyFiles1 = actions.item(L"&Copy\tCtrl+C", CommandCopyFiles);
     CopyPaths1 = actions.item(L"Copy full &paths\tCtrl+Shift+C", CommandCopyPaths);
@@ -196,6 +196,14 @@ bool TFormMain::resultsKeyDown(WPARAM key) {
     const bool control = ::GetKeyState(VK_CONTROL) < 0, shift = ::GetKeyState(VK_SHIFT) < 0;
     if (key == 'C' && control) {
         runMenuCommand((shift ? CopyPaths1 : CopyFiles1).id());
+        return true;
+    }
+    if (key == 'A' && control && !shift) {
+        runMenuCommand(SelectAll1.id());
+        return true;
+    }
+    if (key == VK_RETURN && !control) {
+        results_.openSelected();  // as in Explorer; a new search starts from elsewhere only
         return true;
     }
     if (key == VK_DELETE && !control && searchState() == SearchState::Idle) {

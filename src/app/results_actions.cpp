@@ -191,6 +191,7 @@ void ResultsActions::selectAll() {
 void ResultsActions::exportList() {
     win::FileDialogRequest request;
     request.filter = L"Text Files, (*.txt)|*.txt|All Files, (*.*)|*.*";
+    request.promptOverwrite = true;  // the dialog asks before an existing file is replaced
     const std::optional<std::wstring> path = interaction_.saveFileName(owner_.hwnd(), request);
     if (!path) return;
     std::vector<std::wstring> paths;

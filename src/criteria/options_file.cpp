@@ -44,6 +44,12 @@ public:
         return !failed_;
     }
     bool boolean(std::wstring_view section, std::wstring_view key, bool value) { return text(section, key, value ? L"1" : L"0"); }
+    bool remove(std::wstring_view section, std::wstring_view key) {
+        if (failed_) return false;
+        if (!file_.remove(section, key)) failure_ = OptionsWriteFailure{OptionsWriteFailure::Kind::Unwritable, {}};
+        failed_ = failure_.has_value();
+        return !failed_;
+    }
     bool integer(std::wstring_view section, std::wstring_view key, long long value) {
         return text(section, key, std::to_wstring(value));
     }
@@ -139,7 +145,12 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
     w.boolean(L"Common", L"LookIn", c.LookIn);
     if (c.LookIn) {
         w.integer(L"Common", L"LookInWhere", c.LookInWhere);
-        if (!c.LookInDrive.empty()) w.text(L"Common", L"LookInDrive", c.LookInDrive);
+        // Only a drive's row names a drive; otherwise an older letter would win over the row at load.
+        if (!c.LookInDrive.empty()) {
+            w.text(L"Common", L"LookInDrive", c.LookInDrive);
+        } else {
+            w.remove(L"Common", L"LookInDrive");
+        }
     }
 
     w.boolean(L"Additional Folders", L"AdditionalFolders", c.AdditionalFolders);
@@ -221,10 +232,11 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
     if (lookIn) {
         // A drive's letter that is in the list wins over the row's position, which drives that came
         // or went since have shifted.
-        const std::wstring letter = r.text(L"Common", L"LookInDrive");
+        // Only when the row is a drive's: a letter left by an older choice never overrides another row.
+        const int stored = r.integer(L"Common", L"LookInWhere", 2);
+        const std::wstring letter = stored >= LookInFirstDrive ? r.text(L"Common", L"LookInDrive") : std::wstring();
         const std::size_t drive = letter.size() == 1 ? lookInDrives.find(AsciiUpper(letter[0])) : std::wstring_view::npos;
-        const int row = drive != std::wstring_view::npos ? LookInFirstDrive + static_cast<int>(drive)
-                                                         : r.integer(L"Common", L"LookInWhere", 2);
+        const int row = drive != std::wstring_view::npos ? LookInFirstDrive + static_cast<int>(drive) : stored;
         if (row >= 0 && row < lookInRows) r.setNumber(F::LookInWhere, row);
     }
 

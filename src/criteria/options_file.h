@@ -21,6 +21,8 @@ public:
     virtual std::optional<std::wstring> read(std::wstring_view section, std::wstring_view key) = 0;
     // False when the key cannot be written.
     virtual bool write(std::wstring_view section, std::wstring_view key, std::wstring_view value) = 0;
+    // Takes a key out; false when it cannot be.
+    virtual bool remove(std::wstring_view section, std::wstring_view key) = 0;
 };
 
 // Dates and times in the user's regional formats.

@@ -136,6 +136,12 @@ bool ProfileFile::write(std::wstring_view section, std::wstring_view key, std::w
                                         std::wstring(value).c_str(), path_.c_str()) != FALSE;
 }
 
+bool ProfileFile::remove(std::wstring_view section, std::wstring_view key) {
+    if (!read(section, key)) return true;  // nothing to take out: the file stays as it is
+    return ::WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(), nullptr, path_.c_str()) !=
+           FALSE;
+}
+
 // The profile functions write an ANSI file in the ANSI code page, turning what does not fit into "?",
 // and a UTF-16 file in UTF-16. A file that must hold such a value, or that another editor wrote as
 // UTF-8, is first rewritten whole as UTF-16, every other section, key and line kept; an ANSI file

@@ -23,6 +23,7 @@ public:
     // a value and a pair of enclosing quotation marks dropped).
     std::optional<std::wstring> read(std::wstring_view section, std::wstring_view key) override;
     bool write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
+    bool remove(std::wstring_view section, std::wstring_view key) override;
 
 private:
     void makeUnicodeIfNeeded(bool valueNeedsIt);

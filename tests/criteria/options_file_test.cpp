@@ -277,6 +277,13 @@ TEST(OptionsFile, ADriveRowIsRememberedByItsLetter) {
     MemoryOptions other;
     SaveSearchOptions(c, other, kTexts);
     for (const std::wstring& line : other.lines()) EXPECT_EQ(line.find(L"LookInDrive"), std::wstring::npos);
+
+    // "(C:)", then "Local Hard Drives" saved over it: the letter goes, and a letter that stayed in a
+    // file anyway never overrides a row that is no drive's.
+    SaveSearchOptions(c, file, kTexts);
+    for (const std::wstring& line : file.lines()) EXPECT_EQ(line.find(L"LookInDrive"), std::wstring::npos);
+    file.set(L"Common", L"LookInDrive", L"C");
+    EXPECT_EQ(Assigned(LoadSearchOptions(file, false, 6, kTexts, kNow, L"CDT"), OptionField::LookInWhere)->number, 2);
 }
 
 TEST(OptionsFile, IntegersReadDecimalOrHexadecimal) {

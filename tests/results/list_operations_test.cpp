@@ -130,6 +130,20 @@ TEST_F(ListKeysTest, CtrlCCopiesTheFilesAndCtrlShiftCTheirPaths) {
     EXPECT_NE(main().DeleteAll1.caption().find(L"\tDel"), std::wstring::npos);
 }
 
+// In the list, Enter opens the selected items (it used to start a new search and wipe the list) and
+// Ctrl+A selects every row.
+TEST_F(ListKeysTest, EnterOpensTheSelectedRowsAndCtrlASelectsAll) {
+    const std::size_t rows = listed().size();
+    select({L"b.txt", L"c.txt"});
+    press(VK_RETURN, false, false);
+    EXPECT_EQ(interaction.opened, (Names{full(L"b.txt"), full(L"c.txt")}));
+    EXPECT_EQ(main().searchState(), SearchState::Idle);
+    EXPECT_EQ(listed().size(), rows);
+    press('A', true, false);
+    EXPECT_EQ(main().Results.selectedData().size(), rows);
+    EXPECT_NE(main().SelectAll1.caption().find(L"\tCtrl+A"), std::wstring::npos);
+}
+
 TEST_F(ListKeysTest, DeleteAsksUnlessThePreferenceSaysNot) {
     select({L"c.txt"});
     interaction.messageAnswers = {IDNO};
@@ -273,6 +287,10 @@ TEST_F(ListOperationsTest, OpeningThatFailsSaysWhyAndOffersOpenWith) {
     main().ListViewResultsDblClick();
     ASSERT_EQ(interaction.messages.size(), 2u);
     EXPECT_EQ(interaction.messages[1].text.rfind(L"\"" + tree.path(L"b.txt") + L"\" could not be opened: ", 0), 0u);
+    interaction.openAnswers = {{win::ShellOpenOutcome::Result::Failed, ERROR_BAD_EXE_FORMAT}};  // "%1 is not a valid ..."
+    main().ListViewResultsDblClick();
+    ASSERT_EQ(interaction.messages.size(), 3u);
+    EXPECT_EQ(interaction.messages[2].text.find(L"%1"), std::wstring::npos) << testing::PrintToString(interaction.messages[2].text);
     EXPECT_EQ(interaction.openedWith.size(), 1u);
 }
 
@@ -285,6 +303,7 @@ TEST_F(ListOperationsTest, ExportWritesTheRowsInDisplayOrder) {
     EXPECT_EQ(interaction.fileRequests[0].filter, L"Text Files, (*.txt)|*.txt|All Files, (*.*)|*.*");
     EXPECT_TRUE(interaction.fileRequests[0].defaultExtension.empty());
     EXPECT_TRUE(interaction.fileRequests[0].fileName.empty());
+    EXPECT_TRUE(interaction.fileRequests[0].promptOverwrite);  // an existing file is replaced only when the user says so
     const std::string root(tree.root().begin(), tree.root().end());
     EXPECT_EQ(ReadBytes(out), root + "\\c.txt\r\n" + root + "\\A.txt\r\n" + root + "\\b.txt\r\n" + root + "\\_u.txt\r\n");
     ::DeleteFileW(out.c_str());

@@ -36,6 +36,10 @@ public:
         set(section, key, value);
         return true;
     }
+    bool remove(std::wstring_view section, std::wstring_view key) override {
+        std::erase_if(entries, [&](const Entry& entry) { return Same(entry.section, section) && Same(entry.key, key); });
+        return true;
+    }
     // "Section/Key=value" lines in the order the keys were first written.
     std::vector<std::wstring> lines() const {
         std::vector<std::wstring> result;
