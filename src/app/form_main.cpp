@@ -48,6 +48,7 @@ TFormMain::TFormMain(MainWindowServices services)
                   .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                   .menu = buildMenus()});
     *wakeTarget_ = hwnd();
+    results_.onRowsRemoved = [this] { runner_.showRowsLeft(); };
     FormCreate();
 }
 

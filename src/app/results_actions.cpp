@@ -258,6 +258,7 @@ void ResultsActions::removeRows(const std::vector<std::int32_t>& rows) {
     if (rows.empty()) return;
     const std::unordered_set<std::int32_t> removed(rows.begin(), rows.end());
     results_.removeWhere([&](const ResultEntry& entry) { return removed.count(entry.data) != 0; });
+    if (onRowsRemoved) onRowsRemoved();
 }
 
 // Every row's item is looked for on disk: the window keeps painting through a long list.

@@ -15,6 +15,7 @@
 #include "win/shell_menu.h"
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -44,6 +45,8 @@ public:
     void copySelectedPaths();
     // The selected rows dragged out as files; rows whose item a target moved away leave the list.
     void dragSelected();
+    // Runs after rows left the list because their items were deleted or moved away.
+    std::function<void()> onRowsRemoved;
     // A drag of rows is under way (its loop runs the window's messages).
     bool dragging() const { return dragging_; }
 

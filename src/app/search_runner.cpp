@@ -164,12 +164,19 @@ void SearchRunner::showStatus(SearchStatus status) {
         controls_.status.setPanelText(0, L"Searching ...");
         break;
     case SearchStatus::Finished:
-        controls_.status.setPanelText(0, L"Finished. " + std::to_wstring(results_.count()) + L" items found.");
+        lastFound_ = results_.count();
+        controls_.status.setPanelText(0, L"Finished. " + std::to_wstring(lastFound_) + L" items found.");
         break;
     case SearchStatus::Paused:
         controls_.status.setPanelText(0, L"Paused ...");
         break;
     }
+}
+
+void SearchRunner::showRowsLeft() {
+    if (session_.state() != SearchState::Idle) return;
+    controls_.status.setPanelText(0, L"Finished. " + std::to_wstring(lastFound_) + L" items found, " +
+                                         std::to_wstring(results_.count()) + L" listed.");
 }
 
 // While a run is under way the summary takes the place of the criteria pages, and the menus that

@@ -59,6 +59,8 @@ public:
     // Takes the rows the worker handed on, within a time budget, and shows the progress.
     void drain();
     void showStatus(SearchStatus status);
+    // After rows left the list (deleted, moved away): the count found, and the rows still listed.
+    void showRowsLeft();
 
 private:
     void start();
@@ -71,6 +73,7 @@ private:
     void focusFault(FaultFocus focus);
 
     RunControls controls_;
+    int lastFound_ = 0;  // the items the last run found
     SearchSession& session_;
     ResultsList& results_;
     const LookInTable& lookIn_;

@@ -1,6 +1,7 @@
 #pragma once
 // One selected row handed to a file operation: where its item is and what the row shows of it.
 #include "model/date_time.h"
+#include "model/path_join.h"
 
 #include <cstdint>
 #include <string>

@@ -1,17 +1,13 @@
 #include "results/result_rows.h"
 
 #include "model/attributes.h"
+#include "model/path_join.h"
 
 #include <cstdint>
 
 namespace findlark {
 
-std::wstring ResultEntry::fullPath() const {
-    std::wstring path;
-    path.reserve(folder->size() + 1 + name.size());
-    path.append(*folder).append(1, L'\\').append(name);
-    return path;
-}
+std::wstring ResultEntry::fullPath() const { return JoinPath(*folder, name); }
 
 bool ResultEntry::isFolder() const { return (attributes & kAttributeDirectory) != 0; }
 

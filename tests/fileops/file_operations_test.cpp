@@ -69,6 +69,7 @@ TEST_F(FileOperationsTest, DeletingAFolderTakesTheRowsBelowItAndAdjacentRowsAllG
     EXPECT_FALSE(exists(L"x1.txt"));
     EXPECT_FALSE(exists(L"x2.txt"));
     EXPECT_EQ(listed(), Names{L"keep.txt"});
+    EXPECT_EQ(main().StatusBar.panelText(0), L"Finished. 7 items found, 1 listed.");  // not the old count alone
 }
 
 // The item is still there after the attempt, so its row stays: a failed delete never looks done.

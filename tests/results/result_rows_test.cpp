@@ -23,6 +23,10 @@ TEST(ResultRows, DataValuesCountUpAcrossBatchesAndIndexTheRecords) {
     EXPECT_EQ(rows.entry(1).size, 2);
     EXPECT_EQ(rows.entry(2).fullPath(), L"D:\\c");
     EXPECT_EQ(rows.entry(0).fullPath(), L"C:\\x\\a");
+    // A folder that is a drive's root already ends in its separator: the path gets no second one
+    // (it reaches the clipboard, drags and the shell).
+    rows.append(Rows({L"b1.txt"}, L"Q:\\"));
+    EXPECT_EQ(rows.entry(3).fullPath(), L"Q:\\b1.txt");
 }
 
 TEST(ResultRows, ClearStartsTheRowCountAgain) {
