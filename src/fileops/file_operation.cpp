@@ -178,7 +178,7 @@ public:
             const std::wstring source = items_[i].fullPath();
             std::vector<win::FileIdentity> chain;
             if (folderWritten) {
-                chain = IdentityChain(source);
+                chain = win::IdentityChain(source);
             } else if (const std::optional<win::FileIdentity> own = win::IdentityOf(source)) {
                 chain.push_back(*own);
             }

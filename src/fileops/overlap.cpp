@@ -5,26 +5,7 @@
 #include <algorithm>
 
 namespace findlark {
-namespace {
-
-// Adds the identities of a path and of the folders above it, walking up its final path.
-void AddChain(const std::wstring& path, std::vector<win::FileIdentity>& chain) {
-    std::wstring current = win::FinalPathOf(path);
-    while (!current.empty()) {
-        if (const std::optional<win::FileIdentity> identity = win::IdentityOf(current)) chain.push_back(*identity);
-        current = std::wstring(win::ParentFolder(current));
-    }
-}
-
-}  // namespace
-
-std::vector<win::FileIdentity> IdentityChain(const std::wstring& path) {
-    std::vector<win::FileIdentity> chain;
-    AddChain(path, chain);
-    return chain;
-}
-
-DestinationChain::DestinationChain(const std::wstring& destination) : chain_(IdentityChain(destination)) {
+DestinationChain::DestinationChain(const std::wstring& destination) : chain_(win::IdentityChain(destination)) {
     // The path as given too: a folder above it may be a link whose own identity the final path skips.
     for (std::wstring current = destination; !current.empty(); current = std::wstring(win::ParentFolder(current))) {
         if (const std::optional<win::FileIdentity> identity = win::IdentityOf(current)) chain_.push_back(*identity);
@@ -45,7 +26,7 @@ std::optional<FailureReason> FindOverlap(const std::wstring& source, const std::
     if (destination.contains(*item)) return FailureReason::TargetInsideSource;
     // Replacing a folder above the item merges the item into its own ancestor, over its own contents.
     if (const std::optional<win::FileIdentity> existing = win::IdentityOf(target)) {
-        const std::vector<win::FileIdentity> above = IdentityChain(source);
+        const std::vector<win::FileIdentity> above = win::IdentityChain(source);
         if (std::find(above.begin(), above.end(), *existing) != above.end()) return FailureReason::TargetHoldsSource;
     }
     return std::nullopt;

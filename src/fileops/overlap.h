@@ -21,9 +21,6 @@ private:
     std::vector<win::FileIdentity> chain_;
 };
 
-// The identities of a folder or file and of every folder above it, links resolved.
-std::vector<win::FileIdentity> IdentityChain(const std::wstring& path);
-
 // Why copying `source` to `target` (an item in the destination) must not happen, or nothing.
 std::optional<FailureReason> FindOverlap(const std::wstring& source, const std::wstring& target,
                                          const DestinationChain& destination);

@@ -56,6 +56,14 @@ std::optional<FileFacts> FactsOf(std::wstring_view path) {
     return FactsOfHandle(handle.get());
 }
 
+std::vector<FileIdentity> IdentityChain(const std::wstring& path) {
+    std::vector<FileIdentity> chain;
+    for (std::wstring current = FinalPathOf(path); !current.empty(); current = std::wstring(ParentFolder(current))) {
+        if (const std::optional<FileIdentity> identity = IdentityOf(current)) chain.push_back(*identity);
+    }
+    return chain;
+}
+
 std::wstring FinalPathOf(std::wstring_view path) {
     const UniqueFileHandle handle = OpenForQuery(path, Links::Follow);
     if (!handle) return {};

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace win {
 
@@ -39,6 +40,10 @@ std::optional<FileFacts> FactsOfHandle(void* handle);
 
 // The facts of what the path names, a link at its end taken as the item itself.
 std::optional<FileFacts> FactsOf(std::wstring_view path);
+
+// The identities of what the path names and of every folder above it, links resolved (its final
+// path walked up).
+std::vector<FileIdentity> IdentityChain(const std::wstring& path);
 
 // The path the item finally resolves to, links followed ("\\?\C:\..."); empty when it cannot be opened.
 std::wstring FinalPathOf(std::wstring_view path);

@@ -1,4 +1,5 @@
 #include "search/search_fixture.h"
+#include "support/file_text.h"
 
 #include <algorithm>
 
@@ -74,15 +75,24 @@ TEST_F(SearchTest, HiddenOrSystemRootsGiveOnlyTheirOwnEntriesWhenSwitchedOff) {
     EXPECT_EQ(search(c), (Paths{L"H\\sub\\deep.txt", L"H\\h.txt", L"H\\sub", L"S\\sub\\deep.txt", L"S\\sub"}));
 }
 
-TEST_F(SearchTest, TrailingSeparatorGivesDoubledSeparatorAndFoldersMayRepeat) {
+// Each folder is searched once, however it is listed: twice, with a final separator (which the paths
+// do not double), through another drive letter, or beside a folder of its own.
+TEST_F(SearchTest, AFolderListedTwiceIsSearchedOnce) {
     tree.file(L"readme.txt");
     SearchCriteria c = foldersOnly({tree.root() + L"\\", tree.root()});
     search(c);
     auto& rows = form->Results.rows();
-    ASSERT_EQ(rows.count(), 2);
-    EXPECT_EQ(*rows.entry(0).folder, tree.root() + L"\\");
-    EXPECT_EQ(rows.entry(0).fullPath(), tree.root() + L"\\\\readme.txt");
-    EXPECT_EQ(rows.entry(1).fullPath(), tree.root() + L"\\readme.txt");
+    ASSERT_EQ(rows.count(), 1);
+    EXPECT_EQ(rows.entry(0).fullPath(), tree.root() + L"\\readme.txt");
+
+    MakeTree(tree);
+    Paths spellings{tree.root(), tree.path(L"A"), tree.root() + L"\\"};
+    if (const auto alias = testing_support::OtherDriveLetterPath(tree.root())) spellings.push_back(*alias);
+    c = foldersOnly(spellings);
+    c.Mask = L"*.txt";
+    EXPECT_EQ(search(c), (Paths{L"r.txt", L"readme.txt", L"A\\A1\\a1.txt", L"A\\m.txt", L"B\\b.txt"}));
+    c.SearchSubfolders = false;  // then a folder inside another is a search of its own
+    EXPECT_EQ(search(c), (Paths{L"r.txt", L"readme.txt", L"A\\m.txt"}));
 }
 
 TEST_F(SearchTest, MasksFollowThePlatformsWildcards) {
