@@ -122,15 +122,14 @@ ContentVerdict ContentReader::MatchContent(const std::wstring& path, const Conte
     const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_READ,
                                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (file) {
-        if (buffer_.empty()) buffer_.resize(kPieceBytes);
-        for (bool first = true;; first = false) {
-            if (!first && stopRequested_()) return ContentVerdict::Stopped;
-            DWORD read = 0;
-            if (!::ReadFile(file.get(), buffer_.data(), static_cast<DWORD>(buffer_.size()), &read, nullptr) || read == 0)
-                break;
-            if (!scan.feed(buffer_.data(), read)) break;
-        }
+    if (!file) return ContentVerdict::Unreadable;
+    if (buffer_.empty()) buffer_.resize(kPieceBytes);
+    for (bool first = true;; first = false) {
+        if (!first && stopRequested_()) return ContentVerdict::Stopped;
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), buffer_.data(), static_cast<DWORD>(buffer_.size()), &read, nullptr))
+            return ContentVerdict::Unreadable;  // a part not read is no part without the phrases
+        if (read == 0 || !scan.feed(buffer_.data(), read)) break;
     }
     return scan.finish() ? ContentVerdict::Pass : ContentVerdict::Fail;
 }

@@ -16,7 +16,8 @@ namespace findlark {
 inline constexpr std::size_t kEncodingHeadBytes = 256;
 
 // What the content test says of one file; Stopped when the run ended before the file was read.
-enum class ContentVerdict { Pass, Fail, Stopped };
+// Unreadable: the file could not be opened or read (in use, denied), so it was not searched.
+enum class ContentVerdict { Pass, Fail, Stopped, Unreadable };
 
 struct EncodingGuess {
     ContentEncoding encoding = ContentEncoding::Ansi;

@@ -21,6 +21,11 @@ std::wstring AfterRunText(const RunProgress& progress, bool failed) {
         text += std::to_wstring(progress.unreadableFolders) +
                 (progress.unreadableFolders == 1 ? L" folder could not be read" : L" folders could not be read");
     }
+    if (progress.unreadableFiles > 0) {
+        if (!text.empty()) text += L"; ";
+        text += std::to_wstring(progress.unreadableFiles) +
+                (progress.unreadableFiles == 1 ? L" file could not be read for text" : L" files could not be read for text");
+    }
     if (progress.onlineOnlyNotSearched > 0) {
         if (!text.empty()) text += L"; ";
         text += std::to_wstring(progress.onlineOnlyNotSearched) +

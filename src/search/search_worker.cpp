@@ -130,7 +130,17 @@ private:
         if (!verdict) return false;
         const PendingRow row = std::move(pending_.front());
         pending_.pop_front();
-        if (*verdict == ContentVerdict::Pass) addRow(row.name, row.folder, row.size, row.written, row.attributes);
+        bool pass = *verdict == ContentVerdict::Pass;
+        if (*verdict == ContentVerdict::Unreadable) {
+            // A folder has no text to read: judged as empty content, as always. A file that could not
+            // be read is listed neither way, and counted.
+            if (row.attributes & kAttributeDirectory) {
+                pass = ContentScan(*content_).finish();
+            } else {
+                ++progress_.unreadableFiles;
+            }
+        }
+        if (pass) addRow(row.name, row.folder, row.size, row.written, row.attributes);
         return true;
     }
 

@@ -85,6 +85,23 @@ TEST_F(OnlineOnlyTest, ThePreferenceReadsThemLikeAnyOtherFile) {
     }
 }
 
+// A file held open without sharing cannot be read: it is listed by no operator and counted, like an
+// online-only one; folders are no files that could not be read.
+TEST_F(OnlineOnlyTest, AFileThatCannotBeReadIsCountedNotListed) {
+    testing_support::WriteText(tree.path(L"locked.txt"), "a needle, locked away");
+    const win::UniqueFileHandle held(
+        ::CreateFileW(tree.path(L"locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    SearchCriteria notCriteria = contentCriteria(L"needle");
+    notCriteria.AdditionalText[0] = {true, TextNot, L"absent"};
+    for (const SearchCriteria& c : {contentCriteria(L"needle"), notCriteria}) {
+        const RunOutcome outcome = run(c, 0, false);
+        EXPECT_EQ(outcome.names.count(L"locked.txt"), 0u);
+        EXPECT_EQ(outcome.progress.unreadableFiles, 1u);
+        EXPECT_EQ(AfterRunText(outcome.progress, outcome.failed), L"1 file could not be read for text");
+    }
+}
+
 // An unsearched file is listed neither as holding a phrase nor as lacking one.
 TEST_F(OnlineOnlyTest, NoOperatorListsAnUnsearchedFile) {
     SearchCriteria orCriteria = contentCriteria(L"absent");

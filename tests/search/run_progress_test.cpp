@@ -32,6 +32,8 @@ TEST(RunProgressText, WhatTheListMayLackIsToldOnlyWhenThereIsAny) {
     progress.unreadableFolders = 0;
     progress.onlineOnlyNotSearched = 7;
     EXPECT_EQ(AfterRunText(progress, false), L"7 online-only files were not searched for text");
+    progress.unreadableFiles = 2;
+    EXPECT_EQ(AfterRunText(progress, false), L"2 files could not be read for text; 7 online-only files were not searched for text");
 }
 
 }  // namespace
