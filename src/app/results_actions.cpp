@@ -146,14 +146,18 @@ void ResultsActions::showContextMenu(POINT at, bool extended) {
     // Explorer's commands act on items of one folder: a selection across folders says so rather
     // than letting them act on a part of it. Explorer would take a name the platform alters for
     // another item's, so such rows get none of its commands.
-    const bool exact = std::any_of(paths.begin(), paths.end(), [](const std::wstring& path) { return win::NeedsExactForm(path); });
+    const auto altered = std::find_if(paths.begin(), paths.end(), [](const std::wstring& path) { return win::NeedsExactForm(path); });
+    const bool exact = altered != paths.end();
     const std::unique_ptr<win::ShellContextMenu> shell = exact ? nullptr : win::ShellContextMenu::create(owner_.hwnd(), paths);
     if (shell) {
         shell->addTo(menu.get(), ContextShellFirst, ContextShellLast, extended);
     } else {
+        // The note names the real reason: a device's name, or a final dot or space.
+        const bool device = exact && win::IsReservedDeviceName(std::wstring_view(*altered).substr(altered->find_last_of(L'\\') + 1));
         ::AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, 0,
-                      exact ? L"Explorer's commands: not for names that end in a dot or a space"
-                            : L"Explorer's commands: select items of one folder");
+                      device  ? L"Explorer's commands: not for names of devices such as CON or NUL"
+                      : exact ? L"Explorer's commands: not for names that end in a dot or a space"
+                              : L"Explorer's commands: select items of one folder");
     }
     openShellMenu_ = shell.get();
     const UINT command = interaction_.trackPopupMenu(owner_.hwnd(), menu.get(), at);
@@ -221,7 +225,7 @@ auto ResultsActions::runFileOperation(Run run) {
     DialogPrompts prompts(interaction_, owner_.hwnd(), *confirm_, [this] { return sizeUnit(); });
     FileOperation operation(prompts, *progress_, {options_ && options_->deleteWithoutPrompting(),
                                                   options_ && options_->overwriteWithoutPrompting(),
-                                                  options_ && options_->useRecycleBin()});
+                                                  options_ && options_->useRecycleBin(), owner_.hwnd()});
     return run(operation, items);
 }
 

@@ -15,9 +15,10 @@ std::optional<std::wstring> DialogPrompts::chooseDestination() {
     return interaction_.browseForFolder(owner_, L"Choose a directory to copy selected item(s) to.");
 }
 
-bool DialogPrompts::confirmDelete() {
-    return interaction_.messageBox(owner_, L"Are you sure you want to delete this item(s)?", L"Confirm Multiple File Delete",
-                                   MB_YESNO | MB_ICONWARNING) == IDYES;
+bool DialogPrompts::confirmDelete(bool forGood) {
+    const wchar_t* const text = forGood ? L"Are you sure you want to delete this item(s) for good? They do not go to the Recycle Bin."
+                                        : L"Are you sure you want to delete this item(s)?";
+    return interaction_.messageBox(owner_, text, L"Confirm Multiple File Delete", MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 ConflictReply DialogPrompts::askReplace(const Conflict& conflict) {

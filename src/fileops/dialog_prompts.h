@@ -17,7 +17,7 @@ public:
                   std::function<std::pair<int, std::wstring>()> sizeUnit);
 
     std::optional<std::wstring> chooseDestination() override;
-    bool confirmDelete() override;
+    bool confirmDelete(bool forGood) override;
     ConflictReply askReplace(const Conflict& conflict) override;
     void reportFailures(const std::wstring& text) override;
 

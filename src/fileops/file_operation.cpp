@@ -56,7 +56,7 @@ FileOperation::FileOperation(OperationPrompts& prompts, OperationProgress& progr
     : prompts_(prompts), progress_(progress), settings_(settings) {}
 
 DeleteOutcome FileOperation::deleteItems(const std::vector<OperationItem>& items, bool forGood) {
-    DeleteOutcome outcome = deletePhase(items, settings_.useRecycleBin && !forGood);
+    DeleteOutcome outcome = deletePhase(items, settings_.useRecycleBin && !forGood, settings_.useRecycleBin && forGood);
     report(OperationKind::Delete);
     return outcome;
 }
@@ -323,7 +323,7 @@ FileOperation::CopyPhaseResult FileOperation::copyPhase(const std::vector<Operat
 // are still what was copied.
 void FileOperation::deleteCopies(const std::vector<OperationItem>& items, const std::vector<CopyRecord>& records,
                                  MoveOutcome& outcome) {
-    if (!settings_.deleteWithoutPrompting && !prompts_.confirmDelete()) return;
+    if (!settings_.deleteWithoutPrompting && !prompts_.confirmDelete(false)) return;
     outcome.deletion.confirmed = true;
     const std::unordered_set<std::int32_t> copied(outcome.copy.copied.begin(), outcome.copy.copied.end());
     const Phase phase(progress_, L"Deleting");
@@ -337,9 +337,9 @@ void FileOperation::deleteCopies(const std::vector<OperationItem>& items, const 
     }
 }
 
-DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items, bool recycle) {
+DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items, bool recycle, bool insteadOfRecycling) {
     DeleteOutcome outcome;
-    if (!settings_.deleteWithoutPrompting && !prompts_.confirmDelete()) return outcome;
+    if (!settings_.deleteWithoutPrompting && !prompts_.confirmDelete(insteadOfRecycling)) return outcome;
     outcome.confirmed = true;
     const Phase phase(progress_, L"Deleting");
     progress_.addWork(items.size(), 0);
@@ -352,7 +352,7 @@ DeleteOutcome FileOperation::deletePhase(const std::vector<OperationItem>& items
         if ((item.kind == ItemKind::File && isFolder) || (item.kind == ItemKind::Folder && IsExistingFile(path))) {
             failed = Failure{path, FailureReason::KindChanged, {}};
         } else if (recycle) {
-            failed = RecycleItem(path);
+            failed = RecycleItem(path, settings_.shellOwner);
         } else if (isFolder) {
             failed = RemoveFolderTree(path, &progress_);
         } else if (PathExists(path)) {

@@ -8,6 +8,8 @@
 #include "fileops/operation_item.h"
 #include "fileops/operation_prompts.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,7 @@ struct OperationSettings {
     bool deleteWithoutPrompting = false;
     bool overwriteWithoutPrompting = false;
     bool useRecycleBin = false;  // deleting (not moving) sends items to the Recycle Bin
+    HWND shellOwner = nullptr;   // the window the shell's own questions belong to (in front of it)
 };
 
 struct DeleteOutcome {
@@ -58,7 +61,7 @@ private:
     };
     CopyPhaseResult copyPhase(const std::vector<OperationItem>& items, std::wstring_view caption, bool move);
     void deleteCopies(const std::vector<OperationItem>& items, const std::vector<CopyRecord>& records, MoveOutcome& outcome);
-    DeleteOutcome deletePhase(const std::vector<OperationItem>& items, bool recycle);
+    DeleteOutcome deletePhase(const std::vector<OperationItem>& items, bool recycle, bool insteadOfRecycling);
     void fail(const std::wstring& path, FailureReason reason);
     void report(OperationKind kind);
 

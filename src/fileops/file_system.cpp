@@ -82,7 +82,7 @@ std::optional<Failure> DeleteItemFile(const std::wstring& path) {
     return FailureOf(path, error);
 }
 
-std::optional<Failure> RecycleItem(const std::wstring& path) {
+std::optional<Failure> RecycleItem(const std::wstring& path, HWND owner) {
     const DWORD attributes = Attributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_READONLY))
@@ -93,6 +93,7 @@ std::optional<Failure> RecycleItem(const std::wstring& path) {
     std::wstring from = path;
     from.push_back(L'\0');  // the list of paths ends with an empty one
     SHFILEOPSTRUCTW operation{};
+    operation.hwnd = owner;
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
     // Where an item cannot be recycled the shell asks before it deletes it for good.

@@ -28,7 +28,7 @@ std::optional<Failure> DeleteItemFile(const std::wstring& path);
 
 // Moves a file or a folder to the Recycle Bin; nothing when it is gone. A read-only file stays, as
 // with deleting, and so does a name the shell would take for another item's.
-std::optional<Failure> RecycleItem(const std::wstring& path);
+std::optional<Failure> RecycleItem(const std::wstring& path, HWND owner);
 
 // Removes a folder with its whole tree, hidden, system and read-only files included; links inside are
 // removed, never followed (a folder is looked at again when it is entered), and a link given itself

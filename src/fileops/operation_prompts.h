@@ -31,8 +31,9 @@ public:
     virtual ~OperationPrompts() = default;
     // The folder to copy or move the items to; nothing when the user cancelled.
     virtual std::optional<std::wstring> chooseDestination() = 0;
-    // "Are you sure you want to delete this item(s)?": true for Yes.
-    virtual bool confirmDelete() = 0;
+    // "Are you sure you want to delete this item(s)?": true for Yes. `forGood`: the user chose to delete
+    // for good what would otherwise go to the Recycle Bin (Shift+Del), and the question says so.
+    virtual bool confirmDelete(bool forGood) = 0;
     // "Confirm File Replace"; a new name given with Rename is free in the destination.
     virtual ConflictReply askReplace(const Conflict& conflict) = 0;
     // The items that did not go through, in one message; not called when everything did.

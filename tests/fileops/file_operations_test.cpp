@@ -473,6 +473,11 @@ TEST_F(RecycleBinTest, DeletingSendsTheItemToTheRecycleBinAndShiftDelDeletesForG
     pressDelete(true);
     EXPECT_EQ(::GetFileAttributesW(tree.path(gone).c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(::GetFileAttributesW(TrashFile(gone).c_str()), INVALID_FILE_ATTRIBUTES);
+    // Each question says where the items go.
+    ASSERT_EQ(interaction.messages.size(), 2u);
+    EXPECT_EQ(interaction.messages[0].text, L"Are you sure you want to delete this item(s)?");
+    EXPECT_EQ(interaction.messages[1].text,
+              L"Are you sure you want to delete this item(s) for good? They do not go to the Recycle Bin.");
     EXPECT_EQ(listed(), std::vector<std::wstring>{});
     EmptyFromTrash(recycled);
 }

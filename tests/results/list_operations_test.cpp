@@ -248,6 +248,17 @@ TEST_F(ContextMenuTest, RowsOfSeveralFoldersGetNoneOfExplorersCommands) {
     const Names menu = lastMenu();
     ASSERT_EQ(menu.size(), 5u);
     EXPECT_EQ(menu[4], L"Explorer's commands: select items of one folder (off)");
+
+    // A name Explorer would take for another item's: the note says why.
+    for (const auto& [name, note] : {std::pair{L"con", L"Explorer's commands: not for names of devices such as CON or NUL (off)"},
+                                     std::pair{L"x.txt.", L"Explorer's commands: not for names that end in a dot or a space (off)"}}) {
+        tree.file(name);
+        searchTree(L"*", false);
+        select({name});
+        rightClick();
+        ASSERT_EQ(lastMenu().size(), 5u);
+        EXPECT_EQ(lastMenu()[4], note);
+    }
 }
 
 // The Menu key and Shift+F10 open the same menu below the focused row.

@@ -29,7 +29,7 @@ public:
         destinations.pop_front();
         return destination;
     }
-    bool confirmDelete() override {
+    bool confirmDelete(bool) override {
         ++deleteQuestions;
         if (whileDeleteAsked) whileDeleteAsked();
         if (deleteAnswers.empty()) return true;
