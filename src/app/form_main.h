@@ -119,8 +119,6 @@ public:
     void PageControlMainChange();
     void FormKeyDown(WPARAM key);
     bool resultsKeyDown(WPARAM key);
-    void ShowSearchStatus(SearchStatus status) { runner_.showStatus(status); }
-    bool ValidateCriteria() { return runner_.validateCriteria(); }
     // The Search button's state: a run is under way or not.
     SearchState searchState() const { return session_.state(); }
     // The Pause button's state.
@@ -146,7 +144,6 @@ public:
     void DeleteAll1Click() { results_.deleteSelected(); }
     void Copyselectedto1Click() { results_.copySelected(); }
     void Moveselectedto1Click() { results_.moveSelected(); }
-    void RemoveVanishedRows() { results_.removeVanishedRows(); }
     // Help, the maker's pages and the about box.
     void BitBtnHelpClick() { Contents1Click(); }
     void Contents1Click() { help_.showTopic(HelpContents); }

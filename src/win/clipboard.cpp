@@ -51,17 +51,6 @@ bool Hand(UINT format, UniqueGlobalMemory memory) {
     return true;
 }
 
-std::vector<std::wstring> FilesOf(HDROP drop) {
-    std::vector<std::wstring> paths(::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
-    for (UINT i = 0; i < paths.size(); ++i) {
-        paths[i].resize(::DragQueryFileW(drop, i, nullptr, 0));
-        ::DragQueryFileW(drop, i, paths[i].data(), static_cast<UINT>(paths[i].size() + 1));
-    }
-    return paths;
-}
-
-UINT DropEffectFormat() { return ::RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT); }
-
 UniqueGlobalMemory DropEffectMemory(DWORD effect) { return GlobalCopy(&effect, sizeof effect); }
 
 UniqueGlobalMemory FilesAsDrop(const std::vector<std::wstring>& paths) {
@@ -140,37 +129,22 @@ bool PutTextOnClipboard(HWND owner, const std::wstring& text) {
     return Hand(CF_UNICODETEXT, GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
 }
 
-std::vector<std::wstring> FilesOnClipboard(HWND owner) {
-    const ClipboardSession clipboard(owner);
-    const auto drop = static_cast<HDROP>(clipboard ? ::GetClipboardData(CF_HDROP) : nullptr);
-    return drop ? FilesOf(drop) : std::vector<std::wstring>{};
+std::vector<std::wstring> FilesOfDrop(HDROP drop) {
+    std::vector<std::wstring> paths(::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
+    for (UINT i = 0; i < paths.size(); ++i) {
+        paths[i].resize(::DragQueryFileW(drop, i, nullptr, 0));
+        ::DragQueryFileW(drop, i, paths[i].data(), static_cast<UINT>(paths[i].size() + 1));
+    }
+    return paths;
 }
 
-std::wstring TextOnClipboard(HWND owner) {
-    const ClipboardSession clipboard(owner);
-    const HANDLE data = clipboard ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
-    const auto* text = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
-    if (!text) return {};
-    std::wstring copy(text);
-    ::GlobalUnlock(data);
-    return copy;
-}
-
-DWORD DropEffectOnClipboard(HWND owner) {
-    const ClipboardSession clipboard(owner);
-    const HANDLE data = clipboard ? ::GetClipboardData(DropEffectFormat()) : nullptr;
-    const auto* effect = data ? static_cast<const DWORD*>(::GlobalLock(data)) : nullptr;
-    if (!effect) return 0;
-    const DWORD value = *effect;
-    ::GlobalUnlock(data);
-    return value;
-}
+UINT DropEffectFormat() { return ::RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT); }
 
 void AcceptDroppedFiles(HWND window) { ::DragAcceptFiles(window, TRUE); }
 
 std::vector<std::wstring> TakeDroppedFiles(WPARAM drop) {
     const auto handle = reinterpret_cast<HDROP>(drop);
-    std::vector<std::wstring> paths = FilesOf(handle);
+    std::vector<std::wstring> paths = FilesOfDrop(handle);
     ::DragFinish(handle);
     return paths;
 }

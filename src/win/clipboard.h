@@ -2,6 +2,7 @@
 // Files handed between programs: on the clipboard as Explorer pastes them, plain text, and files
 // dropped on a window.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -13,11 +14,11 @@ namespace win {
 bool PutFilesOnClipboard(HWND owner, const std::vector<std::wstring>& paths);
 bool PutTextOnClipboard(HWND owner, const std::wstring& text);
 
-// What the clipboard holds, for tests and for pasting: the files of a CF_HDROP, the text, and the
-// preferred drop effect (0 when none is given).
-std::vector<std::wstring> FilesOnClipboard(HWND owner);
-std::wstring TextOnClipboard(HWND owner);
-DWORD DropEffectOnClipboard(HWND owner);
+// The paths a CF_HDROP holds.
+std::vector<std::wstring> FilesOfDrop(HDROP drop);
+
+// The format of the preferred drop effect that goes with files on the clipboard.
+UINT DropEffectFormat();
 
 // Drags the files out of the window (to Explorer, an editor, a mail) until they are dropped or the
 // drag is given up; gives what the target did (DROPEFFECT_NONE when nothing).

@@ -79,19 +79,6 @@ void VirtualListView::setSortArrow(int column, bool ascending) {
     }
 }
 
-int VirtualListView::sortArrowColumn(bool* ascending) const {
-    const HWND header = ListView_GetHeader(hwnd());
-    for (int i = 0; i < Header_GetItemCount(header); ++i) {
-        HDITEMW item{};
-        item.mask = HDI_FORMAT;
-        Header_GetItem(header, i, &item);
-        if (!(item.fmt & (HDF_SORTUP | HDF_SORTDOWN))) continue;
-        if (ascending) *ascending = (item.fmt & HDF_SORTUP) != 0;
-        return i;
-    }
-    return -1;
-}
-
 LRESULT VirtualListView::onNotify(NMHDR& header) {
     switch (header.code) {
     case LVN_GETDISPINFOW:

@@ -36,8 +36,6 @@ public:
     void setFocused(int row);
     // The header's sort arrow on one column, up or down; a column of -1 shows none.
     void setSortArrow(int column, bool ascending);
-    // The column showing a sort arrow and its direction, or -1.
-    int sortArrowColumn(bool* ascending = nullptr) const;
 
     std::function<void(NMLVDISPINFOW&)> onGetDispInfo;
     std::function<void(int column)> onColumnClick;

@@ -2,7 +2,7 @@
 #include "app/results_fixture.h"
 
 #include "results/sort_order.h"
-#include "win/clipboard.h"
+#include "support/clipboard_contents.h"
 
 #include <filesystem>
 #include <fstream>
@@ -74,18 +74,18 @@ TEST_F(ListOperationsTest, SelectionStaysWithItsRowsThroughASort) {
 
 TEST_F(ListOperationsTest, TheHeaderShowsTheSortArrowUntilANewSearch) {
     bool ascending = false;
-    EXPECT_EQ(main().ListViewResults.sortArrowColumn(), -1);
+    EXPECT_EQ(testing_support::SortArrowColumn(main().ListViewResults.hwnd()), -1);
     clickHeader(SortBySize);
-    EXPECT_EQ(main().ListViewResults.sortArrowColumn(&ascending), SortBySize);
+    EXPECT_EQ(testing_support::SortArrowColumn(main().ListViewResults.hwnd(), &ascending), SortBySize);
     EXPECT_TRUE(ascending);
     clickHeader(SortBySize);
-    EXPECT_EQ(main().ListViewResults.sortArrowColumn(&ascending), SortBySize);
+    EXPECT_EQ(testing_support::SortArrowColumn(main().ListViewResults.hwnd(), &ascending), SortBySize);
     EXPECT_FALSE(ascending);
     main().runMenuCommand(main().Destination1.id());
-    EXPECT_EQ(main().ListViewResults.sortArrowColumn(&ascending), SortByFolder);
+    EXPECT_EQ(testing_support::SortArrowColumn(main().ListViewResults.hwnd(), &ascending), SortByFolder);
     EXPECT_TRUE(ascending);
     searchTree(L"*.*", false);
-    EXPECT_EQ(main().ListViewResults.sortArrowColumn(), -1);
+    EXPECT_EQ(testing_support::SortArrowColumn(main().ListViewResults.hwnd()), -1);
 }
 
 TEST_F(ListOperationsTest, TheTipOfARowIsItsWholePath) {
@@ -120,11 +120,11 @@ TEST_F(ListKeysTest, CtrlCCopiesTheFilesAndCtrlShiftCTheirPaths) {
     select({L"b.txt", L"_u.txt"});
     press('C', true, false);
     const HWND owner = main().hwnd();
-    EXPECT_EQ(win::FilesOnClipboard(owner), (Names{full(L"b.txt"), full(L"_u.txt")}));
-    EXPECT_EQ(win::DropEffectOnClipboard(owner), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(testing_support::FilesOnClipboard(owner), (Names{full(L"b.txt"), full(L"_u.txt")}));
+    EXPECT_EQ(testing_support::DropEffectOnClipboard(owner), static_cast<DWORD>(DROPEFFECT_COPY));
     press('C', true, true);
-    EXPECT_EQ(win::TextOnClipboard(owner), full(L"b.txt") + L"\r\n" + full(L"_u.txt"));
-    EXPECT_TRUE(win::FilesOnClipboard(owner).empty());
+    EXPECT_EQ(testing_support::TextOnClipboard(owner), full(L"b.txt") + L"\r\n" + full(L"_u.txt"));
+    EXPECT_TRUE(testing_support::FilesOnClipboard(owner).empty());
     EXPECT_NE(main().CopyFiles1.caption().find(L"\tCtrl+C"), std::wstring::npos);
     EXPECT_NE(main().CopyPaths1.caption().find(L"\tCtrl+Shift+C"), std::wstring::npos);
     EXPECT_NE(main().DeleteAll1.caption().find(L"\tDel"), std::wstring::npos);
@@ -212,7 +212,7 @@ TEST_F(ContextMenuTest, OurItemsComeFirstThenExplorersForTheSelectedRows) {
     select({L"b.txt", L"c.txt"});
     interaction.popupChoices = {L"Copy full &paths"};
     rightClick();
-    EXPECT_EQ(win::TextOnClipboard(main().hwnd()), full(L"b.txt") + L"\r\n" + full(L"c.txt"));
+    EXPECT_EQ(testing_support::TextOnClipboard(main().hwnd()), full(L"b.txt") + L"\r\n" + full(L"c.txt"));
     interaction.popupChoices = {L"Open containing &folder"};
     rightClick();
     ASSERT_EQ(interaction.shownInFolders.size(), 1u);
@@ -236,7 +236,7 @@ TEST_F(ContextMenuTest, ExplorersCopyActsOnTheRow) {
     interaction.popupChoices = {*copy};
     rightClick();
     testing_support::PumpMessages(std::chrono::milliseconds(100));
-    EXPECT_EQ(win::FilesOnClipboard(main().hwnd()), Names{full(L"A.txt")});
+    EXPECT_EQ(testing_support::FilesOnClipboard(main().hwnd()), Names{full(L"A.txt")});
 }
 
 TEST_F(ContextMenuTest, RowsOfSeveralFoldersGetNoneOfExplorersCommands) {
