@@ -17,23 +17,32 @@ unsigned DefaultContentReaders() {
 ContentPipeline::ContentPipeline(unsigned readers, const MakeTest& makeTest, const RunControl& control)
     : control_(control) {
     const auto stop = [this] { return stopRequested(); };
+    readers_.reserve(readers);
     for (unsigned i = 0; i < readers; ++i) {
         try {
             readers_.emplace_back([this, test = makeTest(stop)] { readerLoop(test); });
         } catch (const std::system_error&) {
-            break;  // the readers that started do the work
+            break;  // no thread to be had: the readers that started do the work
+        } catch (...) {
+            // Any other failure ends the run with an error; the readers that started end first.
+            closeAndJoin();
+            throw;
         }
     }
     if (readers_.empty()) inlineTest_ = makeTest(stop);
 }
 
-ContentPipeline::~ContentPipeline() {
+ContentPipeline::~ContentPipeline() { closeAndJoin(); }
+
+void ContentPipeline::closeAndJoin() {
     {
         const std::lock_guard lock(mutex_);
         closing_ = true;
     }
     work_.notify_all();
-    for (std::thread& reader : readers_) reader.join();
+    for (std::thread& reader : readers_) {
+        if (reader.joinable()) reader.join();
+    }
 }
 
 bool ContentPipeline::stopRequested() const {

@@ -43,6 +43,7 @@ public:
     std::optional<ContentVerdict> takeFront(std::chrono::milliseconds wait = {});
 
 private:
+    void closeAndJoin();
     struct Job {
         std::wstring path;
         std::optional<ContentVerdict> verdict;

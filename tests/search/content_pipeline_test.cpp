@@ -96,6 +96,18 @@ TEST(ContentPipeline, AFailingReadIsRethrownForItsOwnFileOnly) {
     EXPECT_EQ(Take(pipeline), ContentVerdict::Fail);
 }
 
+// A reader that cannot be made after others started ends the run with an error, never the program:
+// the started readers end first.
+TEST(ContentPipeline, AReaderThatCannotBeMadeEndsTheRunNotTheProgram) {
+    RunControl control;
+    int made = 0;
+    const ContentPipeline::MakeTest failsSecond = [&made](const std::function<bool()>&) -> ContentPipeline::Test {
+        if (++made == 2) throw std::runtime_error("no reader");
+        return [](const std::wstring&) { return ContentVerdict::Pass; };
+    };
+    EXPECT_THROW(ContentPipeline(3, failsSecond, control), std::runtime_error);
+}
+
 // Stop reaches every reader inside its file, and the files not yet started are answered unread.
 TEST(ContentPipeline, StopEndsEveryReaderAtOnce) {
     FakeReaders fake;
