@@ -71,10 +71,11 @@ std::vector<std::wstring> ResultsActions::selectedExactPaths() const {
 void ResultsActions::dragSelected() {
     const std::vector<std::wstring> paths = selectedExactPaths();
     if (paths.empty()) return;
+    const std::vector<std::int32_t> dragged = results_.selectedData();
     dragging_ = true;
     const DWORD effect = interaction_.dragFiles(paths);
     dragging_ = false;
-    if (effect & DROPEFFECT_MOVE) removeVanishedRows();
+    if (effect & DROPEFFECT_MOVE) removeVanishedRows(dragged);
 }
 
 void ResultsActions::copySelectedFiles() {
@@ -176,8 +177,9 @@ void ResultsActions::showContextMenu(POINT at, bool extended) {
         return;
     default:
         if (shell && command >= ContextShellFirst && command <= ContextShellLast) {
+            const std::vector<std::int32_t> actedOn = results_.selectedData();
             shell->invoke(owner_.hwnd(), command, ContextShellFirst, at);
-            removeVanishedRows();  // a shell command may have deleted or moved items
+            removeVanishedRows(actedOn);  // a shell command may have deleted or moved them
         }
         return;
     }
@@ -267,13 +269,32 @@ void ResultsActions::removeRows(const std::vector<std::int32_t>& rows) {
 
 // Every row's item is looked for on disk: the window keeps painting through a long list.
 void ResultsActions::removeVanishedRows() {
+    const std::deque<std::int32_t>& order = results_.rows().order();
+    removeVanishedRows(std::vector<std::int32_t>(order.begin(), order.end()));
+}
+
+void ResultsActions::removeVanishedRows(const std::vector<std::int32_t>& among) {
     const win::BusyWindow busy(owner_.hwnd());
     std::vector<std::int32_t> vanished;
-    const std::deque<std::int32_t>& order = results_.rows().order();
-    for (std::size_t row = 0; row < order.size(); ++row) {
+    std::vector<std::wstring> goneFolders;
+    for (std::size_t row = 0; row < among.size(); ++row) {
         if (row % 256 == 0) win::BusyWindow::pump();
-        const std::int32_t data = order[row];
-        if (!PathExists(results_.rows().entryOf(data).fullPath())) vanished.push_back(data);
+        const ResultEntry entry = results_.rows().entryOf(among[row]);
+        if (PathExists(entry.fullPath())) continue;
+        vanished.push_back(among[row]);
+        if (entry.isFolder()) goneFolders.push_back(entry.fullPath());
+    }
+    // The rows below a folder that went went with it: told by their paths, without a look at the disk.
+    if (!goneFolders.empty()) {
+        const std::deque<std::int32_t>& order = results_.rows().order();
+        for (const std::int32_t data : order) {
+            const std::wstring& folder = *results_.rows().entryOf(data).folder;
+            const bool below = std::any_of(goneFolders.begin(), goneFolders.end(), [&](const std::wstring& gone) {
+                return folder.size() >= gone.size() && folder.compare(0, gone.size(), gone) == 0 &&
+                       (folder.size() == gone.size() || folder[gone.size()] == L'\\');
+            });
+            if (below) vanished.push_back(data);
+        }
     }
     removeRows(vanished);
 }

@@ -63,6 +63,8 @@ public:
     void moveSelected();
     // Rows whose item is no longer there leave the list.
     void removeVanishedRows();
+    // Only these rows (those a shell command or a drag acted on) are looked for on disk.
+    void removeVanishedRows(const std::vector<std::int32_t>& among);
 
     // The size unit of the list, as last applied in Preferences.
     std::pair<int, std::wstring> sizeUnit() const;

@@ -176,13 +176,16 @@ TEST_F(ListKeysTest, RowsDragOutAsFilesAndWhatATargetMovedLeavesTheList) {
     EXPECT_EQ(interaction.dragged[0], (Names{full(L"b.txt"), full(L"c.txt")}));
     EXPECT_EQ(listed().size(), 4u);  // copied: every row stays
 
-    // Explorer moved one of them away.
+    // Explorer moved one of them away. Only the dragged rows are looked for on disk: another row whose
+    // file went meanwhile stays until something acts on it.
     interaction.dropEffect = DROPEFFECT_MOVE;
     ASSERT_TRUE(::DeleteFileW(full(L"c.txt").c_str()));
+    ASSERT_TRUE(::DeleteFileW(full(L"_u.txt").c_str()));
     ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&drag));
     const Names left = listed();
     EXPECT_EQ(std::count(left.begin(), left.end(), L"c.txt"), 0);
     EXPECT_EQ(std::count(left.begin(), left.end(), L"b.txt"), 1);
+    EXPECT_EQ(std::count(left.begin(), left.end(), L"_u.txt"), 1);
 }
 
 class ContextMenuTest : public ListKeysTest {
