@@ -316,23 +316,19 @@ TEST_F(BlackBoxTest, EveryActionOnTheResultsWorksFromOutside) {
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tree.path(L"a.txt"))));
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tree.path(L"dir"))));
 
-    // Move the copies back.
+    // Move a folder within its volume: a rename, with nothing to delete and so no question.
     tree.folder(L"back");
     search(program, 1);
     testing_support::TempTree moved;
     program.command(CommandSelectAll);
     program.command(CommandMove);
     program.chooseFolder(moved.root());
-    const HWND moveQuestion = program.waitForWindow(L"Confirm Multiple File Delete");
-    ASSERT_TRUE(moveQuestion);
-    program.press(moveQuestion, IDYES);
     ASSERT_TRUE(WaitFor([&] { return program.column(0).empty(); }));
+    ASSERT_TRUE(program.waitUntilIdle());
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(moved.path(L"back"))));
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tree.path(L"back"))));
 }
 
-// The move that used to delete the only copy: a folder moved into the folder that holds it, with Yes
-// at "Confirm File Replace".
 // A right-click on a row opens the context menu, Explorer's items included; its "Copy" (the
 // mnemonic C, which none of our own items uses) puts the file on the clipboard.
 TEST_F(BlackBoxTest, TheContextMenuOfARowOpensAndExplorersCopyWorks) {
@@ -362,6 +358,8 @@ TEST_F(BlackBoxTest, TheContextMenuOfARowOpensAndExplorersCopyWorks) {
     if (program.popupMenu()) ::PostMessageW(program.popupMenu(), WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
+// The move that used to delete the only copy: a folder moved into the folder that holds it. It is
+// refused before any question.
 TEST_F(BlackBoxTest, AFolderMovedOntoItselfIsRefusedAndKept) {
     RemoteProgram program;
     ASSERT_TRUE(program.main()) << "the program's window did not appear";
@@ -371,11 +369,8 @@ TEST_F(BlackBoxTest, AFolderMovedOntoItselfIsRefusedAndKept) {
     ASSERT_TRUE(WaitFor([&] { return program.selectedCount() == 1; }));
     program.command(CommandMove);
     program.chooseFolder(tree.root());
-    const HWND confirm = program.waitForWindow(L"Confirm File Replace");
-    ASSERT_TRUE(confirm);
-    program.click(program.child(confirm, WC_BUTTONW, L"&Yes"));
-    const HWND refusal = program.waitForDialog();
-    ASSERT_TRUE(refusal);
+    HWND refusal = nullptr;  // the message box, once the folder browser has gone
+    ASSERT_TRUE(WaitFor([&] { return (refusal = program.waitForDialog()) && WindowText(refusal) == L"Findlark 1.0"; }));
     EXPECT_EQ(WindowText(refusal), L"Findlark 1.0");
     program.press(refusal, IDOK);
     ASSERT_TRUE(program.waitUntilIdle());
