@@ -4,7 +4,6 @@
 #include "fileops/file_system.h"
 #include "fileops/operation_prompts.h"
 #include "win/folder_entries.h"
-#include "win/handle.h"
 #include "win/long_path.h"
 
 #include <vector>
@@ -18,15 +17,6 @@ struct CopyContext {
     OperationProgress* progress;
     std::uint64_t reported = 0;
 };
-
-// The source as it is before its copy begins: a change made while it is copied then shows as a change.
-std::optional<win::FileFacts> FactsBeforeCopy(const std::wstring& source) {
-    const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(source).c_str(), FILE_READ_ATTRIBUTES,
-                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!handle) return std::nullopt;
-    return win::FactsOfHandle(handle.get());
-}
 
 DWORD CALLBACK OnCopyProgress(LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD, HANDLE,
                               HANDLE, LPVOID data) {
@@ -64,7 +54,8 @@ std::optional<Failure> CopyItemFile(const std::wstring& source, const std::wstri
         return Failure{source, FailureReason::TargetOfOtherKind, {}};
     if (replaceProtected && existing != INVALID_FILE_ATTRIBUTES && (existing & kProtected))
         ::SetFileAttributesW(platformTarget.c_str(), existing & ~kProtected);
-    const std::optional<win::FileFacts> before = FactsBeforeCopy(source);
+    // The source as it is before its copy begins: a change made while it is copied then shows as a change.
+    const std::optional<win::FileFacts> before = win::FactsOf(source);
     CopyContext context{&progress};
     if (::CopyFileExW(win::PlatformPath(source).c_str(), platformTarget.c_str(), &OnCopyProgress, &context, nullptr, 0)) {
         // Some platforms report no bytes while copying: the file's bytes count when it is complete.
