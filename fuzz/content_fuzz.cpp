@@ -77,6 +77,7 @@ struct Reference {
     ContentEncoding encoding = ContentEncoding::Ansi;
     std::string bytes;       // plain and UTF-8 content
     std::u16string units;    // UTF-16 content
+    std::u16string bareUnits[2];  // a plain file read as UTF-16, low byte first and high byte first
 
     Reference(const std::string& file, const CaseFolding* folding_, const LeadBytes& lead_) : folding(folding_), lead(lead_) {
         auto at = [&](std::size_t i) { return i < file.size() ? static_cast<unsigned char>(file[i]) : 0x100; };
@@ -93,14 +94,20 @@ struct Reference {
         } else if (shape) {
             encoding = ContentEncoding::Utf16LE;
         }
-        if (encoding == ContentEncoding::Utf16LE || encoding == ContentEncoding::Utf16BE) {
-            const bool big = encoding == ContentEncoding::Utf16BE;
+        auto decode = [&](bool big, std::u16string& into) {
             for (std::size_t i = from; i + 1 < file.size(); i += 2) {
                 const auto unit = static_cast<char16_t>(big ? at(i) << 8 | at(i + 1) : at(i + 1) << 8 | at(i));
                 if (unit == 0) break;
-                units.push_back(folding ? folding->unit(unit) : unit);
+                into.push_back(folding ? folding->unit(unit) : unit);
             }
+        };
+        if (encoding == ContentEncoding::Utf16LE || encoding == ContentEncoding::Utf16BE) {
+            decode(encoding == ContentEncoding::Utf16BE, units);
         } else {
+            if (encoding == ContentEncoding::Ansi) {
+                decode(false, bareUnits[0]);
+                decode(true, bareUnits[1]);
+            }
             bytes = file.substr(from);
             bytes = bytes.substr(0, bytes.find('\0'));
         }
@@ -116,6 +123,7 @@ struct Reference {
         const std::string utf8 = Utf8Of(folded);
         const std::string content = folding ? FoldUtf8(bytes, *folding) : bytes;
         if (encoding == ContentEncoding::Utf8) return Holds(content, utf8);
+        if (Holds(bareUnits[0], folded) || Holds(bareUnits[1], folded)) return true;
         bool beyondAscii = false;
         for (const char16_t c : text) beyondAscii = beyondAscii || c >= 0x80;
         if ((!phrase.ansi || beyondAscii) && Holds(content, utf8)) return true;

@@ -2,7 +2,8 @@
 // The content test's phrases: a file passes when (the first phrase is found, or an "OR" phrase is) and
 // every "AND" phrase is found and no "NOT" phrase is. Each phrase is looked for in the form the
 // file's text takes: its ANSI bytes and, for a phrase beyond ASCII, its UTF-8 bytes in a plain file;
-// UTF-8 in a UTF-8 file; UTF-16 code units in a UTF-16 file. With "Match case" off, phrases and
+// UTF-8 in a UTF-8 file; UTF-16 code units in a UTF-16 file, and in a plain file too (UTF-16 text
+// without a mark in other scripts has no shape to tell it). With "Match case" off, phrases and
 // content are compared by their capitals.
 #include "model/search_criteria.h"
 #include "model/utf8.h"

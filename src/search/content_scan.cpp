@@ -103,10 +103,47 @@ void NeedleStream::keepTail(const unsigned char* view, std::size_t size, const u
     }
 }
 
+UnitStream::UnitStream(const std::vector<ContentRule::Needle>& needles, bool bigEndian, const CaseFolding* folding)
+    : needles_(needles, 2), bigEndian_(bigEndian), folding_(folding) {}
+
+void UnitStream::feed(const unsigned char* data, std::size_t size, std::uint32_t& found) {
+    if (!open() || size == 0) return;
+    if (oddByte_) {
+        const unsigned char unit[2] = {*oddByte_, data[0]};
+        oddByte_.reset();
+        scan(unit, 2, found);
+        ++data;
+        --size;
+        if (ended_) return;
+    }
+    const std::size_t whole = size & ~std::size_t{1};
+    scan(data, whole, found);
+    if (!ended_ && whole < size) oddByte_ = data[whole];
+}
+
+void UnitStream::scan(const unsigned char* data, std::size_t size, std::uint32_t& found) {
+    const std::size_t end = ZeroUnitAt(data, size);
+    ended_ = end < size;
+    size = end;
+    if (folding_) {
+        folded_.resize(size);
+        for (std::size_t i = 0; i < size; i += 2) {
+            const auto unit = static_cast<char16_t>(bigEndian_ ? data[i] << 8 | data[i + 1] : data[i + 1] << 8 | data[i]);
+            const char16_t capital = folding_->unit(unit);
+            folded_[i + (bigEndian_ ? 1 : 0)] = static_cast<unsigned char>(capital & 0xFF);
+            folded_[i + (bigEndian_ ? 0 : 1)] = static_cast<unsigned char>(capital >> 8);
+        }
+        data = folded_.data();
+    }
+    needles_.scan(data, size, nullptr, found);
+}
+
 ContentScan::ContentScan(const ContentRule& rule) : rule_(rule), folding_(rule.folding()) {}
 
 bool ContentScan::wantsMore() const {
-    return !ended_ && rule_.outcome(found_, false) == ContentRule::Outcome::Open;
+    const bool bytesOpen = main_ && !bytesEnded_;
+    const bool unitsOpen = std::any_of(units_.begin(), units_.end(), [](const UnitStream& units) { return units.open(); });
+    return (bytesOpen || unitsOpen) && rule_.outcome(found_, false) == ContentRule::Outcome::Open;
 }
 
 void ContentScan::decide(const unsigned char* head, std::size_t size) {
@@ -118,14 +155,19 @@ void ContentScan::decide(const unsigned char* head, std::size_t size) {
     case ContentEncoding::Ansi:
         main_.emplace(rule_.ansiNeedles(), 1);
         utf8_.emplace(rule_.ansiUtf8Needles(), 1);
+        units_.reserve(2);
+        units_.emplace_back(rule_.utf16Needles(false), false, folding_);
+        units_.emplace_back(rule_.utf16Needles(true), true, folding_);
         break;
     case ContentEncoding::Utf8:
         main_.emplace(rule_.utf8Needles(), 1);
         break;
     case ContentEncoding::Utf16LE:
-    case ContentEncoding::Utf16BE:
-        main_.emplace(rule_.utf16Needles(encoding_ == ContentEncoding::Utf16BE), 2);
+    case ContentEncoding::Utf16BE: {
+        const bool bigEndian = encoding_ == ContentEncoding::Utf16BE;
+        units_.emplace_back(rule_.utf16Needles(bigEndian), bigEndian, folding_);
         break;
+    }
     }
 }
 
@@ -154,12 +196,11 @@ bool ContentScan::finish() {
         feedBody(head_.data(), head_.size());
     }
     // A character split at the end of the content is searched as it stands; half a code unit is none.
-    if (!ended_ && !utf8Pending_.empty()) {
+    if (!bytesEnded_ && !utf8Pending_.empty()) {
         std::size_t size = 0;
         const unsigned char* view = foldUtf8(nullptr, size, true);
         (encoding_ == ContentEncoding::Ansi ? *utf8_ : *main_).scan(view, size, nullptr, found_);
     }
-    ended_ = true;
     return rule_.outcome(found_, true) == ContentRule::Outcome::Pass;
 }
 
@@ -168,17 +209,14 @@ void ContentScan::feedBody(const unsigned char* data, std::size_t size) {
     skip_ -= dropped;
     data += dropped;
     size -= dropped;
-    if (size == 0 || ended_) return;
-    if (encoding_ == ContentEncoding::Utf16LE || encoding_ == ContentEncoding::Utf16BE) {
-        feedUnits(data, size);
-    } else {
-        feedBytes(data, size);
-    }
+    if (size == 0) return;
+    for (UnitStream& units : units_) units.feed(data, size, found_);
+    if (main_ && !bytesEnded_) feedBytes(data, size);
 }
 
 void ContentScan::feedBytes(const unsigned char* data, std::size_t size) {
     const std::size_t end = ZeroByteAt(data, size);
-    ended_ = end < size;
+    bytesEnded_ = end < size;
     size = end;
     if (encoding_ == ContentEncoding::Ansi && !main_->empty()) {
         const bool doubleByte = rule_.doubleByte();
@@ -190,43 +228,11 @@ void ContentScan::feedBytes(const unsigned char* data, std::size_t size) {
     if (utf8.empty()) return;
     if (folding_) {
         std::size_t folded = size;
-        const unsigned char* view = foldUtf8(data, folded, ended_);
+        const unsigned char* view = foldUtf8(data, folded, bytesEnded_);
         utf8.scan(view, folded, nullptr, found_);
     } else {
         utf8.scan(data, size, nullptr, found_);
     }
-}
-
-void ContentScan::feedUnits(const unsigned char* data, std::size_t size) {
-    if (oddByte_) {
-        const unsigned char unit[2] = {*oddByte_, data[0]};
-        oddByte_.reset();
-        scanUnits(unit, 2);
-        ++data;
-        --size;
-        if (ended_) return;
-    }
-    const std::size_t whole = size & ~std::size_t{1};
-    scanUnits(data, whole);
-    if (!ended_ && whole < size) oddByte_ = data[whole];
-}
-
-void ContentScan::scanUnits(const unsigned char* data, std::size_t size) {
-    const std::size_t end = ZeroUnitAt(data, size);
-    ended_ = end < size;
-    size = end;
-    if (folding_) {
-        folded_.resize(size);
-        const bool bigEndian = encoding_ == ContentEncoding::Utf16BE;
-        for (std::size_t i = 0; i < size; i += 2) {
-            const auto unit = static_cast<char16_t>(bigEndian ? data[i] << 8 | data[i + 1] : data[i + 1] << 8 | data[i]);
-            const char16_t capital = folding_->unit(unit);
-            folded_[i + (bigEndian ? 1 : 0)] = static_cast<unsigned char>(capital & 0xFF);
-            folded_[i + (bigEndian ? 0 : 1)] = static_cast<unsigned char>(capital >> 8);
-        }
-        data = folded_.data();
-    }
-    main_->scan(data, size, nullptr, found_);
 }
 
 void ContentScan::markStarts(const unsigned char* data, std::size_t size) {

@@ -48,6 +48,25 @@ private:
     std::vector<unsigned char> carry_, carryStarts_, window_, windowStarts_;
 };
 
+// UTF-16 code units of one byte order, fed in pieces of any length (a unit may be split between two),
+// searched up to the first U+0000.
+class UnitStream {
+public:
+    UnitStream(const std::vector<ContentRule::Needle>& needles, bool bigEndian, const CaseFolding* folding);
+    void feed(const unsigned char* data, std::size_t size, std::uint32_t& found);
+    bool open() const { return !ended_ && !needles_.empty(); }
+
+private:
+    void scan(const unsigned char* data, std::size_t size, std::uint32_t& found);
+
+    NeedleStream needles_;
+    bool bigEndian_;
+    const CaseFolding* folding_;
+    bool ended_ = false;
+    std::optional<unsigned char> oddByte_;  // half a code unit from the previous piece
+    std::vector<unsigned char> folded_;
+};
+
 class ContentScan {
 public:
     explicit ContentScan(const ContentRule& rule);
@@ -61,8 +80,6 @@ private:
     void decide(const unsigned char* head, std::size_t size);
     void feedBody(const unsigned char* data, std::size_t size);
     void feedBytes(const unsigned char* data, std::size_t size);
-    void feedUnits(const unsigned char* data, std::size_t size);
-    void scanUnits(const unsigned char* data, std::size_t size);
     void markStarts(const unsigned char* data, std::size_t size);
     const unsigned char* foldAnsi(const unsigned char* data, std::size_t size);
     // The piece as folded UTF-8, a character split at its end kept for the next piece.
@@ -72,17 +89,20 @@ private:
     const ContentRule& rule_;
     const CaseFolding* folding_;
     std::uint32_t found_ = 0;
-    bool decided_ = false, ended_ = false;
+    bool decided_ = false;
+    bool bytesEnded_ = false;  // the plain or UTF-8 content ended at a zero byte
     ContentEncoding encoding_ = ContentEncoding::Ansi;
     std::size_t skip_ = 0;              // byte-order mark bytes still to drop
     std::vector<unsigned char> head_;   // first bytes held until the encoding is known
-    std::optional<NeedleStream> main_;  // the forms of the file's encoding
+    std::optional<NeedleStream> main_;  // the forms of a plain or UTF-8 file's encoding
     std::optional<NeedleStream> utf8_;  // in a plain file: the UTF-8 forms
+    // A UTF-16 file's units; in a file without a mark also both UTF-16 forms, wherever they are:
+    // UTF-16 text in other scripts has no zero bytes that would tell its shape.
+    std::vector<UnitStream> units_;
     std::vector<unsigned char> starts_;
     bool trailPending_ = false;  // the previous piece ended on a lead byte
     std::vector<unsigned char> folded_;
     std::string utf8Pending_, utf8Folded_;
-    std::optional<unsigned char> oddByte_;  // half a code unit from the previous piece
 };
 
 }  // namespace findlark

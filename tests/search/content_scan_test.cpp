@@ -109,11 +109,36 @@ TEST(ContentScan, PlainFilesEndAtTheFirstZeroByteAndAreCaseSensitive) {
     EXPECT_TRUE(Scan(hello, "hello\0after"s));
     EXPECT_FALSE(Scan(hello, "before\0hello"s));
     // A binary file whose odd bytes happen to be zero only past the first 256 bytes stays plain: it
-    // ends at its first zero byte.
+    // ends at its first zero byte, but a phrase's UTF-16 form is found wherever it is.
     std::string binary(300, 'x');
     binary += "h\0e\0l\0l\0o\0"s;
     EXPECT_TRUE(Scan(Rule({Phrase(u"xxx")}), binary, 7));
-    EXPECT_FALSE(Scan(hello, binary, 7));
+    EXPECT_TRUE(Scan(hello, binary, 7));
+}
+
+// Text in other scripts has no zero bytes, so no shape tells it is UTF-16: without a mark, a phrase's
+// UTF-16 forms are looked for too, on whole code units, in pieces of every size.
+TEST(ContentScan, Utf16WithoutAMarkIsFoundInEveryScript) {
+    const std::u16string privet = u"\u043F\u0440\u0438\u0432\u0435\u0442";  // привет
+    const std::u16string sigma = u"\u03C3\u03AF\u03C3\u03C5\u03C6\u03BF\u03C2";  // σίσυφος
+    struct Case {
+        std::u16string phrase;
+        std::string file;
+        bool folded, found;
+    } const cases[] = {
+        {privet, Utf16(u"\u0441\u043A\u0430\u0436\u0438 " + privet + u" \u043C\u0438\u0440", false, false), false, true},
+        {privet, Utf16(privet + u" \u043C\u0438\u0440", true, false), false, true},
+        {u"\u0152", Utf16(u"c\u0152ur", false, false), false, true},  // Œ
+        {u"\u0152", Utf16(u"c\u0152ur", true, false), false, true},
+        {u"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3", Utf16(u"\u03BF " + sigma, false, false), true, true},
+        {u"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3", Utf16(u"\u03BF " + sigma, false, false), false, false},
+        {privet, "x" + Utf16(privet, false, false), false, false},  // across two code units
+        {privet, Utf16(std::u16string(u"a\u0000", 2) + privet, false, false), false, false},  // after U+0000
+    };
+    for (const Case& each : cases) {
+        const ContentRule rule = Rule({Phrase(each.phrase)}, each.folded ? &kFolding : nullptr);
+        EXPECT_TRUE(ScanAtEverySplit(rule, each.file, each.found)) << Utf8Of(each.phrase) << " in " << each.file.size();
+    }
 }
 
 TEST(ContentScan, AndOrNotCombineAsTheyRead) {
