@@ -51,6 +51,8 @@ public:
     virtual LRESULT onNotify(NMHDR& /*header*/) { return 0; }
     // Runs after the form has moved or resized the control.
     virtual void afterLayout() {}
+    // The form moved to a monitor of another DPI; sizes the control keeps itself scale along.
+    virtual void onDpiChanged(UINT /*oldDpi*/, UINT /*newDpi*/) {}
     // The colours of a static control: a brush for its background, or null for the default.
     virtual HBRUSH onColor(HDC /*dc*/) { return nullptr; }
     // The pointer over the control: true when it set one.

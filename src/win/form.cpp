@@ -137,8 +137,10 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_DPICHANGED: {
+        const UINT oldDpi = dpi_;
         dpi_ = HIWORD(wParam);
         updateFont();
+        for (Control* control : controls_) control->onDpiChanged(oldDpi, dpi_);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                        suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

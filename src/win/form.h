@@ -27,6 +27,7 @@ public:
     Form& form() override { return *this; }
 
     int scale(int designUnits) const { return ::MulDiv(designUnits, static_cast<int>(dpi_), 96); }
+    UINT dpi() const { return dpi_; }
     HFONT font() const { return static_cast<HFONT>(font_.get()); }
     int nextControlId() { return nextControlId_++; }
     // Called by every control on creation: gives it the form's font and a place in the layout.

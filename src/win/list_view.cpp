@@ -31,9 +31,21 @@ int VirtualListView::rowCount() const { return ListView_GetItemCount(hwnd()); }
 
 void VirtualListView::redrawAll() { ::InvalidateRect(hwnd(), nullptr, FALSE); }
 
-int VirtualListView::columnWidth(int column) const { return ListView_GetColumnWidth(hwnd(), column); }
+int VirtualListView::columnWidth(int column) const {
+    return ::MulDiv(ListView_GetColumnWidth(hwnd(), column), 96, static_cast<int>(parent().form().dpi()));
+}
 
-void VirtualListView::setColumnWidth(int column, int width) { ListView_SetColumnWidth(hwnd(), column, width); }
+void VirtualListView::setColumnWidth(int column, int width) {
+    ListView_SetColumnWidth(hwnd(), column, parent().form().scale(width));
+}
+
+void VirtualListView::onDpiChanged(UINT oldDpi, UINT newDpi) {
+    const int count = Header_GetItemCount(ListView_GetHeader(hwnd()));
+    for (int column = 0; column < count; ++column) {
+        const int width = ListView_GetColumnWidth(hwnd(), column);
+        ListView_SetColumnWidth(hwnd(), column, ::MulDiv(width, static_cast<int>(newDpi), static_cast<int>(oldDpi)));
+    }
+}
 
 void VirtualListView::setSmallImages(HIMAGELIST images) { ListView_SetImageList(hwnd(), images, LVSIL_SMALL); }
 

@@ -21,8 +21,10 @@ public:
     void setRowCount(int count);
     int rowCount() const;
     void redrawAll();
+    // Widths in design units, so that stored widths mean the same at every DPI.
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width);
+    void onDpiChanged(UINT oldDpi, UINT newDpi) override;
     void setSmallImages(HIMAGELIST images);
 
     // Selection and focus by row position.

@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, CaptionMenusAndButtonsAsDesigned) {
         item.cchTextMax = 32;
         Header_GetItem(header, i, &item);
         EXPECT_STREQ(text, names[i]);
-        EXPECT_EQ(form->ListViewResults.columnWidth(i), form->scale(155));
+        EXPECT_EQ(ListView_GetColumnWidth(form->ListViewResults.hwnd(), i), form->scale(155));
     }
     const LONG_PTR style = ::GetWindowLongPtrW(form->ListViewResults.hwnd(), GWL_STYLE);
     EXPECT_FALSE(style & LVS_SINGLESEL);

@@ -40,6 +40,22 @@ TEST(Form, AControlDestroyedBeforeItsFormTakesItsWindowAndLeavesTheLayout) {
     EXPECT_GT(r.right, 80);
 }
 
+// Stored widths are design units: at 144 DPI a column is drawn half as wide again and reads back the
+// same, and moving between monitors keeps its share of the list.
+TEST(Form, ListColumnsScaleWithTheDpiAndKeepTheirDesignWidths) {
+    TestForm form;
+    win::VirtualListView list;
+    list.create(form, {0, 0, 300, 200}, win::AnchorsDefault, {{L"Name", 100}});
+    list.setColumnWidth(0, 120);
+    form.changeDpi(144);
+    EXPECT_EQ(ListView_GetColumnWidth(list.hwnd(), 0), 180);
+    EXPECT_EQ(list.columnWidth(0), 120);
+    list.setColumnWidth(0, 80);
+    EXPECT_EQ(ListView_GetColumnWidth(list.hwnd(), 0), 120);
+    form.changeDpi(96);
+    EXPECT_EQ(list.columnWidth(0), 80);
+}
+
 // Records, whenever a control is handed a font, whether the font it had until then still exists.
 LRESULT CALLBACK CheckReplacedFont(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     if (message == WM_SETFONT) {
