@@ -3,6 +3,7 @@
 #include "fileops/dialog_prompts.h"
 #include "fileops/file_system.h"
 #include "results/export_text.h"
+#include "win/ansi_text.h"
 #include "win/busy_window.h"
 #include "win/clipboard.h"
 #include "win/error_text.h"
@@ -14,18 +15,6 @@
 
 namespace findlark {
 namespace {
-
-std::optional<std::string> AnsiBytes(std::wstring_view text) {
-    if (text.empty()) return std::string();
-    BOOL lost = FALSE;
-    const int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                                             nullptr, 0, nullptr, &lost);
-    if (lost || length <= 0) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), bytes.data(), length,
-                          nullptr, &lost);
-    return lost ? std::nullopt : std::optional<std::string>(std::move(bytes));
-}
 
 }  // namespace
 
@@ -202,7 +191,7 @@ void ResultsActions::exportList() {
     if (!path) return;
     std::vector<std::wstring> paths;
     for (int row = 0; row < results_.count(); ++row) paths.push_back(results_.rows().entry(row).fullPath());
-    const std::string text = ExportText(paths, AnsiBytes);
+    const std::string text = ExportText(paths, win::ExactAnsi);
     const win::UniqueFileHandle file(
         ::CreateFileW(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file && win::WriteAll(file.get(), text)) return;

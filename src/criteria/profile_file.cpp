@@ -1,5 +1,6 @@
 #include "criteria/profile_file.h"
 
+#include "win/ansi_text.h"
 #include "win/handle.h"
 #include "win/write_all.h"
 
@@ -48,7 +49,7 @@ Decoding DecodingOf(const std::vector<char>& bytes) {
     if (bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
         return {};  // UTF-16: the profile functions know it
     if (bytes.size() >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF')
-        return {true, ValidUtf8(bytes.data() + 3, bytes.size() - 3) ? CP_UTF8 : CP_ACP, 3};
+        return {true, static_cast<UINT>(ValidUtf8(bytes.data() + 3, bytes.size() - 3) ? CP_UTF8 : CP_ACP), 3};
     bool beyondAscii = false;
     for (const char c : bytes) beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
     if (beyondAscii && ValidUtf8(bytes.data(), bytes.size())) return {true, CP_UTF8, 0};
@@ -61,13 +62,7 @@ bool IsUtf16(const std::vector<char>& bytes) {
 
 // Whether the text survives the ANSI code page unchanged: no character dropped, none replaced by a
 // look-alike or a "?".
-bool FitsAnsi(std::wstring_view text) {
-    if (text.empty() || ::GetACP() == CP_UTF8) return true;
-    BOOL lost = FALSE;
-    const int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                                             nullptr, 0, nullptr, &lost);
-    return length > 0 && !lost;
-}
+bool FitsAnsi(std::wstring_view text) { return win::ExactAnsi(text).has_value(); }
 
 bool WriteWholeFile(const std::wstring& path, const std::wstring& text) {
     const win::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,

@@ -1,37 +1,11 @@
 #include "search/content_file.h"
 
+#include "win/ansi_text.h"
 #include "win/handle.h"
 #include "win/long_path.h"
 
 namespace findlark {
 namespace {
-
-std::wstring WideOf(UINT codePage, const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-    return wide;
-}
-
-// The text's bytes in the ANSI code page, or nothing when a character has no exact form there: a
-// best fit or the default character would look for another text.
-std::optional<std::string> AnsiForm(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    const int size = static_cast<int>(text.size());
-    BOOL usedDefault = FALSE;
-    DWORD flags = WC_NO_BEST_FIT_CHARS;
-    int length = ::WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, &usedDefault);
-    if (length <= 0) {  // code pages such as UTF-8 take neither the flag nor the default
-        flags = 0;
-        length = ::WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
-    }
-    if (length <= 0 || usedDefault) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), length, nullptr, flags ? &usedDefault : nullptr);
-    if (usedDefault || WideOf(CP_ACP, bytes) != text) return std::nullopt;
-    return bytes;
-}
 
 CPINFO AnsiCodePage() {
     CPINFO info{};
@@ -84,7 +58,7 @@ void FoldAnsiBytes(CaseFolding& folding) {
         const char byte = static_cast<char>(b);
         wchar_t unit = 0;
         if (::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1) != 1) continue;
-        const std::optional<std::string> capital = AnsiForm(std::wstring(1, static_cast<wchar_t>(folding.unit(static_cast<char16_t>(unit)))));
+        const std::optional<std::string> capital = win::ExactAnsi(std::wstring(1, static_cast<wchar_t>(folding.unit(static_cast<char16_t>(unit)))));
         if (capital && capital->size() == 1) folding.ansi[b] = static_cast<unsigned char>((*capital)[0]);
     }
 }
@@ -100,7 +74,7 @@ const CaseFolding& PlatformCaseFolding() {
 }
 
 ContentPhrase PhraseOf(TextOperator op, const std::wstring& text) {
-    return {op, std::u16string(text.begin(), text.end()), AnsiForm(text)};
+    return {op, std::u16string(text.begin(), text.end()), win::ExactAnsi(text)};
 }
 
 }  // namespace

@@ -93,7 +93,8 @@ std::string FoldUtf8(std::string_view text, const CaseFolding& folding) {
 }
 
 // memchr finds candidates for the phrase's rarest byte at memory speed; memcmp confirms them.
-PhraseFinder::PhraseFinder(std::string phrase) : phrase_(std::move(phrase)) {
+PhraseFinder::PhraseFinder(std::string phrase)
+    : phrase_(std::move(phrase)), holdsZero_(phrase_.find('\0') != std::string::npos) {
     for (std::size_t i = 1; i < phrase_.size(); ++i) {
         if (ByteCommonness(static_cast<unsigned char>(phrase_[i])) <
             ByteCommonness(static_cast<unsigned char>(phrase_[anchor_])))

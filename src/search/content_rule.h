@@ -45,9 +45,12 @@ public:
     // The first occurrence in the text, or null.
     const unsigned char* find(const unsigned char* text, std::size_t size) const;
     std::size_t size() const { return phrase_.size(); }
+    // Whether the sequence holds a zero byte: text without one cannot hold it.
+    bool holdsZero() const { return holdsZero_; }
 
 private:
     std::string phrase_;
+    bool holdsZero_ = false;
     std::size_t anchor_ = 0;
 };
 

@@ -67,7 +67,8 @@ bool NeedleStream::occurs(const PhraseFinder& finder, const unsigned char* text,
     return false;
 }
 
-void NeedleStream::scan(const unsigned char* view, std::size_t size, const unsigned char* starts, std::uint32_t& found) {
+void NeedleStream::scan(const unsigned char* view, std::size_t size, const unsigned char* starts, std::uint32_t& found,
+                        bool zeroless) {
     if (size == 0) return;
     // Matches that begin in the tail of the views so far and end in this one.
     if (!carry_.empty()) {
@@ -85,7 +86,8 @@ void NeedleStream::scan(const unsigned char* view, std::size_t size, const unsig
         }
     }
     for (const ContentRule::Needle& needle : needles_) {
-        if (!((found >> needle.phrase) & 1u) && occurs(needle.finder, view, size, starts))
+        if (!((found >> needle.phrase) & 1u) && !(zeroless && needle.finder.holdsZero()) &&
+            occurs(needle.finder, view, size, starts))
             found |= 1u << needle.phrase;
     }
     keepTail(view, size, starts);
@@ -106,23 +108,23 @@ void NeedleStream::keepTail(const unsigned char* view, std::size_t size, const u
 UnitStream::UnitStream(const std::vector<ContentRule::Needle>& needles, bool bigEndian, const CaseFolding* folding)
     : needles_(needles, 2), bigEndian_(bigEndian), folding_(folding) {}
 
-void UnitStream::feed(const unsigned char* data, std::size_t size, std::uint32_t& found) {
+void UnitStream::feed(const unsigned char* data, std::size_t size, std::uint32_t& found, bool zeroless) {
     if (!open() || size == 0) return;
     if (oddByte_) {
         const unsigned char unit[2] = {*oddByte_, data[0]};
         oddByte_.reset();
-        scan(unit, 2, found);
+        scan(unit, 2, found, false);
         ++data;
         --size;
         if (ended_) return;
     }
     const std::size_t whole = size & ~std::size_t{1};
-    scan(data, whole, found);
+    scan(data, whole, found, zeroless);
     if (!ended_ && whole < size) oddByte_ = data[whole];
 }
 
-void UnitStream::scan(const unsigned char* data, std::size_t size, std::uint32_t& found) {
-    const std::size_t end = ZeroUnitAt(data, size);
+void UnitStream::scan(const unsigned char* data, std::size_t size, std::uint32_t& found, bool zeroless) {
+    const std::size_t end = zeroless ? size : ZeroUnitAt(data, size);
     ended_ = end < size;
     size = end;
     if (folding_) {
@@ -135,7 +137,8 @@ void UnitStream::scan(const unsigned char* data, std::size_t size, std::uint32_t
         }
         data = folded_.data();
     }
-    needles_.scan(data, size, nullptr, found);
+    // Capitals may hold zero bytes that the units do not.
+    needles_.scan(data, size, nullptr, found, zeroless && !folding_);
 }
 
 ContentScan::ContentScan(const ContentRule& rule) : rule_(rule), folding_(rule.folding()) {}
@@ -210,12 +213,14 @@ void ContentScan::feedBody(const unsigned char* data, std::size_t size) {
     data += dropped;
     size -= dropped;
     if (size == 0) return;
-    for (UnitStream& units : units_) units.feed(data, size, found_);
-    if (main_ && !bytesEnded_) feedBytes(data, size);
+    // Plain text seldom holds a zero byte, and UTF-16 forms of ASCII always do: the one look for it
+    // that the plain content needs anyway spares their search.
+    const std::size_t zero = main_ ? ZeroByteAt(data, size) : size;
+    for (UnitStream& units : units_) units.feed(data, size, found_, encoding_ == ContentEncoding::Ansi && zero == size);
+    if (main_ && !bytesEnded_) feedBytes(data, size, zero);
 }
 
-void ContentScan::feedBytes(const unsigned char* data, std::size_t size) {
-    const std::size_t end = ZeroByteAt(data, size);
+void ContentScan::feedBytes(const unsigned char* data, std::size_t size, std::size_t end) {
     bytesEnded_ = end < size;
     size = end;
     if (encoding_ == ContentEncoding::Ansi && !main_->empty()) {

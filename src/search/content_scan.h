@@ -33,8 +33,10 @@ class NeedleStream {
 public:
     // `unit`: 1 for bytes, 2 for UTF-16 code units (a match begins on a whole unit).
     NeedleStream(const std::vector<ContentRule::Needle>& needles, std::size_t unit);
-    // `starts`, if given, flags per byte of the view whether a match may begin there.
-    void scan(const unsigned char* view, std::size_t size, const unsigned char* starts, std::uint32_t& found);
+    // `starts`, if given, flags per byte of the view whether a match may begin there. `zeroless`: the
+    // view holds no zero byte, so needles that hold one are looked for only across its seam.
+    void scan(const unsigned char* view, std::size_t size, const unsigned char* starts, std::uint32_t& found,
+              bool zeroless = false);
     bool empty() const { return needles_.empty(); }
 
 private:
@@ -53,11 +55,12 @@ private:
 class UnitStream {
 public:
     UnitStream(const std::vector<ContentRule::Needle>& needles, bool bigEndian, const CaseFolding* folding);
-    void feed(const unsigned char* data, std::size_t size, std::uint32_t& found);
+    // `zeroless`: the piece is known to hold no zero byte.
+    void feed(const unsigned char* data, std::size_t size, std::uint32_t& found, bool zeroless = false);
     bool open() const { return !ended_ && !needles_.empty(); }
 
 private:
-    void scan(const unsigned char* data, std::size_t size, std::uint32_t& found);
+    void scan(const unsigned char* data, std::size_t size, std::uint32_t& found, bool zeroless);
 
     NeedleStream needles_;
     bool bigEndian_;
@@ -79,7 +82,8 @@ public:
 private:
     void decide(const unsigned char* head, std::size_t size);
     void feedBody(const unsigned char* data, std::size_t size);
-    void feedBytes(const unsigned char* data, std::size_t size);
+    // `end`: where the piece's first zero byte is, or `size`.
+    void feedBytes(const unsigned char* data, std::size_t size, std::size_t end);
     void markStarts(const unsigned char* data, std::size_t size);
     const unsigned char* foldAnsi(const unsigned char* data, std::size_t size);
     // The piece as folded UTF-8, a character split at its end kept for the next piece.
