@@ -1,5 +1,8 @@
 #include "fileops/form_confirm.h"
 
+#include "fileops/file_system.h"
+#include "fileops/new_name.h"
+
 #include "win/long_path.h"
 
 #include <shellapi.h>
@@ -80,6 +83,7 @@ void TFormConfirm::fill(const ConflictShown& c) {
     LabelTemp1.setText(c.folder);
     LabelTemp2.setText(c.name);
     LabelTemp3.setText(c.destination);
+    folders_ = c.folders;
     BitBtnYes.focus();
 }
 
@@ -95,7 +99,10 @@ void TFormConfirm::BitBtnRenameClick() {
     rename_->LabelTemp1.setText(LabelTemp1.text());
     rename_->LabelTemp2.setText(LabelTemp2.text());
     rename_->LabelTemp3.setText(LabelTemp3.text());
-    rename_->EditNewName.setText(LabelTemp2.text());
+    // The first free name, selected: Enter keeps both items, typing replaces it.
+    const std::wstring destination = LabelTemp3.text();
+    rename_->EditNewName.setText(
+        FirstFreeName(LabelTemp2.text(), folders_, [&](const std::wstring& name) { return PathExists(destination + name); }));
     if (interaction_.showModal(*rename_, hwnd()) != IDOK) return answerWith(ConfirmAnswer::Cancel);
     newName_ = rename_->EditNewName.text();
     answerWith(ConfirmAnswer::Rename);

@@ -58,6 +58,7 @@ private:
     TFormRenameFile* rename_ = nullptr;
     ConfirmAnswer answer_ = ConfirmAnswer::Cancel;
     std::wstring newName_;
+    bool folders_ = false;  // the conflict is between two folders
 };
 
 }  // namespace findlark

@@ -165,12 +165,14 @@ TEST_F(FileOperationsTest, AbortStopsAtOnceAndLeavesTheList) {
 TEST_F(FileOperationsTest, RenameRefusesATakenNameAndCopiesUnderAFreeOne) {
     tree.file(L"r.txt", 10);
     target.file(L"r.txt", 1);
+    target.file(L"r (2).txt", 2);
     searchTree();
     select({L"r.txt"});
     interaction.dialogScripts.push_back([&](win::Dialog& dialog) { dynamic_cast<TFormConfirm&>(dialog).BitBtnRename.click(); });
     interaction.dialogScripts.push_back([&](win::Dialog& dialog) {
         auto& rename = dynamic_cast<TFormRenameFile&>(dialog);
-        EXPECT_EQ(rename.EditNewName.text(), L"r.txt");
+        EXPECT_EQ(rename.EditNewName.text(), L"r (3).txt");  // the first free name, to keep both
+        rename.EditNewName.setText(L"r.txt");
         rename.BitBtnOK.click();  // the same name: refused, the dialog stays
         EXPECT_TRUE(rename.showing());
         rename.EditNewName.setText(L"..\\escape.txt");

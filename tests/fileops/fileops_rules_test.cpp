@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace findlark {
 namespace {
 
@@ -31,6 +33,23 @@ TEST(NewName, ANewNameStaysInItsFolderAndIsOpenableEverywhere) {
     for (const wchar_t* bad : {L"", L".", L"..", L"..\\up", L"sub/x", L"C:x", L"a*", L"a?", L"q\"", L"<", L"|", L"tab\there",
                                L"name.", L"name ", L"con", L"NUL.txt", L"com1", L"aux .log"})
         EXPECT_FALSE(IsValidNewName(bad)) << testing::PrintToString(std::wstring(bad));
+}
+
+// Explorer's "keep both": the number goes before the last extension, never into a folder's name.
+TEST(NewName, TheFirstFreeNameSkipsTakenNumbers) {
+    const std::set<std::wstring> taken{L"report (2).txt", L"report (3).txt", L"v1.2 (2)"};
+    auto isTaken = [&](const std::wstring& name) { return taken.count(name) > 0; };
+    struct Case {
+        const wchar_t* name;
+        bool folder;
+        const wchar_t* expected;
+    } const cases[] = {
+        {L"report.txt", false, L"report (4).txt"}, {L"a.tar.gz", false, L"a.tar (2).gz"},
+        {L".profile", false, L".profile (2)"},     {L"notes", false, L"notes (2)"},
+        {L"v1.2", true, L"v1.2 (3)"},
+    };
+    for (const Case& each : cases) EXPECT_EQ(FirstFreeName(each.name, each.folder, isTaken), each.expected);
+    EXPECT_EQ(FirstFreeName(L"x.txt", false, [](const std::wstring&) { return true; }), L"x.txt");
 }
 
 TEST(FailureReport, OneMessageNamesEachItemWithItsReason) {
