@@ -2,6 +2,7 @@
 
 #include "criteria/page_index.h"
 #include "criteria/size_digits.h"
+#include "model/mask_list.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,11 +40,19 @@ std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const Ma
     // The name box first: a mask that names another folder, or one the case-sensitive test cannot use.
     if (c.AllOrPartOfTheFileName && MaskLeavesItsFolder(c.Mask))
         return Warning(PageIndexCommon, FaultFocus::NameMask, L"The file name mask cannot contain \\, / or :.");
-    if (c.AllOrPartOfTheFileName && MaskNamesTheFolderItself(c.Mask))
+    // Each of several masks is checked as a single one is.
+    const std::vector<MaskText> masks = SplitMasks(c.Mask);
+    const bool single = IsSingleMask(masks);
+    const bool namesItself = single ? MaskNamesTheFolderItself(c.Mask)
+                                    : std::any_of(masks.begin(), masks.end(),
+                                                  [](const MaskText& each) { return MaskNamesTheFolderItself(each.mask); });
+    if (c.AllOrPartOfTheFileName && namesItself)
         return Warning(PageIndexCommon, FaultFocus::NameMask, L"The file name mask cannot be \".\" or \"..\".");
     if (c.CaseSensitive && maskCheck) {
-        if (const std::optional<std::wstring> problem = maskCheck(c.Mask))
-            return CriteriaFault{PageIndexCommon, -1, FaultFocus::NameMask, *problem, false};
+        for (const MaskText& each : masks) {
+            if (const std::optional<std::wstring> problem = maskCheck(single ? c.Mask : each.mask))
+                return CriteriaFault{PageIndexCommon, -1, FaultFocus::NameMask, *problem, false};
+        }
     }
     if (c.LookIn && c.LookInWhere == -1)
         return Warning(PageIndexCommon, FaultFocus::LookInList, L"Choose place to look in.");

@@ -27,12 +27,27 @@ EntryFilters::EntryFilters(const SearchCriteria& c, const DerivedBounds& bounds,
       dropHidden_(!c.SearchHiddenFilesAndFolders),
       toLocal_(std::move(toLocal)) {
     // The name test uses the name box's text even when the enumeration was given "*.*".
-    if (c.CaseSensitive) caseSensitiveMask_.emplace(c.Mask, true);
+    if (c.CaseSensitive) {
+        const std::vector<MaskText> masks = SplitMasks(c.Mask);
+        if (IsSingleMask(masks)) {
+            caseSensitiveMasks_.push_back({CompiledMask(c.Mask.empty() ? c.Mask : masks.front().mask, true), false});
+        } else {
+            for (const MaskText& each : masks) caseSensitiveMasks_.push_back({CompiledMask(each.mask, true), each.exclude});
+        }
+    }
 }
 
 // Without case sensitivity the enumeration has already matched the name, long or short.
 bool EntryFilters::MatchName(const EntryFacts& entry) const {
-    return !caseSensitiveMask_ || caseSensitiveMask_->matches(entry.name);
+    if (caseSensitiveMasks_.empty()) return true;
+    bool included = false;
+    for (const CaseSensitiveMask& each : caseSensitiveMasks_) {
+        if (each.mask.matches(entry.name)) {
+            if (each.exclude) return false;
+            included = true;
+        }
+    }
+    return included;
 }
 
 bool EntryFilters::inWindow(const Window& window, std::uint64_t fileTime) const {

@@ -3,12 +3,14 @@
 // MatchName, MatchDates, MatchSize, MatchAttributes.
 #include "model/search_criteria.h"
 #include "search/compute_windows.h"
+#include "model/mask_list.h"
 #include "search/mask_matcher.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace findlark {
 
@@ -28,7 +30,7 @@ using LocalMilliseconds = std::function<std::int64_t(std::uint64_t fileTime)>;
 
 class EntryFilters {
 public:
-    // Compiles the name mask once for the run; throws EMaskException when the case-sensitive test
+    // Compiles the name masks once for the run; throws EMaskException when the case-sensitive test
     // would need a mask that cannot be compiled.
     EntryFilters(const SearchCriteria& criteria, const DerivedBounds& bounds, LocalMilliseconds toLocal);
 
@@ -48,7 +50,11 @@ private:
     static Window marginsOf(const DateWindow& window);
     bool inWindow(const Window& window, std::uint64_t fileTime) const;
 
-    std::optional<CompiledMask> caseSensitiveMask_;
+    struct CaseSensitiveMask {
+        CompiledMask mask;
+        bool exclude;
+    };
+    std::vector<CaseSensitiveMask> caseSensitiveMasks_;
     Window modified_, created_, accessed_;
     bool sizeActive_ = false;
     std::int64_t sizeLow_ = 0, sizeHigh_ = 0;

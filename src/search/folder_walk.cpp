@@ -6,6 +6,8 @@
 #include "win/long_path.h"
 
 #include <optional>
+#include <unordered_set>
+#include <vector>
 
 namespace findlark {
 
@@ -86,14 +88,45 @@ bool FolderWalk::WalkSubfolders() {
 // anyway, its marked entries when the walk applies the mask itself, the platform's listing for the
 // mask made ahead, or one made now.
 bool FolderWalk::emitMatches(const SharedPath& folder, const FolderListings& listings) {
+    if (!plan_.platformMasks.empty()) return emitBySeveralMasks(folder, listings);
     if (listings.all && plan_.platformMask.empty()) return emitListing(folder, *listings.all, !plan_.everything());
     std::optional<Listing> listedNow;
-    if (!listings.matches) listedNow = ListFolder(*folder, options_.mask, keepGoing_);
+    if (!listings.matches) {
+        // Several plain masks are marked in a full listing; the platform serves a single mask itself.
+        listedNow = plan_.singleMask.empty() ? ListFolderMarking(*folder, *plan_.marks, keepGoing_)
+                                             : ListFolder(*folder, plan_.singleMask, keepGoing_);
+    }
     const Listing& matches = listings.matches ? *listings.matches : *listedNow;
     if (matches.abandoned()) return false;
     // A folder whose full listing failed has been counted already.
     if (IsUnreadable(matches) && !(listings.all && IsUnreadable(*listings.all))) visitor_.onUnreadable(*folder);
-    return emitListing(folder, matches, false);
+    return emitListing(folder, matches, plan_.singleMask.empty());
+}
+
+// Masks of which one needs the platform's own rules: one enumeration per mask, and the entries of the
+// full listing that one mask to include offers and none to leave out does, in the full listing's order.
+bool FolderWalk::emitBySeveralMasks(const SharedPath& folder, const FolderListings& listings) {
+    std::optional<Listing> listedNow;
+    if (!listings.all) listedNow = ListFolder(*folder, L"*", keepGoing_);
+    const Listing& all = listings.all ? *listings.all : *listedNow;
+    if (all.abandoned()) return false;
+    if (listedNow && IsUnreadable(all)) visitor_.onUnreadable(*folder);
+    std::unordered_set<std::wstring_view> included, excluded;
+    std::vector<Listing> perMask;
+    perMask.reserve(plan_.platformMasks.size());
+    for (const MaskText& each : plan_.platformMasks) {
+        perMask.push_back(ListFolder(*folder, each.mask, keepGoing_));
+        const Listing& offered = perMask.back();
+        if (offered.abandoned()) return false;
+        for (std::size_t i = 0; i < offered.size(); ++i) (each.exclude ? excluded : included).insert(offered.name(i));
+    }
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const std::wstring_view name = all.name(i);
+        if (!included.contains(name) || excluded.contains(name)) continue;
+        visitor_.onMatch(folder, all.facts(i));
+        if (!visitor_.checkRunRequests()) return false;
+    }
+    return true;
 }
 
 bool FolderWalk::emitListing(const SharedPath& folder, const Listing& listing, bool markedOnly) {

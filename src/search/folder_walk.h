@@ -11,7 +11,7 @@
 namespace findlark {
 
 struct WalkOptions {
-    std::wstring mask;  // handed to the platform's enumeration
+    std::wstring mask;  // the name box's masks, separated by ";"
     bool searchAllFilesAndFolders = true;
     bool searchSystemFolders = true;
     bool searchHiddenFilesAndFolders = true;
@@ -56,6 +56,7 @@ private:
     bool enter(const SharedPath& folder);
     bool WalkSubfolders();
     bool emitMatches(const SharedPath& folder, const FolderListings& listings);
+    bool emitBySeveralMasks(const SharedPath& folder, const FolderListings& listings);
     bool emitListing(const SharedPath& folder, const Listing& listing, bool markedOnly);
     bool leadsToAncestor(const std::wstring& link);
 

@@ -49,13 +49,13 @@ std::wstring_view ShortNameOf(const FILE_ID_BOTH_DIR_INFO& entry) {
     return std::wstring_view(entry.ShortName, static_cast<unsigned char>(entry.ShortNameLength) / sizeof(wchar_t));
 }
 
-bool Marked(const PlainPattern* marks, std::wstring_view name, std::wstring_view shortName) {
+bool Marked(const PatternSet* marks, std::wstring_view name, std::wstring_view shortName) {
     return marks && marks->matches(name, shortName);
 }
 
 // The platform's classic enumeration for a pattern, by its own matching rules; with `marks`, each
 // entry is marked by its long or short name. A listing that fails part-way keeps its error.
-Listing ListByFind(const std::wstring& folder, std::wstring_view pattern, const PlainPattern* marks,
+Listing ListByFind(const std::wstring& folder, std::wstring_view pattern, const PatternSet* marks,
                    const std::function<bool()>& keepGoing) {
     Listing listing;
     win::FolderEntries entries(folder, pattern, marks ? FindExInfoStandard : FindExInfoBasic, FIND_FIRST_EX_LARGE_FETCH);
@@ -88,7 +88,7 @@ bool ListingClassUnsupported(DWORD error) {
 // has no short names, which the platform would otherwise make up for every entry; FILE_ID_BOTH_DIR_INFO
 // has them, for the marks. Where the file system cannot do this, the classic enumeration takes over.
 template <typename Info>
-Listing ListEverything(const std::wstring& folder, FILE_INFO_BY_HANDLE_CLASS infoClass, const PlainPattern* marks,
+Listing ListEverything(const std::wstring& folder, FILE_INFO_BY_HANDLE_CLASS infoClass, const PatternSet* marks,
                        const std::function<bool()>& keepGoing) {
     Listing listing;
     const win::UniqueFileHandle handle(::CreateFileW(win::PlatformPath(FolderQueryPath(folder)).c_str(), FILE_LIST_DIRECTORY,
@@ -130,11 +130,11 @@ Listing ListFolder(const std::wstring& folder, std::wstring_view pattern, const 
     return ListEverything<FILE_FULL_DIR_INFO>(folder, FileFullDirectoryInfo, nullptr, keepGoing);
 }
 
-Listing ListFolderMarking(const std::wstring& folder, const PlainPattern& marks, const std::function<bool()>& keepGoing) {
+Listing ListFolderMarking(const std::wstring& folder, const PatternSet& marks, const std::function<bool()>& keepGoing) {
     return ListEverything<FILE_ID_BOTH_DIR_INFO>(folder, FileIdBothDirectoryInfo, &marks, keepGoing);
 }
 
-Listing ListFolderClassic(const std::wstring& folder, const PlainPattern* marks, const std::function<bool()>& keepGoing) {
+Listing ListFolderClassic(const std::wstring& folder, const PatternSet* marks, const std::function<bool()>& keepGoing) {
     return ListByFind(folder, L"*", marks, keepGoing);
 }
 

@@ -50,11 +50,11 @@ Listing ListFolder(const std::wstring& folder, std::wstring_view pattern, const 
 
 // Lists everything in `folder` in one enumeration and marks the entries that `marks` matches, which
 // are those that the platform's enumeration would offer for that pattern, in the same order.
-Listing ListFolderMarking(const std::wstring& folder, const PlainPattern& marks, const std::function<bool()>& keepGoing);
+Listing ListFolderMarking(const std::wstring& folder, const PatternSet& marks, const std::function<bool()>& keepGoing);
 
 // Everything in `folder` through the platform's classic enumeration, marked by `marks` when given:
 // what the listings above fall back on where a file system cannot list a folder through its handle.
-Listing ListFolderClassic(const std::wstring& folder, const PlainPattern* marks, const std::function<bool()>& keepGoing);
+Listing ListFolderClassic(const std::wstring& folder, const PatternSet* marks, const std::function<bool()>& keepGoing);
 
 // The platform's capital of a character, as names are compared without case.
 wchar_t PlatformUpcase(wchar_t c);

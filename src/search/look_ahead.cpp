@@ -44,11 +44,38 @@ std::size_t EntriesOf(const FolderListings& listings) {
 
 }  // namespace
 
-ListingPlan PlanListings(const std::wstring& mask) {
-    if (MaskMatchesEverything(mask)) return {};
-    std::optional<PlainPattern> marks = PlainPattern::parse(mask, &PlatformUpcase);
-    if (marks) return {std::move(marks), {}};
-    return {std::nullopt, mask};
+ListingPlan PlanListings(const std::wstring& maskText) {
+    const std::vector<MaskText> masks = SplitMasks(maskText);
+    if (IsSingleMask(masks)) {
+        const std::wstring& mask = masks.front().mask;
+        ListingPlan plan;
+        plan.singleMask = mask;
+        if (MaskMatchesEverything(mask)) return plan;
+        if (std::optional<PlainPattern> marks = PlainPattern::parse(mask, &PlatformUpcase)) {
+            plan.marks.emplace(std::move(*marks));
+        } else {
+            plan.platformMask = mask;
+        }
+        return plan;
+    }
+    std::vector<PlainPattern> includes, excludes;
+    bool everything = false;
+    for (const MaskText& each : masks) {
+        if (!each.exclude && MaskMatchesEverything(each.mask)) {
+            everything = true;
+            continue;
+        }
+        std::optional<PlainPattern> plain = PlainPattern::parse(each.mask, &PlatformUpcase);
+        if (!plain) {
+            ListingPlan plan;
+            plan.platformMasks = masks;
+            return plan;
+        }
+        (each.exclude ? excludes : includes).push_back(std::move(*plain));
+    }
+    ListingPlan plan;
+    plan.marks.emplace(std::move(includes), everything, std::move(excludes));
+    return plan;
 }
 
 unsigned DefaultLookAheadThreads() { return std::max(2u, std::thread::hardware_concurrency()); }

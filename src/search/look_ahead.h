@@ -4,6 +4,7 @@
 // that order first) and holds at most a bounded number of finished listings, so the walk finds most
 // of them done and never waits for the platform itself.
 #include "search/listing.h"
+#include "model/mask_list.h"
 #include "search/run_control.h"
 
 #include <atomic>
@@ -30,17 +31,20 @@ struct FolderListings {
     std::optional<Listing> matches;
 };
 
-// How the folders are listed: everything in one enumeration, marked by a plain pattern when the walk
-// applies the mask itself, and once more for a mask that only the platform's enumeration can apply.
+// How the folders are listed: everything in one enumeration, marked by plain patterns when the walk
+// applies the masks itself, and once more for a single mask that only the platform's enumeration can
+// apply. Several masks of which one needs the platform's rules are listed one by one by the walk.
 struct ListingPlan {
-    std::optional<PlainPattern> marks;
+    std::optional<PatternSet> marks;
     std::wstring platformMask;  // empty: no second enumeration
+    std::wstring singleMask;    // the one mask, as the platform's enumeration takes it; empty for several
+    std::vector<MaskText> platformMasks;  // several masks, each listed by the platform
     // The mask offers every entry: the full listings are the matches.
-    bool everything() const { return !marks && platformMask.empty(); }
+    bool everything() const { return !marks && platformMask.empty() && platformMasks.empty(); }
 };
 
-// The plan for the pattern handed to the platform's enumeration.
-ListingPlan PlanListings(const std::wstring& mask);
+// The plan for the name box's masks.
+ListingPlan PlanListings(const std::wstring& maskText);
 
 // One thread for each core, at least two.
 unsigned DefaultLookAheadThreads();

@@ -69,4 +69,14 @@ bool PlainPattern::matchesName(std::wstring_view name) const {
     return p == pattern.size();
 }
 
+bool PatternSet::matches(std::wstring_view longName, std::wstring_view shortName) const {
+    bool included = everything_;
+    for (const PlainPattern& pattern : includes_) included = included || pattern.matches(longName, shortName);
+    if (!included) return false;
+    for (const PlainPattern& pattern : excludes_) {
+        if (pattern.matches(longName, shortName)) return false;
+    }
+    return true;
+}
+
 }  // namespace findlark

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace findlark {
 
@@ -25,6 +26,20 @@ private:
 
     std::wstring upcased_;
     Upcase upcase_;
+};
+
+// Several plain patterns: an entry matches when one of the patterns to include does (or there are
+// none but "everything") and none of those to leave out does. One pattern converts to a set of one.
+class PatternSet {
+public:
+    PatternSet(PlainPattern single) : includes_{std::move(single)} {}  // NOLINT: a set of one
+    PatternSet(std::vector<PlainPattern> includes, bool includesEverything, std::vector<PlainPattern> excludes)
+        : includes_(std::move(includes)), excludes_(std::move(excludes)), everything_(includesEverything) {}
+    bool matches(std::wstring_view longName, std::wstring_view shortName) const;
+
+private:
+    std::vector<PlainPattern> includes_, excludes_;
+    bool everything_ = false;
 };
 
 }  // namespace findlark

@@ -29,6 +29,16 @@ TEST(Validation, AMaskMayNotNameAnotherFolderOrDrive) {
     }
     for (const wchar_t* good : {L"", L"*.", L".txt", L"..*", L"a."}) EXPECT_FALSE(MaskNamesTheFolderItself(good));
 
+    // Each of several masks is checked on its own.
+    for (const wchar_t* several : {L"*.txt;..", L"*.txt; - .", L"*.txt;a\\b"}) {
+        SearchCriteria named;
+        named.Mask = several;
+        EXPECT_NE(Message(named), L"(none)") << several;
+    }
+    SearchCriteria fine;
+    fine.Mask = L"*.txt; -*.bak;..*";
+    EXPECT_FALSE(Fault(fine));
+
     SearchCriteria c;
     c.Mask = L"..\\*.txt";
     const auto fault = Fault(c);
@@ -48,6 +58,11 @@ TEST(Validation, AnInvalidCaseSensitiveMaskIsRefusedWithTheMatchersMessage) {
     const auto fault = FindCriteriaFault(c, check);
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->message, L"bad [");
+    c.Mask = L"*.txt; -[";  // each of several masks is compiled on its own
+    const MaskCheck brackets = [](const std::wstring& mask) {
+        return mask.find(L'[') != std::wstring::npos ? std::optional<std::wstring>(L"bad " + mask) : std::nullopt;
+    };
+    EXPECT_EQ(FindCriteriaFault(c, brackets)->message, L"bad [");
     EXPECT_EQ(fault->focus, FaultFocus::NameMask);
     EXPECT_FALSE(fault->error);
 }

@@ -33,7 +33,8 @@ TEST(ListingMarks, MarksWhatThePlatformOffersForTheMask) {
         EXPECT_EQ(Names(marked, true), Names(offered, false)) << mask;
         EXPECT_EQ(marked.size(), 17u) << mask;
         // The classic enumeration that file systems without handle listings get marks the same.
-        const Listing classic = ListFolderClassic(tree.root(), &*pattern, always);
+        const PatternSet marks(*pattern);
+        const Listing classic = ListFolderClassic(tree.root(), &marks, always);
         EXPECT_EQ(Names(classic, true), Names(offered, false)) << mask;
         EXPECT_EQ(Names(classic, false), Names(marked, false)) << mask;
     }

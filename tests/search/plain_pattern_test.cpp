@@ -37,6 +37,19 @@ TEST(PlainPattern, MatchesLongOrShortNameWithoutCase) {
     EXPECT_FALSE(Matches(L"a*a*a", L"aa"));
 }
 
+TEST(PlainPattern, ASetTakesWhatOneIncludesAndNoneLeavesOut) {
+    auto parsed = [](const wchar_t* pattern) { return *PlainPattern::parse(pattern, &TestUpcase); };
+    const PatternSet code({parsed(L"*.cpp"), parsed(L"*.h")}, false, {parsed(L"*_test.cpp")});
+    EXPECT_TRUE(code.matches(L"main.CPP", L""));
+    EXPECT_TRUE(code.matches(L"a.h", L""));
+    EXPECT_FALSE(code.matches(L"main_test.cpp", L""));
+    EXPECT_FALSE(code.matches(L"notes.txt", L""));
+    const PatternSet allBut({}, true, {parsed(L"*.bak")});
+    EXPECT_TRUE(allBut.matches(L"notes.txt", L""));
+    EXPECT_FALSE(allBut.matches(L"notes.txt.bak", L""));
+    EXPECT_FALSE(allBut.matches(L"long name.backup", L"LONGNA~1.BAK"));  // left out by its short name too
+}
+
 TEST(PlainPattern, ManyStarsOverALongNameStayQuick) {
     std::wstring pattern;
     for (int i = 0; i < 100; ++i) pattern += L"*a";

@@ -119,6 +119,37 @@ TEST_F(SearchTest, MasksFollowThePlatformsWildcards) {
     EXPECT_EQ(search(c).size(), 5u);
 }
 
+// Several masks: plain ones marked in one listing per folder, those with the platform's own rules
+// ("?") listed one by one; with and without subfolders, and with the case-sensitive check.
+TEST_F(SearchTest, SeveralMasksIncludeAndLeaveOut) {
+    tree.folder(L"sub");
+    for (const wchar_t* name : {L"a.cpp", L"a_test.cpp", L"b.h", L"README.md", L"f1.log", L"sub\\c.cpp", L"sub\\c_test.cpp"})
+        tree.file(name);
+    const struct {
+        const wchar_t* masks;
+        bool subfolders, caseSensitive;
+        Paths expected;
+    } cases[] = {
+        {L"*.cpp;*.h", true, false, {L"a.cpp", L"a_test.cpp", L"b.h", L"sub\\c.cpp", L"sub\\c_test.cpp"}},
+        {L"*.cpp; -*_test.cpp", true, false, {L"a.cpp", L"sub\\c.cpp"}},
+        {L"*.cpp; -*_test.cpp", false, false, {L"a.cpp"}},
+        {L"-*.cpp;-*.h", true, false, {L"README.md", L"f1.log", L"sub"}},
+        {L"f?.log;*.h", true, false, {L"b.h", L"f1.log"}},
+        {L"*.cpp;-?_test.cpp", true, false, {L"a.cpp", L"sub\\c.cpp"}},
+        {L"*.cpp;-?_test.cpp", false, false, {L"a.cpp"}},
+        {L"*.CPP;*.h", true, true, {L"b.h"}},
+    };
+    for (const auto& each : cases) {
+        SearchCriteria c = foldersOnly({tree.root()});
+        c.Mask = each.masks;
+        c.SearchSubfolders = each.subfolders;
+        c.CaseSensitive = each.caseSensitive;
+        Paths found = search(c);
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, each.expected) << testing::PrintToString(std::wstring(each.masks)) << " " << each.subfolders;
+    }
+}
+
 TEST_F(SearchTest, LinkBackToAnAncestorIsNotWalkedAgain) {
     tree.folder(L"top");
     tree.folder(L"top\\inner");
