@@ -34,7 +34,8 @@ std::vector<std::pair<win::ComboBox*, const wchar_t*>> TFormMain::recentBoxes() 
             {&text.AdditionalText[0].ComboBoxText, kRecentTexts[1]},
             {&text.AdditionalText[1].ComboBoxText, kRecentTexts[2]},
             {&text.AdditionalText[2].ComboBoxText, kRecentTexts[3]},
-            {&Internet.ComboBoxSearchOnTheInternetWhatAreYouLookingFor, kRecentWebPhrases}};
+            {&Internet.ComboBoxSearchOnTheInternetWhatAreYouLookingFor, kRecentWebPhrases},
+            {&Criteria.Advanced.ComboBoxSkipFolders, kRecentSkipFolders}};
 }
 
 void TFormMain::FormCreate() {
@@ -165,6 +166,7 @@ void TFormMain::ipoftheday1Click() { tip_.show(interaction_, hwnd()); }
 // The texts a search starts with go to the top of their recent lists.
 void TFormMain::pushUsedTexts() {
     if (Criteria.Common.CheckBoxAllOrPartOfTheFileName.checked()) PushRecent(Criteria.Common.ComboBoxExAllOrPartOfTheFileName);
+    if (!Criteria.Advanced.ComboBoxSkipFolders.text().empty()) PushRecent(Criteria.Advanced.ComboBoxSkipFolders);
     auto& text = Criteria.ContainingText;
     if (!text.CheckBoxContainingTextSpecifyText.checked()) return;
     PushRecent(text.ComboBoxContainingText0);

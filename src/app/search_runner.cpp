@@ -76,7 +76,8 @@ void SearchRunner::focusFault(FaultFocus focus) {
                                      &text.ComboBoxContainingText0,
                                      &text.AdditionalText[0].ComboBoxText,
                                      &text.AdditionalText[1].ComboBoxText,
-                                     &text.AdditionalText[2].ComboBoxText};
+                                     &text.AdditionalText[2].ComboBoxText,
+                                     &criteria.Advanced.ComboBoxSkipFolders};
     if (win::Control* target = targets[static_cast<int>(focus)]) target->focus();
 }
 

@@ -92,6 +92,7 @@ void CriteriaPages::applyOption(const OptionAssignment& o) {
     case OptionField::SearchSystemFolders: Advanced.CheckBoxSearchSystemFolders.setChecked(o.flag); break;
     case OptionField::SearchHiddenFilesAndFolders: Advanced.CheckBoxSearchHiddenFilesAndFolders.setChecked(o.flag); break;
     case OptionField::SearchSubfolders: Advanced.CheckBoxSearchSubfolders.setChecked(o.flag); break;
+    case OptionField::SkipFolders: Advanced.ComboBoxSkipFolders.setText(o.text); break;
     }
 }
 

@@ -213,6 +213,12 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
         w.boolean(L"Advanced", L"SearchHiddenFilesAndFolders", c.SearchHiddenFilesAndFolders);
     }
     w.boolean(L"Advanced", L"SearchSubfolders", c.SearchSubfolders);
+    // Only files that skip folders hold the key, so older files stay as they were.
+    if (!c.SkipFolders.empty()) {
+        w.text(L"Advanced", L"SkipFolders", c.SkipFolders);
+    } else {
+        w.remove(L"Advanced", L"SkipFolders");
+    }
     return w.failure();
 }
 
@@ -316,6 +322,7 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
         r.set(F::SearchHiddenFilesAndFolders, r.boolean(L"Advanced", L"SearchHiddenFilesAndFolders", switchDefault));
     }
     r.set(F::SearchSubfolders, r.boolean(L"Advanced", L"SearchSubfolders", switchDefault));
+    r.setText(F::SkipFolders, r.text(L"Advanced", L"SkipFolders"));
     return r.assignments;
 }
 

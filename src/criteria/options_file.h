@@ -50,7 +50,7 @@ enum class OptionField {
     Attributes, AttributeFlag,  // `index`: the flag, in the order of the check boxes
     Match, ContainingText, ContainingText0, MatchCase,
     AdditionalText, AdditionalTextOption, AdditionalTextText,  // `index`: the row
-    SearchAllFilesAndFolders, SearchSystemFolders, SearchHiddenFilesAndFolders, SearchSubfolders,
+    SearchAllFilesAndFolders, SearchSystemFolders, SearchHiddenFilesAndFolders, SearchSubfolders, SkipFolders,
 };
 
 struct OptionAssignment {

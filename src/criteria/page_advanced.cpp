@@ -9,6 +9,8 @@ void PageAdvanced::create(win::Panel& page) {
     CheckBoxSearchHiddenFilesAndFolders.create(page, L"Search hidden files and folders", {36, 64, 280, 19});
     DividerAdvanced.create(page, {16, 92, 509, 2});
     CheckBoxSearchSubfolders.create(page, L"Search subfolders", {16, 102, 300, 19});
+    LabelSkipFolders.create(page, L"Skip folders:", {16, 127, 80, 17});
+    ComboBoxSkipFolders.create(page, win::ComboKind::Editable, {100, 123, 425, 23});
 
     CheckBoxSearchAllFilesAndFolders.onClick = [this] { CheckBoxSearchAllFilesAndFoldersClick(); };
     CheckBoxSearchSystemFolders.onClick = [this] { CheckBoxSearchSystemOrHiddenClick(); };
@@ -40,6 +42,7 @@ void PageAdvanced::read(SearchCriteria& c) const {
     c.SearchSystemFolders = CheckBoxSearchSystemFolders.checked();
     c.SearchHiddenFilesAndFolders = CheckBoxSearchHiddenFilesAndFolders.checked();
     c.SearchSubfolders = CheckBoxSearchSubfolders.checked();
+    c.SkipFolders = ComboBoxSkipFolders.text();
 }
 
 void PageAdvanced::apply(const SearchCriteria& c) {
@@ -49,6 +52,7 @@ void PageAdvanced::apply(const SearchCriteria& c) {
         CheckBoxSearchHiddenFilesAndFolders.setChecked(c.SearchHiddenFilesAndFolders);
     }
     CheckBoxSearchSubfolders.setChecked(c.SearchSubfolders);
+    ComboBoxSkipFolders.setText(c.SkipFolders);
 }
 
 }  // namespace findlark

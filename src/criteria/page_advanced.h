@@ -1,5 +1,6 @@
 #pragma once
-// Page "Advanced": which folders the walk enters; three boxes keep each other consistent.
+// Page "Advanced": which folders the walk enters; three boxes keep each other consistent, and a box
+// names folders never to enter.
 #include "model/search_criteria.h"
 #include "win/controls.h"
 
@@ -17,6 +18,8 @@ public:
     win::CheckBox CheckBoxSearchHiddenFilesAndFolders;
     win::Divider DividerAdvanced;
     win::CheckBox CheckBoxSearchSubfolders;
+    win::Label LabelSkipFolders;
+    win::ComboBox ComboBoxSkipFolders;
 
 private:
     void CheckBoxSearchAllFilesAndFoldersClick();

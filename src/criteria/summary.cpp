@@ -111,6 +111,7 @@ std::vector<std::wstring> SearchSummaryLines(const SearchCriteria& c, const Summ
         lines.push_back(L"Search hidden files and folders: " + YesNoText(c.SearchHiddenFilesAndFolders));
     }
     lines.push_back(L"Search subfolders: " + YesNoText(c.SearchSubfolders));
+    if (!c.SkipFolders.empty()) lines.push_back(L"Skip folders: " + c.SkipFolders);
     return lines;
 }
 

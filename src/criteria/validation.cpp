@@ -84,6 +84,14 @@ std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const Ma
                 return Warning(PageIndexContainingText, kRows[i], kDefineText);
         }
     }
+    // Folder names to skip are masks as the name box's are; whole paths are taken as they are.
+    if (maskCheck) {
+        for (const std::wstring& entry : SplitList(c.SkipFolders)) {
+            if (entry.find_first_of(L"\\/:") != std::wstring::npos) continue;
+            if (const std::optional<std::wstring> problem = maskCheck(entry))
+                return CriteriaFault{PageIndexAdvanced, -1, FaultFocus::SkipFolders, *problem, false};
+        }
+    }
     return std::nullopt;
 }
 

@@ -21,6 +21,7 @@ enum class FaultFocus {
     AdditionalText1,
     AdditionalText2,
     AdditionalText3,
+    SkipFolders,
 };
 
 struct CriteriaFault {

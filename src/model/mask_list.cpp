@@ -11,19 +11,26 @@ std::wstring_view Trimmed(std::wstring_view text) {
 
 }  // namespace
 
+std::vector<std::wstring> SplitList(std::wstring_view text) {
+    std::vector<std::wstring> entries;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t end = std::min(text.find(L';', from), text.size());
+        const std::wstring_view entry = Trimmed(text.substr(from, end - from));
+        if (!entry.empty()) entries.emplace_back(entry);
+        from = end + 1;
+    }
+    return entries;
+}
+
 std::vector<MaskText> SplitMasks(std::wstring_view text) {
     std::vector<MaskText> masks;
     bool anyInclude = false;
-    for (std::size_t from = 0; from <= text.size();) {
-        const std::size_t end = std::min(text.find(L';', from), text.size());
-        std::wstring_view mask = Trimmed(text.substr(from, end - from));
-        const bool exclude = !mask.empty() && mask.front() == L'-';
-        if (exclude) mask = Trimmed(mask.substr(1));
-        if (!mask.empty()) {
-            masks.push_back({std::wstring(mask), exclude});
-            anyInclude = anyInclude || !exclude;
-        }
-        from = end + 1;
+    for (const std::wstring& entry : SplitList(text)) {
+        const bool exclude = entry.front() == L'-';
+        const std::wstring_view mask = exclude ? Trimmed(std::wstring_view(entry).substr(1)) : std::wstring_view(entry);
+        if (mask.empty()) continue;
+        masks.push_back({std::wstring(mask), exclude});
+        anyInclude = anyInclude || !exclude;
     }
     if (!anyInclude) masks.insert(masks.begin(), MaskText{L"*", false});
     return masks;

@@ -12,6 +12,9 @@ struct MaskText {
     bool exclude = false;
 };
 
+// The entries of a ";"-separated list, blanks around each taken off, empty ones dropped.
+std::vector<std::wstring> SplitList(std::wstring_view text);
+
 // The masks of the text in their order, empty ones dropped. Only "-" masks: everything but those.
 std::vector<MaskText> SplitMasks(std::wstring_view text);
 

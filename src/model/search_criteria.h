@@ -113,6 +113,7 @@ struct SearchCriteria {
     bool SearchSystemFolders = true;
     bool SearchHiddenFilesAndFolders = true;
     bool SearchSubfolders = true;
+    std::wstring SkipFolders;  // names, masks or paths of folders never entered, separated by ";"
 
     bool operator==(const SearchCriteria&) const = default;
 };

@@ -15,8 +15,9 @@ FolderWalk::FolderWalk(const WalkOptions& options, WalkVisitor& visitor)
     : options_(options),
       visitor_(visitor),
       plan_(PlanListings(options.mask)),
+      skip_(options.skipFolders, &PlatformUpcase),
       keepGoing_([&visitor] { return visitor.checkRunRequests(); }),
-      lookAhead_(options.searchSubfolders ? options.lookAheadThreads : 0, plan_, options.control) {}
+      lookAhead_(options.searchSubfolders ? options.lookAheadThreads : 0, plan_, options.control, &skip_) {}
 
 bool FolderWalk::SearchRoot(const std::wstring& root) {
     const SharedPath path = std::make_shared<const std::wstring>(root);
@@ -68,7 +69,7 @@ bool FolderWalk::WalkSubfolders() {
         }
         const std::size_t index = level.next++;
         const std::uint32_t attributes = all.attributes(index);
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !skip_.skips(*level.path, all.name(index))) {
             std::wstring child = *level.path;
             child += L'\\';
             child += all.name(index);

@@ -12,6 +12,7 @@ namespace findlark {
 
 struct WalkOptions {
     std::wstring mask;  // the name box's masks, separated by ";"
+    std::wstring skipFolders;  // folders never entered: names, masks or paths, separated by ";"
     bool searchAllFilesAndFolders = true;
     bool searchSystemFolders = true;
     bool searchHiddenFilesAndFolders = true;
@@ -63,6 +64,7 @@ private:
     const WalkOptions& options_;
     WalkVisitor& visitor_;
     const ListingPlan plan_;
+    const SkipFolders skip_;
     const std::function<bool()> keepGoing_;
     LookAhead lookAhead_;
     std::vector<Level> levels_;

@@ -21,8 +21,11 @@ bool IsWalkedSubfolder(const Listing& listing, std::size_t index) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-std::size_t NextSubfolder(const Listing& listing, std::size_t from) {
-    while (from < listing.size() && !IsWalkedSubfolder(listing, from)) ++from;
+// The walk never enters a skipped folder, so the pool does not list it either.
+std::size_t NextSubfolder(const Listing& listing, const std::wstring& folder, const SkipFolders* skip, std::size_t from) {
+    while (from < listing.size() &&
+           (!IsWalkedSubfolder(listing, from) || (skip && skip->skips(folder, listing.name(from)))))
+        ++from;
     return from;
 }
 
@@ -82,8 +85,8 @@ unsigned DefaultLookAheadThreads() { return std::max(2u, std::thread::hardware_c
 
 void LookAhead::setAllocationFaultForTesting(std::function<void()> fault) { allocationFault.set(std::move(fault)); }
 
-LookAhead::LookAhead(unsigned threads, ListingPlan plan, const RunControl* control)
-    : threadCount_(threads), plan_(std::move(plan)), control_(control) {}
+LookAhead::LookAhead(unsigned threads, ListingPlan plan, const RunControl* control, const SkipFolders* skip)
+    : threadCount_(threads), plan_(std::move(plan)), control_(control), skip_(skip) {}
 
 LookAhead::~LookAhead() {
     {
@@ -130,7 +133,7 @@ FolderListings LookAhead::take(const WalkKey& key, const std::wstring& folder, c
 // lists what the pool does not.
 void LookAhead::offerSubfolders(const WalkKey& key, const std::wstring& folder, std::shared_ptr<const Listing> listing) noexcept {
     if (threadCount_ == 0 || key < position_) return;  // no helpers, or the walk has passed this folder
-    const std::size_t first = NextSubfolder(*listing, 0);
+    const std::size_t first = NextSubfolder(*listing, folder, skip_, 0);
     if (first == listing->size()) return;
     try {
         InjectedAllocationFault();
@@ -146,7 +149,7 @@ void LookAhead::offerSubfolders(const WalkKey& key, const std::wstring& folder, 
 // Moves a pending listing on to its next subfolder from `from`, or drops it when none is left.
 void LookAhead::advance(std::map<WalkKey, Pending>::iterator pending, std::size_t from) {
     auto node = pending_.extract(pending);
-    const std::size_t next = NextSubfolder(*node.mapped().listing, from);
+    const std::size_t next = NextSubfolder(*node.mapped().listing, *node.mapped().folder, skip_, from);
     if (next == node.mapped().listing->size()) return;
     node.mapped().next = next;
     node.key() = ChildKey(node.mapped().parent, next);

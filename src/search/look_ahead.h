@@ -6,6 +6,7 @@
 #include "search/listing.h"
 #include "model/mask_list.h"
 #include "search/run_control.h"
+#include "search/skip_folders.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -58,7 +59,8 @@ public:
     // `threads` 0 makes every listing on the walk's own thread. The pool lists by `plan`, except the
     // second enumeration when the walk asks for a folder that no helper picked: that is the walk's.
     // The pool honours the stop and pause requests of `control` between entries.
-    LookAhead(unsigned threads, ListingPlan plan, const RunControl* control);
+    // Subfolders that `skip` names are never listed.
+    LookAhead(unsigned threads, ListingPlan plan, const RunControl* control, const SkipFolders* skip = nullptr);
     ~LookAhead();
     LookAhead(const LookAhead&) = delete;
     LookAhead& operator=(const LookAhead&) = delete;
@@ -105,6 +107,7 @@ private:
     const unsigned threadCount_;
     const ListingPlan plan_;
     const RunControl* const control_;
+    const SkipFolders* const skip_;
     std::mutex mutex_;
     std::condition_variable workReady_;
     std::condition_variable jobDone_;

@@ -186,6 +186,7 @@ void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept {
         options.searchSystemFolders = criteria.SearchSystemFolders;
         options.searchHiddenFilesAndFolders = criteria.SearchHiddenFilesAndFolders;
         options.searchSubfolders = criteria.SearchSubfolders;
+        options.skipFolders = criteria.SkipFolders;
         options.lookAheadThreads = request.lookAheadThreads;
         options.control = &channel.control;
         // The bounds are anchored at the moment the run starts.

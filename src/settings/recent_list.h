@@ -12,6 +12,7 @@ inline constexpr wchar_t kRecentMasks[] = L"RecentSerchedMasks";
 inline constexpr wchar_t kRecentTexts[4][20] = {L"RecentSerchedTexts0", L"RecentSerchedTexts1", L"RecentSerchedTexts2",
                                                 L"RecentSerchedTexts3"};
 inline constexpr wchar_t kRecentWebPhrases[] = L"RecentSearchedPhrasesOverTheInternet";
+inline constexpr wchar_t kRecentSkipFolders[] = L"RecentSkipFolders";
 inline constexpr std::size_t kStoredRecentEntries = 26;
 
 // The entries named by "MRUList", in its order; an empty value adds nothing.

@@ -286,6 +286,21 @@ TEST(OptionsFile, ADriveRowIsRememberedByItsLetter) {
     EXPECT_EQ(Assigned(LoadSearchOptions(file, false, 6, kTexts, kNow, L"CDT"), OptionField::LookInWhere)->number, 2);
 }
 
+// Only a file that skips folders holds the key; saving without it over such a file takes it out.
+TEST(OptionsFile, FoldersToSkipRoundTripAndLeaveOtherFilesAsTheyWere) {
+    MemoryOptions file;
+    SearchCriteria c;
+    c.SkipFolders = L"node_modules;.git;C:\\Windows";
+    EXPECT_FALSE(SaveSearchOptions(c, file, kTexts));
+    EXPECT_EQ(file.lines().back(), L"Advanced/SkipFolders=node_modules;.git;C:\\Windows");
+    ASSERT_TRUE(Assigned(Load(file), OptionField::SkipFolders));
+    EXPECT_EQ(Assigned(Load(file), OptionField::SkipFolders)->text, c.SkipFolders);
+    c.SkipFolders.clear();
+    SaveSearchOptions(c, file, kTexts);
+    EXPECT_EQ(file.lines().back(), L"Advanced/SearchSubfolders=1");
+    EXPECT_EQ(Assigned(Load(file), OptionField::SkipFolders)->text, L"");
+}
+
 TEST(OptionsFile, IntegersReadDecimalOrHexadecimal) {
     EXPECT_EQ(ParseOptionInteger(L"42"), 42);
     EXPECT_EQ(ParseOptionInteger(L"-42"), -42);

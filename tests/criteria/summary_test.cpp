@@ -113,10 +113,11 @@ TEST(Summary, TextsAndTheAdvancedOptions) {
     c.SearchAllFilesAndFolders = false;
     c.SearchHiddenFilesAndFolders = false;
     c.SearchSubfolders = false;
+    c.SkipFolders = L"node_modules; C:\\Windows";
     EXPECT_EQ(SearchSummaryLines(c, kTexts),
               (Lines{L"Containing text", L"Text: first phrase", L"Match case: no", L"OR second phrase", L"NOT fourth", L"",
                      L"Advanced search options", L"Search system folders: yes", L"Search hidden files and folders: no",
-                     L"Search subfolders: no"}));
+                     L"Search subfolders: no", L"Skip folders: node_modules; C:\\Windows"}));
 }
 
 }  // namespace

@@ -63,6 +63,14 @@ TEST(Validation, AnInvalidCaseSensitiveMaskIsRefusedWithTheMatchersMessage) {
         return mask.find(L'[') != std::wstring::npos ? std::optional<std::wstring>(L"bad " + mask) : std::nullopt;
     };
     EXPECT_EQ(FindCriteriaFault(c, brackets)->message, L"bad [");
+    // Folder masks to skip are compiled whatever the case setting; whole paths are not masks.
+    SearchCriteria skip;
+    skip.SkipFolders = L"C:\\[x];obj; [tmp";
+    const auto skipFault = FindCriteriaFault(skip, brackets);
+    ASSERT_TRUE(skipFault);
+    EXPECT_EQ(skipFault->message, L"bad [tmp");
+    EXPECT_EQ(skipFault->page, PageIndexAdvanced);
+    EXPECT_EQ(skipFault->focus, FaultFocus::SkipFolders);
     EXPECT_EQ(fault->focus, FaultFocus::NameMask);
     EXPECT_FALSE(fault->error);
 }

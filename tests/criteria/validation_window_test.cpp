@@ -80,4 +80,8 @@ TEST_F(MainWindowTest, AFailedCheckShowsItsPageAndFocusBeforeTheWarning) {
     common.CheckBoxCaseSensitiveMask.setChecked(true);
     common.ComboBoxExAllOrPartOfTheFileName.setText(L"[x");
     EXPECT_EQ(failsOn(PageIndexCommon, common.ComboBoxExAllOrPartOfTheFileName.hwnd()), L"'[x' is an invalid mask at (3)");
+    common.CheckBoxCaseSensitiveMask.setChecked(false);
+
+    pages().Advanced.ComboBoxSkipFolders.setText(L"obj; [x");
+    EXPECT_EQ(failsOn(PageIndexAdvanced, pages().Advanced.ComboBoxSkipFolders.hwnd()), L"'[x' is an invalid mask at (3)");
 }

@@ -150,6 +150,22 @@ TEST_F(SearchTest, SeveralMasksIncludeAndLeaveOut) {
     }
 }
 
+// A skipped folder is still a row of its parent, but nothing below it is listed, at any depth.
+TEST_F(SearchTest, SkippedFoldersAreListedButNeverEntered) {
+    for (const wchar_t* folder : {L"node_modules", L"src", L"src\\node_modules", L"build.tmp", L"keep", L"keep\\obj"})
+        tree.folder(folder);
+    for (const wchar_t* file : {L"node_modules\\x.js", L"src\\a.js", L"src\\node_modules\\b.js", L"build.tmp\\c.js",
+                                L"keep\\obj\\d.js", L"keep\\e.js"})
+        tree.file(file);
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.Mask = L"*";
+    c.SkipFolders = L"NODE_MODULES; *.tmp; " + tree.root() + L"\\keep\\obj\\";
+    Paths found = search(c);
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (Paths{L"build.tmp", L"keep", L"keep\\e.js", L"keep\\obj", L"node_modules", L"src", L"src\\a.js",
+                            L"src\\node_modules"}));
+}
+
 TEST_F(SearchTest, LinkBackToAnAncestorIsNotWalkedAgain) {
     tree.folder(L"top");
     tree.folder(L"top\\inner");
