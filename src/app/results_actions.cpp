@@ -2,6 +2,7 @@
 
 #include "fileops/dialog_prompts.h"
 #include "fileops/file_system.h"
+#include "results/export_csv.h"
 #include "results/export_text.h"
 #include "win/ansi_text.h"
 #include "win/busy_window.h"
@@ -15,6 +16,10 @@
 
 namespace findlark {
 namespace {
+
+bool IsCsvName(const std::wstring& path) {
+    return path.size() >= 4 && ::CompareStringOrdinal(path.c_str() + path.size() - 4, 4, L".csv", 4, TRUE) == CSTR_EQUAL;
+}
 
 }  // namespace
 
@@ -185,19 +190,33 @@ void ResultsActions::selectAll() {
 
 void ResultsActions::exportList() {
     win::FileDialogRequest request;
-    request.filter = L"Text Files, (*.txt)|*.txt|All Files, (*.*)|*.*";
-    request.promptOverwrite = true;  // the dialog asks before an existing file is replaced
+    request.filter = L"Text Files, (*.txt)|*.txt|CSV Files, (*.csv)|*.csv|All Files, (*.*)|*.*";
+    request.defaultExtension = L"txt";  // a name typed bare takes the chosen type's extension
+    request.promptOverwrite = true;     // the dialog asks before an existing file is replaced
     const std::optional<std::wstring> path = interaction_.saveFileName(owner_.hwnd(), request);
     if (!path) return;
-    std::vector<std::wstring> paths;
-    for (int row = 0; row < results_.count(); ++row) paths.push_back(results_.rows().entry(row).fullPath());
-    const std::string text = ExportText(paths, win::ExactAnsi);
+    const std::string text = IsCsvName(*path) ? csvOfRows() : textOfRows();
     const win::UniqueFileHandle file(
         ::CreateFileW(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file && win::WriteAll(file.get(), text)) return;
     const DWORD error = ::GetLastError();
     interaction_.messageBox(owner_.hwnd(), L"Cannot create file \"" + *path + L"\". " + win::ErrorText(error), L"Findlark 1.0",
                             MB_OK | MB_ICONERROR);
+}
+
+std::string ResultsActions::textOfRows() const {
+    std::vector<std::wstring> paths;
+    for (int row = 0; row < results_.count(); ++row) paths.push_back(results_.rows().entry(row).fullPath());
+    return ExportText(paths, win::ExactAnsi);
+}
+
+std::string ResultsActions::csvOfRows() const {
+    std::vector<CsvRow> rows;
+    for (int row = 0; row < results_.count(); ++row) {
+        const ResultEntry entry = results_.rows().entry(row);
+        rows.push_back({std::wstring(entry.name), *entry.folder, entry.size, entry.modified});
+    }
+    return ExportCsv(rows);
 }
 
 std::vector<OperationItem> ResultsActions::selectedItems() const {

@@ -37,6 +37,8 @@ public:
     void openFirstSelected();
     void openSelected();
     void selectAll();
+    // Writes the rows, in display order, to a file the user picks: full paths, or every column as
+    // CSV when the name ends in ".csv".
     void exportList();
 
     // Ctrl+C: the selected items as files, to paste in Explorer; Ctrl+Shift+C: their full paths as
@@ -76,6 +78,9 @@ private:
     std::vector<std::wstring> selectedExactPaths() const;
     // The selected rows as the file operations take them, in display order.
     std::vector<OperationItem> selectedItems() const;
+    // The rows in display order as the export writes them: full paths, or every column as CSV.
+    std::string textOfRows() const;
+    std::string csvOfRows() const;
     // Runs one operation over the selected rows with the preferences as they stand.
     template <typename Run>
     auto runFileOperation(Run run);

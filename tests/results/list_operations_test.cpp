@@ -4,6 +4,7 @@
 #include "results/sort_order.h"
 #include "support/clipboard_contents.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -314,13 +315,22 @@ TEST_F(ListOperationsTest, ExportWritesTheRowsInDisplayOrder) {
     interaction.fileAnswers = {out};
     main().runMenuCommand(main().Exportresults1.id());
     ASSERT_EQ(interaction.fileRequests.size(), 1u);
-    EXPECT_EQ(interaction.fileRequests[0].filter, L"Text Files, (*.txt)|*.txt|All Files, (*.*)|*.*");
-    EXPECT_TRUE(interaction.fileRequests[0].defaultExtension.empty());
+    EXPECT_EQ(interaction.fileRequests[0].filter, L"Text Files, (*.txt)|*.txt|CSV Files, (*.csv)|*.csv|All Files, (*.*)|*.*");
+    EXPECT_EQ(interaction.fileRequests[0].defaultExtension, L"txt");
     EXPECT_TRUE(interaction.fileRequests[0].fileName.empty());
     EXPECT_TRUE(interaction.fileRequests[0].promptOverwrite);  // an existing file is replaced only when the user says so
     const std::string root(tree.root().begin(), tree.root().end());
     EXPECT_EQ(ReadBytes(out), root + "\\c.txt\r\n" + root + "\\A.txt\r\n" + root + "\\b.txt\r\n" + root + "\\_u.txt\r\n");
     ::DeleteFileW(out.c_str());
+
+    // A name ending in ".csv" gets every column, the rows in the same order.
+    const std::wstring csv = TempFile(L"export.CSV");
+    interaction.fileAnswers = {csv};
+    main().runMenuCommand(main().Exportresults1.id());
+    const std::string bytes = ReadBytes(csv);
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBFName,In Folder,Size,Date Modified\r\nc.txt," + root + ",", 0), 0u) << bytes;
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 5);
+    ::DeleteFileW(csv.c_str());
 }
 
 TEST_F(ListOperationsTest, ExportOfANameOutsideTheCodePageIsUtf8AndAFailureIsReported) {
