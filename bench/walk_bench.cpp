@@ -2,6 +2,7 @@
 // the same tree through the real worker, event queue and rows model, once with the look-ahead pool and
 // once listing one folder after another; the UI thread's responsiveness is measured meanwhile.
 // Usage: walk_bench.exe TREE_FOLDER [MASK ...]   (masks "*.*" and "*.txt" when none are given)
+//        walk_bench.exe --skip WITH_FOLDER WITHOUT_FOLDER   (a skipped node_modules against none)
 #include "app/form_main.h"
 #include "settings/registry_store.h"
 #include "bench_support.h"
@@ -75,9 +76,11 @@ public:
     bool checkRunRequests() override { return true; }
 };
 
-Clock::duration TimeEngineWalk(const std::wstring& tree, const std::wstring& mask, unsigned lookAheadThreads) {
+Clock::duration TimeEngineWalk(const std::wstring& tree, const std::wstring& mask, unsigned lookAheadThreads,
+                               const std::wstring& skipFolders = {}) {
     findlark::WalkOptions options;
     options.mask = mask;
+    options.skipFolders = skipFolders;
     options.lookAheadThreads = lookAheadThreads;
     CountingVisitor visitor;
     const auto start = Clock::now();
@@ -95,9 +98,47 @@ findlark::RunLauncher SequentialLauncher() {
 
 }  // namespace
 
+// A tree with a node_modules folder searched with "Skip folders: node_modules" against the same tree
+// without that folder: what a skip costs beyond the folders it leaves out.
+int SkipBench(const std::wstring& withFolder, const std::wstring& withoutFolder) {
+    TreeCount with, without;
+    BareWalk(withFolder, with);  // warms the caches
+    BareWalk(withoutFolder, without);
+    std::printf("entries: %lld with node_modules, %lld without\n", with.entries, without.entries);
+    win::SystemInteraction interaction;
+    findlark::RegistryStore settings(bench::kSettingsKey);
+    findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
+    findlark::SearchCriteria criteria;
+    criteria.LookIn = false;
+    criteria.AdditionalFolders = true;
+    Clock::duration skipped = Clock::duration::max(), plain = skipped, engineSkipped = skipped, enginePlain = skipped;
+    const unsigned threads = findlark::DefaultLookAheadThreads();
+    for (int round = 0; round < 4; ++round) {
+        engineSkipped = std::min(engineSkipped, TimeEngineWalk(withFolder, L"*.*", threads, L"node_modules"));
+        enginePlain = std::min(enginePlain, TimeEngineWalk(withoutFolder, L"*.*", threads));
+        criteria.Directories = {withFolder};
+        criteria.SkipFolders = L"node_modules";
+        form.Criteria.apply(criteria);
+        skipped = std::min(skipped, TimeSearch(form));
+        criteria.Directories = {withoutFolder};
+        criteria.SkipFolders.clear();
+        form.Criteria.apply(criteria);
+        plain = std::min(plain, TimeSearch(form));
+    }
+    std::printf("skip node_modules: Findlark %.3f s against %.3f s without the folder (%.2fx); engine alone %.3f s "
+                "against %.3f s (%.2fx)\n",
+                Seconds(skipped), Seconds(plain), Seconds(skipped) / Seconds(plain), Seconds(engineSkipped),
+                Seconds(enginePlain), Seconds(engineSkipped) / Seconds(enginePlain));
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 4 && std::wstring(argv[1]) == L"--skip") {
+        const win::PlatformInit platform;
+        return SkipBench(argv[2], argv[3]);
+    }
     if (argc < 2) {
-        std::fputs("usage: walk_bench TREE_FOLDER [MASK ...]\n", stderr);
+        std::fputs("usage: walk_bench TREE_FOLDER [MASK ...] | walk_bench --skip WITH_FOLDER WITHOUT_FOLDER\n", stderr);
         return 2;
     }
     const std::wstring tree = argv[1];
