@@ -9,30 +9,19 @@
 #include <cstring>
 
 namespace win {
-namespace {
 
-// Another program may hold the clipboard for a moment.
-bool OpenClipboardWithRetry(HWND owner) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        if (::OpenClipboard(owner)) return true;
-        ::Sleep(10);
+ClipboardSession::ClipboardSession(HWND owner, int attempts) {
+    for (int attempt = 0; attempt < attempts && !open_; ++attempt) {
+        open_ = ::OpenClipboard(owner) != FALSE;
+        if (!open_) ::Sleep(10);
     }
-    return false;
 }
 
-class ClipboardSession {
-public:
-    explicit ClipboardSession(HWND owner) : open_(OpenClipboardWithRetry(owner)) {}
-    ~ClipboardSession() {
-        if (open_) ::CloseClipboard();
-    }
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
-    explicit operator bool() const { return open_; }
+ClipboardSession::~ClipboardSession() {
+    if (open_) ::CloseClipboard();
+}
 
-private:
-    bool open_;
-};
+namespace {
 
 UniqueGlobalMemory GlobalCopy(const void* data, std::size_t size) {
     UniqueGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, size));

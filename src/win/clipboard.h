@@ -9,6 +9,20 @@
 
 namespace win {
 
+// The clipboard, open for the life of the object; another program may hold it for a moment, so
+// opening is tried again every 10 ms, `attempts` times.
+class ClipboardSession {
+public:
+    explicit ClipboardSession(HWND owner, int attempts = 10);
+    ~ClipboardSession();
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
 // Files as CF_HDROP, marked to be copied (not moved) where they are pasted. False when the clipboard
 // could not be had or filled.
 bool PutFilesOnClipboard(HWND owner, const std::vector<std::wstring>& paths);

@@ -7,36 +7,19 @@
 namespace testing_support {
 namespace {
 
-// The clipboard, opened for the test's length of a read (another program may hold it a moment).
-class OpenClipboardFor {
-public:
-    explicit OpenClipboardFor(HWND owner) {
-        for (int attempt = 0; attempt < 50 && !open_; ++attempt) {
-            open_ = ::OpenClipboard(owner) != FALSE;
-            if (!open_) ::Sleep(10);
-        }
-    }
-    ~OpenClipboardFor() {
-        if (open_) ::CloseClipboard();
-    }
-    OpenClipboardFor(const OpenClipboardFor&) = delete;
-    OpenClipboardFor& operator=(const OpenClipboardFor&) = delete;
-    explicit operator bool() const { return open_; }
-
-private:
-    bool open_ = false;
-};
+// Reads wait longer than the program does: a loaded test machine may hold the clipboard longer.
+constexpr int kReadAttempts = 50;
 
 }  // namespace
 
 std::vector<std::wstring> FilesOnClipboard(HWND owner) {
-    const OpenClipboardFor clipboard(owner);
+    const win::ClipboardSession clipboard(owner, kReadAttempts);
     const auto drop = static_cast<HDROP>(clipboard ? ::GetClipboardData(CF_HDROP) : nullptr);
     return drop ? win::FilesOfDrop(drop) : std::vector<std::wstring>{};
 }
 
 std::wstring TextOnClipboard(HWND owner) {
-    const OpenClipboardFor clipboard(owner);
+    const win::ClipboardSession clipboard(owner, kReadAttempts);
     const HANDLE data = clipboard ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
     const auto* text = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
     if (!text) return {};
@@ -46,7 +29,7 @@ std::wstring TextOnClipboard(HWND owner) {
 }
 
 DWORD DropEffectOnClipboard(HWND owner) {
-    const OpenClipboardFor clipboard(owner);
+    const win::ClipboardSession clipboard(owner, kReadAttempts);
     const HANDLE data = clipboard ? ::GetClipboardData(win::DropEffectFormat()) : nullptr;
     const auto* effect = data ? static_cast<const DWORD*>(::GlobalLock(data)) : nullptr;
     if (!effect) return 0;
