@@ -126,8 +126,8 @@ ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& le
     for (std::size_t i = 0; i < phrases.size(); ++i) {
         const ContentPhrase& phrase = phrases[i];
         ops_.push_back(phrase.op);
+        const std::u16string& units = units_.emplace_back(folding_ ? FoldUnits(phrase.text, *folding_) : phrase.text);
         if (phrase.text.empty()) continue;
-        const std::u16string units = folding_ ? FoldUnits(phrase.text, *folding_) : phrase.text;
         const std::string utf8 = Utf8Of(units);
         if (phrase.ansi) ansi_.push_back({i, PhraseFinder(folding_ ? FoldAnsi(*phrase.ansi, leadBytes_, *folding_) : *phrase.ansi)});
         if (!phrase.ansi || BeyondAscii(phrase.text)) ansiUtf8_.push_back({i, PhraseFinder(utf8)});

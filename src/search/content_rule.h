@@ -71,6 +71,9 @@ public:
     ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding = nullptr);
 
     std::size_t phraseCount() const { return ops_.size(); }
+    TextOperator phraseOperator(std::size_t phrase) const { return ops_[phrase]; }
+    // A phrase's code units, by their capitals when case does not matter; empty for an empty phrase.
+    const std::u16string& phraseUnits(std::size_t phrase) const { return units_[phrase]; }
     bool doubleByte() const { return doubleByte_; }
     bool isLeadByte(unsigned char byte) const { return leadBytes_[byte]; }
     const CaseFolding* folding() const { return folding_ ? &*folding_ : nullptr; }
@@ -90,6 +93,7 @@ public:
 
 private:
     std::vector<TextOperator> ops_;
+    std::vector<std::u16string> units_;
     LeadBytes leadBytes_{};
     bool doubleByte_ = false;
     std::optional<CaseFolding> folding_;
