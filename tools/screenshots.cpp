@@ -103,6 +103,25 @@ int wmain(int argc, wchar_t** argv) {
     for (int waited = 0; form.searchState() == findlark::SearchState::Running && waited < 100; ++waited) Pump(100);
     Pump(300);
     saved += SaveWindowBitmap(form.hwnd(), folder + L"\\9-results.bmp");
+    // The preview pane: a search for text, its first row shown with its matching lines.
+    const std::filesystem::path texts = std::filesystem::path(temporary) / L"FindlarkScreenshotTexts";
+    std::filesystem::create_directories(texts);
+    std::ofstream(texts / L"notes.txt") << "Shopping list\nmilk\nbread\n\nCall Anna about the alpha release\n"
+                                           "then the beta\nreview\nplan\nthe alpha notes\nend\n";
+    std::ofstream(texts / L"todo.txt") << "ALPHA and alpha\n";
+    ::SetWindowPos(form.hwnd(), nullptr, 0, 0, 760, 620, SWP_NOMOVE | SWP_NOZORDER);
+    criteria.Directories = {texts.wstring()};
+    criteria.Mask = L"*.txt";
+    criteria.ContainingText = true;
+    criteria.ContainingText0 = L"alpha";
+    form.Criteria.apply(criteria);
+    form.BitBtnSearch.click();
+    for (int waited = 0; form.searchState() == findlark::SearchState::Running && waited < 100; ++waited) Pump(100);
+    Pump(300);
+    form.ListViewResults.setFocused(0);
+    form.ListViewResults.setSelected(0, true);
+    Pump(800);
+    saved += SaveWindowBitmap(form.hwnd(), folder + L"\\9-preview.bmp");
     // The dialogs, shown without their modal loops for the pictures.
     const auto dialog = [&](win::Dialog& shown, const wchar_t* name) {
         ::SetWindowPos(shown.hwnd(), HWND_TOPMOST, 60, 60, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);

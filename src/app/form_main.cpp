@@ -37,6 +37,7 @@ TFormMain::TFormMain(MainWindowServices services)
       files_(Criteria, interaction_, *this),
       summary_(Criteria, RichEditSearchInformation, PageControlSearchInformation),
       results_(Results, ListViewResults, {&Name1, &Destination1, &Size1, &DateModified1}, interaction_, *this),
+      preview_(RichEditPreview, SplitterPreview, ListViewResults, Results, results_, *this),
       runner_(RunControls{*this, Criteria, PageControlMain, PageControlSearchInformation, BitBtnSearch, BitBtnPause, Search1,
                           Pause1, {&Actions1, &Options1, &Open1, &Save1}, ListViewResults, StatusBar},
               session_, Results, LookIn, summary_, interaction_, [this] { pushUsedTexts(); }),
@@ -49,6 +50,10 @@ TFormMain::TFormMain(MainWindowServices services)
                   .menu = buildMenus()});
     *wakeTarget_ = hwnd();
     results_.onRowsRemoved = [this] { runner_.showRowsLeft(); };
+    runner_.onStarting = [this](const SearchRequest& request) {
+        preview_.setReadOnlineOnly(request.searchOnlineOnlyText);
+        preview_.runStarted(request.criteria);
+    };
     FormCreate();
 }
 
@@ -88,6 +93,7 @@ HMENU TFormMain::buildMenus() {
 
     auto options = bar.popup(L"&Options", &Options1);
     Castomize1 = options.item(L"Preferences ...", CommandPreferences);
+    ShowPreviewPane1 = options.item(L"Show preview pane", CommandShowPreviewPane);
 
     auto help = bar.popup(L"&Help", &Help1);
     auto findlarkHelp = help.submenu(L"Findlark Help", &FindlarkHelp1);
@@ -116,6 +122,7 @@ HMENU TFormMain::buildMenus() {
     onMenu(Pause1.id(), [this] { BitBtnPauseClick(); });
     onMenu(Exit1.id(), [this] { Exit1Click(); });
     onMenu(Castomize1.id(), [this] { Castomize1Click(); });
+    onMenu(ShowPreviewPane1.id(), [this] { ShowPreviewPane1Click(); });
     onMenu(Open1.id(), [this] { Open1Click(); });
     onMenu(SelectAll1.id(), [this] { SelectAll1Click(); });
     onMenu(DeleteAll1.id(), [this] { DeleteAll1Click(); });
@@ -171,6 +178,10 @@ void TFormMain::createControls() {
     ListViewResults.onColumnClick = [this](int column) { ListViewResultsColumnClick(column); };
     ListViewResults.onDoubleClick = [this] { ListViewResultsDblClick(); };
     ListViewResults.onBeginDrag = [this] { results_.dragSelected(); };
+    ListViewResults.onFocusChanged = [this] { preview_.focusChanged(); };
+    Results.onPublished = [this] { preview_.rowsShown(); };
+    SplitterPreview.create(*this);
+    RichEditPreview.create(*this);
 
     // The summary panel takes the place of the criteria pages while a search runs.
     PageControlSearchInformation.create(*this, {0, 0, 545, 217}, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
@@ -179,6 +190,12 @@ void TFormMain::createControls() {
     LabelNowSearchingFor.create(information, L"Now searching for:", {16, 20, 300, 17});
     RichEditSearchInformation.create(information, {16, 40, 509, 132});
     PageControlSearchInformation.setVisible(false);
+}
+
+void TFormMain::ShowPreviewPane1Click() {
+    const bool shown = !preview_.shown();
+    ShowPreviewPane1.setChecked(shown);
+    preview_.setShown(shown);
 }
 
 void TFormMain::PageControlMainChange() {
@@ -213,6 +230,19 @@ bool TFormMain::resultsKeyDown(WPARAM key) {
         } else {
             runMenuCommand(DeleteAll1.id());
         }
+        return true;
+    }
+    return false;
+}
+
+// The pane's own keys: Enter opens the file it shows; Esc goes back to the list.
+bool TFormMain::previewKeyDown(WPARAM key) {
+    if (key == VK_RETURN) {
+        preview_.openShown();
+        return true;
+    }
+    if (key == VK_ESCAPE) {
+        ListViewResults.focus();
         return true;
     }
     return false;
@@ -258,11 +288,21 @@ void TFormMain::takeWaitingRequests() {
 }
 
 bool TFormMain::preTranslateMessage(MSG& message) {
+    if (message.hwnd == RichEditPreview.hwnd() && message.message == WM_LBUTTONDBLCLK) {
+        preview_.openShown();
+        return true;
+    }
     if (message.message != WM_KEYDOWN || !(message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd))) return false;
     if (message.hwnd == ListViewResults.hwnd() && resultsKeyDown(message.wParam)) return true;
+    if (message.hwnd == RichEditPreview.hwnd() && previewKeyDown(message.wParam)) return true;
+    const bool inResults = message.hwnd == ListViewResults.hwnd() || message.hwnd == RichEditPreview.hwnd();
     switch (message.wParam) {
+    case VK_F3:
+        if (!inResults) return false;
+        preview_.goToMatch(::GetKeyState(VK_SHIFT) >= 0);
+        return true;
     case VK_F1:
-        showHelpTopic(PageHelpContext(PageControlMain.activeIndex()));
+        showHelpTopic(message.hwnd == RichEditPreview.hwnd() ? HelpPreview : PageHelpContext(PageControlMain.activeIndex()));
         return true;
     case VK_RETURN:
         // Enter on a push button presses that button, as everywhere in Windows.
@@ -313,6 +353,12 @@ LRESULT TFormMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (reinterpret_cast<HWND>(wParam) != ListViewResults.hwnd()) return Form::handleMessage(message, wParam, lParam);
         ListViewResultsContextMenu(lParam);
         return 0;
+    case WM_SIZE:
+    case WM_DPICHANGED: {
+        const LRESULT result = Form::handleMessage(message, wParam, lParam);
+        preview_.place();
+        return result;
+    }
     case kRunEventsMessage:
         runner_.drain();
         return 0;

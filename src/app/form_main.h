@@ -5,6 +5,7 @@
 #include "app/criteria_files.h"
 #include "app/help_actions.h"
 #include "app/outside_requests.h"
+#include "app/preview_actions.h"
 #include "app/results_actions.h"
 #include "app/search_runner.h"
 #include "app/single_instance.h"
@@ -13,6 +14,7 @@
 #include "help/form_about.h"
 #include "help/form_tip.h"
 #include "help/help_links.h"
+#include "results/preview_pane.h"
 #include "results/results_list.h"
 #include "search/search_session.h"
 #include "settings/form_options.h"
@@ -23,6 +25,7 @@
 #include "win/interaction.h"
 #include "win/list_view.h"
 #include "win/menu.h"
+#include "win/splitter.h"
 
 #include <atomic>
 #include <deque>
@@ -87,7 +90,7 @@ public:
     win::MenuItem Actions1, SelectAll1, DeleteAll1, Copyselectedto1, Moveselectedto1, Exportresults1;
     win::MenuItem SortResultsby1, Name1, Destination1, Size1, DateModified1;
     win::MenuItem CopyFiles1, CopyPaths1;
-    win::MenuItem Options1, Castomize1;
+    win::MenuItem Options1, Castomize1, ShowPreviewPane1;
     win::MenuItem Help1, FindlarkHelp1, Usinghelp1, Contents1, SearchOptions1;
     win::MenuItem HelpCommon1, HelpAdditionalFolders1, HelpDateAndTime1, HelpSize1, HelpAttributes1,
         HelpContainingText1, HelpAdvanced1, HelpSearchOnTheInternet1, HelpUsingWildcardCharacters1;
@@ -106,6 +109,8 @@ public:
     win::Button BitBtnPause;
     win::Button BitBtnHelp;
     win::VirtualListView ListViewResults;
+    win::Splitter SplitterPreview;
+    PreviewPane RichEditPreview;
     win::StatusBar StatusBar;
 
     LookInTable LookIn;
@@ -119,6 +124,7 @@ public:
     void PageControlMainChange();
     void FormKeyDown(WPARAM key);
     bool resultsKeyDown(WPARAM key);
+    bool previewKeyDown(WPARAM key);
     // The Search button's state: a run is under way or not.
     SearchState searchState() const { return session_.state(); }
     // The Pause button's state.
@@ -138,6 +144,9 @@ public:
     void Destination1Click() { results_.sortByMenu(SortByFolder); }
     void Size1Click() { results_.sortByMenu(SortBySize); }
     void DateModified1Click() { results_.sortByMenu(SortByDate); }
+    // The preview pane below the list.
+    void ShowPreviewPane1Click();
+    PreviewActions& preview() { return preview_; }
     void SelectAll1Click() { results_.selectAll(); }
     void Exportresults1Click() { results_.exportList(); }
     // Deleting, copying and moving the selected items.
@@ -188,6 +197,7 @@ private:
     CriteriaFiles files_;
     SearchSummary summary_;
     ResultsActions results_;
+    PreviewActions preview_;
     SearchRunner runner_;
     OutsideRequests outside_;
     // Requests from outside (another copy's arguments, drops), carried out in order once the window is idle.

@@ -95,6 +95,11 @@ void TFormMain::FormCreate() {
     // 13. Column widths.
     for (int column = 0; column < 4; ++column)
         ListViewResults.setColumnWidth(column, settings_.read(setting::ColumnWidth[column]));
+    // The preview pane, below the list.
+    preview_.setHeight(settings_.read(setting::PreviewPaneHeight));
+    preview_.setContextLines(settings_.read(setting::PreviewContextLines));
+    ShowPreviewPane1.setChecked(settings_.read(setting::ShowPreviewPane));
+    preview_.setShown(ShowPreviewPane1.checked());
     // 14. The criteria of the last run.
     if (settings_.read(setting::RememberSearchOptions)) LoadSearchOptions(automaticOptionsFile_, true);
     // The tip's option starts as stored, so a copy that ends before its first activation (another
@@ -108,7 +113,10 @@ void TFormMain::showInitially(int showCommand) {
 
 void TFormMain::connect(TFormOptions& options, TFormConfirm& confirm, TFormProgress& progress, TFormAbout& about) {
     options_ = &options;
-    options.onApplied = [this] { ListViewResults.redrawAll(); };
+    options.onApplied = [this, &options] {
+        ListViewResults.redrawAll();
+        preview_.setContextLines(options.contextLines());
+    };
     options.onHelp = [this] { Contents1Click(); };
     help_.connect(about);
     results_.connect(options, confirm, progress);
@@ -132,6 +140,8 @@ void TFormMain::FormDestroy() {
     // 2-3. Recent lists and the tip's option.
     for (const auto& [box, section] : recentBoxes()) SaveRecentList(settings_, section, *box);
     settings_.write(setting::ShowTipOfTheDayOnStartup, tip_.showOnStartup());
+    settings_.write(setting::ShowPreviewPane, preview_.shown());
+    settings_.write(setting::PreviewPaneHeight, preview_.height());
     // 4. The state, and the normal placement whatever the state, in the screen coordinates it is
     // restored in.
     const bool minimized = ::IsIconic(hwnd()) != FALSE, maximized = ::IsZoomed(hwnd()) != FALSE;

@@ -38,6 +38,9 @@ enum MenuCommand : UINT {
     CommandAbout,
     CommandCopyFiles,
     CommandCopyPaths,
+    CommandShowPreviewPane,
+    CommandNextMatch,
+    CommandPreviousMatch,
 };
 
 }  // namespace findlark

@@ -71,9 +71,10 @@ public:
     // The size unit of the list, as last applied in Preferences.
     std::pair<int, std::wstring> sizeUnit() const;
 
-private:
     // Opens one item with the shell, saying why when it cannot.
     void openItem(const std::wstring& path);
+
+private:
     std::vector<std::wstring> selectedPaths() const;
     std::vector<std::wstring> selectedExactPaths() const;
     // The selected rows as the file operations take them, in display order.

@@ -87,6 +87,7 @@ void SearchRunner::start() {
     SearchRequest request{controls_.criteria.read(), lookIn_.driveLetters()};
     request.searchOnlineOnlyText = options_ && options_->searchOnlineOnlyText();
     results_.clear();
+    if (onStarting) onStarting(request);
     controls_.status.setPanelText(1, L"");
     // The summary's layout takes a while; done before the worker competes for the processor.
     summary_.show();

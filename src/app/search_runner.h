@@ -50,6 +50,8 @@ public:
 
     // The preferences that runs follow from now on.
     void connect(const TFormOptions& options) { options_ = &options; }
+    // A run has its criteria and its rows are about to come.
+    std::function<void(const SearchRequest& request)> onStarting;
     // The Search button: starts a run when none is under way, otherwise stops it.
     void searchOrStop();
     // The Pause button: pauses a run, or resumes a paused one.

@@ -21,6 +21,7 @@ enum HelpContext : unsigned {
     HelpAdvanced = 2007,
     HelpSearchOnTheInternet = 2100,
     HelpWildcards = 3002,
+    HelpPreview = 3003,
 };
 
 // The topic of a criteria page, by the page's place: the seven criteria pages, then the web search.
@@ -44,6 +45,7 @@ inline const wchar_t* HelpTopicPage(unsigned context) {
     case HelpAdvanced: return L"advanced.html";
     case HelpSearchOnTheInternet: return L"internet.html";
     case HelpWildcards: return L"wildcards.html";
+    case HelpPreview: return L"preview.html";
     default: return L"";
     }
 }

@@ -75,7 +75,9 @@ void ResultsList::append(const std::vector<RowSlice>& slices) {
 
 void ResultsList::publish() {
     published_ = std::chrono::steady_clock::now();
-    if (view_->rowCount() != rows_.count()) view_->setRowCount(rows_.count());
+    if (view_->rowCount() == rows_.count()) return;
+    view_->setRowCount(rows_.count());
+    if (onPublished) onPublished();
 }
 
 std::vector<std::int32_t> ResultsList::selectedData() const { return dataOf(view_->selectedRows()); }

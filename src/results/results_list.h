@@ -27,7 +27,9 @@ public:
     // Adds rows to the model; the list control learns of them every few tenths of a second, or at
     // once by `publish`.
     void append(const std::vector<RowSlice>& slices);
+    // The list control learns the row count; `onPublished` runs when it changed.
     void publish();
+    std::function<void()> onPublished;
     int count() const { return rows_.count(); }
     ResultRows& rows() { return rows_; }
     const ResultRows& rows() const { return rows_; }

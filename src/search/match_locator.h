@@ -3,6 +3,7 @@
 // the same way, splits the text into lines (LF, CR LF or CR), and keeps the lines that hold a phrase
 // with their context and every occurrence marked, or, without phrases, the first lines. Phrases are
 // compared as the content test compares them: by the same capitals, within the same end of content.
+#include "model/preview_line.h"
 #include "search/content_rule.h"
 #include "search/content_scan.h"
 
@@ -18,19 +19,6 @@ namespace findlark {
 
 // A zero byte this early in a file that is not UTF-16 makes it binary.
 inline constexpr std::size_t kBinaryHeadBytes = 8192;
-
-struct PreviewMark {
-    std::size_t begin = 0, length = 0;  // in code units of the shown text
-    bool operator==(const PreviewMark&) const = default;
-};
-
-struct PreviewLine {
-    std::uint64_t number = 0;  // from 1
-    std::u16string text;       // a long line: the part around its first mark, cut ends shown by "…"
-    std::vector<PreviewMark> marks;
-    bool matching = false;   // false: a line of context
-    bool gapBefore = false;  // lines were left out between the previous shown line and this one
-};
 
 struct PreviewLimits {
     unsigned contextLines = 2;

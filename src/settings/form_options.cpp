@@ -6,7 +6,7 @@
 
 namespace findlark {
 TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(settings) {
-    createDialog(L"Preferences", {487, 375}, owner);
+    createDialog(L"Preferences", {487, 401}, owner);
     GroupBoxGeneral.create(*this, L"General preferences", {8, 6, 471, 92});
     CheckBoxGeneralRememberWindowPosition.create(*this, L"Remember window position", {20, 26, 300, 19});
     CheckBoxGeneralRememberWindowSize.create(*this, L"Remember window size", {20, 48, 300, 19});
@@ -20,13 +20,16 @@ TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(sett
     CheckBoxDeleteWithoutPrompting.create(*this, L"Delete without prompting", {20, 204, 300, 19});
     CheckBoxOverwriteWithoutPrompting.create(*this, L"Overwrite without prompting", {20, 226, 300, 19});
     CheckBoxUseRecycleBin.create(*this, L"Use the Recycle Bin for deleted items", {20, 248, 300, 19});
-    GroupBoxContent.create(*this, L"Containing text", {8, 284, 471, 50});
+    GroupBoxContent.create(*this, L"Containing text", {8, 284, 471, 76});
     CheckBoxSearchTextOfOnlineOnlyFiles.create(*this, L"Search the text of online-only files (downloads them)",
                                                {20, 304, 400, 19});
-    BitBtnOK.create(*this, L"&OK", {164, 340, 75, 25});
-    BitBtnApply.create(*this, L"&Apply", {245, 340, 75, 25});
-    BitBtnCancel.create(*this, L"&Cancel", {326, 340, 75, 25});
-    BitBtnHelp.create(*this, L"&Help", {407, 340, 75, 25});
+    LabelPreviewContextLines.create(*this, L"Lines of context in the preview pane:", {20, 331, 220, 17});
+    ComboBoxPreviewContextLines.create(*this, win::ComboKind::List, {244, 328, 50, 23}, 10);
+    for (int lines = 0; lines <= kMostContextLines; ++lines) ComboBoxPreviewContextLines.addItem(std::to_wstring(lines));
+    BitBtnOK.create(*this, L"&OK", {164, 366, 75, 25});
+    BitBtnApply.create(*this, L"&Apply", {245, 366, 75, 25});
+    BitBtnCancel.create(*this, L"&Cancel", {326, 366, 75, 25});
+    BitBtnHelp.create(*this, L"&Help", {407, 366, 75, 25});
     setDefaultButton(BitBtnOK);
     setCancelButton(BitBtnCancel);
 
@@ -37,6 +40,7 @@ TFormOptions::TFormOptions(SettingsStore& settings, HWND owner) : settings_(sett
                                &CheckBoxSearchTextOfOnlineOnlyFiles})
         box->onClick = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
     ComboBoxShowFileSizeIn.onChange = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
+    ComboBoxPreviewContextLines.onChange = [this] { CheckBoxGeneralRememberWindowPositionClick(); };
     BitBtnOK.onClick = [this] { BitBtnOKClick(); };
     BitBtnApply.onClick = [this] { BitBtnApplyClick(); };
     BitBtnCancel.onClick = [this] { BitBtnCancelClick(); };
@@ -57,6 +61,7 @@ void TFormOptions::FormCreate() {
     CheckBoxOverwriteWithoutPrompting.setChecked(settings_.read(setting::OverwriteWithoutPrompting));
     CheckBoxUseRecycleBin.setChecked(settings_.read(setting::UseRecycleBin));
     CheckBoxSearchTextOfOnlineOnlyFiles.setChecked(settings_.read(setting::SearchTextOfOnlineOnlyFiles));
+    ComboBoxPreviewContextLines.setSelectedIndex(std::clamp(settings_.read(setting::PreviewContextLines), 0, kMostContextLines));
     BitBtnApply.setEnabled(false);
 }
 
@@ -71,6 +76,7 @@ void TFormOptions::BitBtnApplyClick() {
     settings_.write(setting::OverwriteWithoutPrompting, CheckBoxOverwriteWithoutPrompting.checked());
     settings_.write(setting::UseRecycleBin, CheckBoxUseRecycleBin.checked());
     settings_.write(setting::SearchTextOfOnlineOnlyFiles, CheckBoxSearchTextOfOnlineOnlyFiles.checked());
+    settings_.write(setting::PreviewContextLines, contextLines());
     appliedUnit_ = std::max(ComboBoxShowFileSizeIn.selectedIndex(), 0);
     BitBtnApply.setEnabled(false);
     opened_ = shown();  // what Cancel keeps from now on
@@ -96,7 +102,7 @@ TFormOptions::Shown TFormOptions::shown() const {
             CheckBoxGeneralRememberSearchOptions.checked(),  ComboBoxShowFileSizeIn.selectedIndex(),
             CheckBoxDeleteWithoutPrompting.checked(),         CheckBoxOverwriteWithoutPrompting.checked(),
             CheckBoxUseRecycleBin.checked(),                  CheckBoxSearchTextOfOnlineOnlyFiles.checked(),
-            BitBtnApply.enabled()};
+            ComboBoxPreviewContextLines.selectedIndex(),     BitBtnApply.enabled()};
 }
 
 void TFormOptions::onShowing() { opened_ = shown(); }
@@ -112,6 +118,7 @@ void TFormOptions::onEnded(int result) {
     CheckBoxOverwriteWithoutPrompting.setChecked(opened_.overwriteWithoutPrompting);
     CheckBoxUseRecycleBin.setChecked(opened_.useRecycleBin);
     CheckBoxSearchTextOfOnlineOnlyFiles.setChecked(opened_.searchOnlineOnlyText);
+    ComboBoxPreviewContextLines.setSelectedIndex(opened_.contextLines);
     BitBtnApply.setEnabled(opened_.applyEnabled);
 }
 

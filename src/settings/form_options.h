@@ -7,6 +7,7 @@
 #include "settings/settings_store.h"
 #include "win/dialog.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -31,6 +32,8 @@ public:
     win::CheckBox CheckBoxUseRecycleBin;
     win::GroupBox GroupBoxContent;
     win::CheckBox CheckBoxSearchTextOfOnlineOnlyFiles;
+    win::Label LabelPreviewContextLines;
+    win::ComboBox ComboBoxPreviewContextLines;
     win::Button BitBtnOK;
     win::Button BitBtnApply;
     win::Button BitBtnCancel;
@@ -49,6 +52,9 @@ public:
     bool overwriteWithoutPrompting() const { return CheckBoxOverwriteWithoutPrompting.checked(); }
     bool useRecycleBin() const { return CheckBoxUseRecycleBin.checked(); }
     bool searchOnlineOnlyText() const { return CheckBoxSearchTextOfOnlineOnlyFiles.checked(); }
+    // Lines shown before and after each matching line in the preview pane.
+    int contextLines() const { return std::max(ComboBoxPreviewContextLines.selectedIndex(), 0); }
+    static constexpr int kMostContextLines = 9;
 
     // Runs at the end of every Apply: the list shows its sizes in the unit now chosen.
     std::function<void()> onApplied;
@@ -66,6 +72,7 @@ private:
         bool deleteWithoutPrompting, overwriteWithoutPrompting;
         bool useRecycleBin;
         bool searchOnlineOnlyText;
+        int contextLines;
         bool applyEnabled;
     };
     Shown shown() const;

@@ -32,6 +32,9 @@ inline constexpr IntSetting ActivePageIndex{L"ActivePageIndex", 0};
 inline constexpr IntSetting ColumnWidth[4] = {
     {L"Column0Width", 155}, {L"Column1Width", 155}, {L"Column2Width", 155}, {L"Column3Width", 155}};
 inline constexpr BoolSetting ShowTipOfTheDayOnStartup{L"ShowTipOfTheDayOnStartup", true};
+inline constexpr BoolSetting ShowPreviewPane{L"ShowPreviewPane", true};
+inline constexpr IntSetting PreviewPaneHeight{L"PreviewPaneHeight", 120};  // design units
+inline constexpr IntSetting PreviewContextLines{L"PreviewContextLines", 2};
 }  // namespace setting
 
 inline constexpr int kPositionUnset = -10000;

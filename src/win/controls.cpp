@@ -415,8 +415,10 @@ void StatusBar::afterLayout() {
     }
 }
 
+void LoadRichEdit() { static const UniqueModule library(::LoadLibraryW(L"msftedit.dll")); }
+
 void RichEdit::create(Container& parent, Rect rect) {
-    static const UniqueModule library(::LoadLibraryW(L"msftedit.dll"));
+    LoadRichEdit();
     Control::create(parent, MSFTEDIT_CLASS, L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | kTab,
                     WS_EX_CLIENTEDGE, rect);
 }

@@ -215,6 +215,9 @@ private:
     std::array<PanelText, kPanels> panels_;
 };
 
+// Loads the rich edit's library once; its window class exists from then on.
+void LoadRichEdit();
+
 class RichEdit : public Control {
 public:
     void create(Container& parent, Rect rect);

@@ -72,27 +72,34 @@ void Form::adopt(Control& control) {
 
 void Form::forget(Control& control) { std::erase(controls_, &control); }
 
-void Form::layoutControls() {
+RECT Form::placeOf(const Control& control) const {
     RECT client{};
     ::GetClientRect(hwnd(), &client);
     const int dx = client.right - scale(designClient_.cx);
     const int dy = client.bottom - scale(designClient_.cy);
+    const Rect& r = control.designRect();
+    int x = scale(r.x), y = scale(r.y), w = scale(r.w), h = scale(r.h);
+    // Anchors only act between the form and its direct children; page contents keep their place.
+    if (&control.parent() == this) {
+        const unsigned a = control.anchors();
+        if (a & AnchorRight) {
+            if (a & AnchorLeft) w += dx; else x += dx;
+        }
+        if (a & AnchorBottom) {
+            if (a & AnchorTop) h += dy; else y += dy;
+        }
+    }
+    return {x, y, x + w, y + h};
+}
+
+void Form::layoutControls() {
     for (Control* control : controls_) {
         const Rect& r = control->designRect();
         if (r.w == 0 && r.h == 0) continue;  // placed by its owner (pages, status bar)
-        int x = scale(r.x), y = scale(r.y), w = scale(r.w), h = scale(r.h);
-        // Anchors only act between the form and its direct children; page contents keep their place.
-        if (&control->parent() == this) {
-            const unsigned a = control->anchors();
-            if (a & AnchorRight) {
-                if (a & AnchorLeft) w += dx; else x += dx;
-            }
-            if (a & AnchorBottom) {
-                if (a & AnchorTop) h += dy; else y += dy;
-            }
-        }
+        const RECT place = placeOf(*control);
         // Never the old pixels: a control that only moved would keep slivers of its old place.
-        ::SetWindowPos(control->hwnd(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+        ::SetWindowPos(control->hwnd(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     for (Control* control : controls_) control->afterLayout();
     // Everything is painted whole once the layout is done, the status bar and the list's header too.

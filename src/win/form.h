@@ -40,6 +40,9 @@ public:
     // Keyboard navigation (Tab, arrows, mnemonics) among the form's controls.
     bool dialogNavigation(MSG& message);
 
+    // Where the layout places a control of this form now, in its parent's client pixels.
+    RECT placeOf(const Control& control) const;
+
     // Menu commands by identifier.
     void onMenu(UINT id, std::function<void()> handler) { menuHandlers_[id] = std::move(handler); }
     void runMenuCommand(UINT id);

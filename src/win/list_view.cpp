@@ -102,6 +102,13 @@ LRESULT VirtualListView::onNotify(NMHDR& header) {
     case NM_DBLCLK:
         if (onDoubleClick) onDoubleClick();
         break;
+    case LVN_ITEMCHANGED: {
+        const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_FOCUSED) &&
+            (change.uNewState & LVIS_FOCUSED) && onFocusChanged)
+            onFocusChanged();
+        break;
+    }
     case LVN_BEGINDRAG:
         if (onBeginDrag) onBeginDrag();
         break;

@@ -42,6 +42,8 @@ public:
     std::function<void(NMLVDISPINFOW&)> onGetDispInfo;
     std::function<void(int column)> onColumnClick;
     std::function<void()> onDoubleClick;
+    // Another row took the focus (the user's keys or clicks, or the program).
+    std::function<void()> onFocusChanged;
     // A drag of the selected rows begins.
     std::function<void()> onBeginDrag;
     // The tip of a row under the mouse: its text, whole.
