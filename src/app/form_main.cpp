@@ -53,6 +53,7 @@ TFormMain::TFormMain(MainWindowServices services)
     runner_.onStarting = [this](const SearchRequest& request) {
         preview_.setReadOnlineOnly(request.searchOnlineOnlyText);
         preview_.runStarted(request.criteria);
+        results_.runRule = preview_.rule();
     };
     FormCreate();
 }
@@ -235,17 +236,11 @@ bool TFormMain::resultsKeyDown(WPARAM key) {
     return false;
 }
 
-// The pane's own keys: Enter opens the file it shows; Esc goes back to the list.
+// The pane's own key: Enter opens the file it shows (a new search starts from elsewhere only).
 bool TFormMain::previewKeyDown(WPARAM key) {
-    if (key == VK_RETURN) {
-        preview_.openShown();
-        return true;
-    }
-    if (key == VK_ESCAPE) {
-        ListViewResults.focus();
-        return true;
-    }
-    return false;
+    if (key != VK_RETURN) return false;
+    preview_.openShown();
+    return true;
 }
 
 void TFormMain::takeCommandLine(const std::vector<std::wstring>& arguments) {

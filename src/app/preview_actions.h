@@ -21,6 +21,8 @@ public:
 
     // A run starts: its rows will be shown with its phrases.
     void runStarted(const SearchCriteria& criteria);
+    // The phrases of the rows' run; null for none.
+    const std::shared_ptr<const ContentRule>& rule() const { return rule_; }
     // Rows arrived: with none focused yet, the first one takes the focus and is shown.
     void rowsShown();
     void focusChanged();

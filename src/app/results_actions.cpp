@@ -4,6 +4,7 @@
 #include "fileops/file_system.h"
 #include "results/export_csv.h"
 #include "results/export_text.h"
+#include "search/preview_reader.h"
 #include "win/ansi_text.h"
 #include "win/busy_window.h"
 #include "win/clipboard.h"
@@ -12,10 +13,16 @@
 #include "win/long_path.h"
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <unordered_set>
 
 namespace findlark {
 namespace {
+
+// The types of the export's save dialog, by their place in its list.
+constexpr int kTextType = 1;
+constexpr int kMatchingLinesType = 3;
 
 bool IsCsvName(const std::wstring& path) {
     return path.size() >= 4 && ::CompareStringOrdinal(path.c_str() + path.size() - 4, 4, L".csv", 4, TRUE) == CSTR_EQUAL;
@@ -189,19 +196,70 @@ void ResultsActions::selectAll() {
 }
 
 void ResultsActions::exportList() {
+    int type = kTextType;
     win::FileDialogRequest request;
-    request.filter = L"Text Files, (*.txt)|*.txt|CSV Files, (*.csv)|*.csv|All Files, (*.*)|*.*";
+    request.filter =
+        L"Text Files, (*.txt)|*.txt|CSV Files, (*.csv)|*.csv|Matching Lines, (*.txt)|*.txt|All Files, (*.*)|*.*";
     request.defaultExtension = L"txt";  // a name typed bare takes the chosen type's extension
     request.promptOverwrite = true;     // the dialog asks before an existing file is replaced
+    request.chosenType = &type;
     const std::optional<std::wstring> path = interaction_.saveFileName(owner_.hwnd(), request);
     if (!path) return;
-    const std::string text = IsCsvName(*path) ? csvOfRows() : textOfRows();
+    std::string text;
+    if (type == kMatchingLinesType) {
+        if (!runRule) {
+            interaction_.messageBox(owner_.hwnd(), L"Matching lines can be exported after a search for text.", L"Findlark 1.0",
+                                    MB_OK | MB_ICONINFORMATION);
+            return;
+        }
+        const std::optional<std::string> lines = matchingLinesOfRows(*runRule);
+        if (!lines) return;  // cancelled: no file is written
+        text = *lines;
+    } else {
+        text = IsCsvName(*path) ? csvOfRows() : textOfRows();
+    }
     const win::UniqueFileHandle file(
         ::CreateFileW(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file && win::WriteAll(file.get(), text)) return;
     const DWORD error = ::GetLastError();
     interaction_.messageBox(owner_.hwnd(), L"Cannot create file \"" + *path + L"\". " + win::ErrorText(error), L"Findlark 1.0",
                             MB_OK | MB_ICONERROR);
+}
+
+// The files are read on a thread of their own; the window shows the progress and takes Cancel.
+std::optional<std::string> ResultsActions::matchingLinesOfRows(const ContentRule& rule) {
+    std::vector<std::wstring> files;
+    for (int row = 0; row < results_.count(); ++row) {
+        const ResultEntry entry = results_.rows().entry(row);
+        if (!entry.isFolder()) files.push_back(entry.fullPath());
+    }
+    const win::BusyWindow busy(owner_.hwnd());
+    std::atomic<bool> stop{false}, finished{false};
+    std::atomic<std::size_t> done{0};
+    std::vector<std::wstring> lines;
+    progress_->begin(L"Exporting");
+    progress_->addWork(files.size(), 0);
+    std::thread reader([&]() noexcept {
+        try {
+            lines = MatchingLines(files, rule, [&] { return stop.load(); }, [&] { ++done; });
+        } catch (...) {
+            stop = true;  // out of memory: nothing is written
+        }
+        finished = true;
+    });
+    std::size_t shown = 0;
+    while (!finished) {
+        const std::size_t now = done;
+        if (now < files.size()) progress_->working(files[now]);
+        progress_->advance(now - shown, 0);
+        shown = now;
+        if (progress_->cancelled()) stop = true;
+        ::Sleep(5);
+    }
+    reader.join();
+    progress_->end();
+    if (stop) return std::nullopt;
+    return ExportText(lines, win::ExactAnsi);
 }
 
 std::string ResultsActions::textOfRows() const {

@@ -7,6 +7,7 @@
 #include "fileops/form_progress.h"
 #include "results/results_list.h"
 #include "results/sort_order.h"
+#include "search/content_rule.h"
 #include "settings/form_options.h"
 #include "win/form.h"
 #include "win/interaction.h"
@@ -16,6 +17,9 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -71,10 +75,15 @@ public:
     // The size unit of the list, as last applied in Preferences.
     std::pair<int, std::wstring> sizeUnit() const;
 
+    // The phrases of the run that listed the rows, for the export of their matching lines; null for none.
+    std::shared_ptr<const ContentRule> runRule;
+
     // Opens one item with the shell, saying why when it cannot.
     void openItem(const std::wstring& path);
 
 private:
+    // Nothing when cancelled.
+    std::optional<std::string> matchingLinesOfRows(const ContentRule& rule);
     std::vector<std::wstring> selectedPaths() const;
     std::vector<std::wstring> selectedExactPaths() const;
     // The selected rows as the file operations take them, in display order.

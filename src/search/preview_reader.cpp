@@ -14,15 +14,6 @@ namespace {
 // Updates while a file is read come at most this often; the first lines go at once.
 constexpr std::chrono::milliseconds kUpdateInterval{40};
 
-std::u16string AnsiText(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::u16string text(static_cast<std::size_t>(std::max(length, 0)), u'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, reinterpret_cast<wchar_t*>(text.data()), length);
-    return text;
-}
-
 std::wstring Counted(std::uint64_t count, const wchar_t* one, const wchar_t* many) {
     return std::to_wstring(count) + L" " + (count == 1 ? one : many);
 }
@@ -42,6 +33,54 @@ std::wstring BinaryHeader(const MatchLocator& locator, std::uint64_t bytes, bool
 }
 
 }  // namespace
+
+std::u16string AnsiText(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::u16string text(static_cast<std::size_t>(std::max(length, 0)), u'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, reinterpret_cast<wchar_t*>(text.data()), length);
+    return text;
+}
+
+unsigned long LocateInFile(const std::wstring& path, MatchLocator& locator, const std::function<bool()>& piece) {
+    const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_READ,
+                                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return ::GetLastError();
+    std::vector<unsigned char> buffer(PreviewReader::kPieceBytes);
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+            const DWORD error = ::GetLastError();
+            locator.finish();
+            return error;
+        }
+        if (got == 0 || !locator.feed(buffer.data(), got) || !piece()) break;
+    }
+    locator.finish();
+    return 0;
+}
+
+std::vector<std::wstring> MatchingLines(const std::vector<std::wstring>& paths, const ContentRule& rule,
+                                        const std::function<bool()>& stopped, const std::function<void()>& fileDone) {
+    PreviewLimits limits;
+    limits.contextLines = 0;
+    limits.matchingLines = SIZE_MAX;
+    limits.lineUnits = SIZE_MAX;
+    std::vector<std::wstring> lines;
+    for (const std::wstring& path : paths) {
+        if (stopped()) break;
+        MatchLocator locator(&rule, limits, AnsiText);
+        LocateInFile(path, locator, [&] { return !stopped() && !locator.binary(); });
+        if (!locator.binary()) {
+            for (const PreviewLine& line : locator.lines())
+                lines.push_back(path + L"(" + std::to_wstring(line.number) + L"): " + std::wstring(line.text.begin(), line.text.end()));
+        }
+        fileDone();
+    }
+    return lines;
+}
 
 std::wstring UnreadableReason(unsigned long error) {
     switch (error) {
@@ -164,13 +203,6 @@ void PreviewReader::read(const PreviewRequest& request, std::uint64_t number) {
                 nullptr, true);
         return;
     }
-    const win::UniqueFileHandle file(::CreateFileW(platformPath.c_str(), GENERIC_READ,
-                                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) {
-        publish(number, request.path + L"\r\n" + UnreadableReason(::GetLastError()), nullptr, true);
-        return;
-    }
     MatchLocator locator(request.rule.get(), request.limits, AnsiText);
     const bool phrases = request.rule != nullptr;
     // A binary file without phrases is not read to its end: its size is the file's.
@@ -179,18 +211,9 @@ void PreviewReader::read(const PreviewRequest& request, std::uint64_t number) {
         if (locator.binary()) return BinaryHeader(locator, std::max(size, locator.bytes()), phrases, done);
         return phrases ? CountsHeader(locator, done) : request.path;
     };
-    std::vector<unsigned char> buffer(kPieceBytes);
     auto lastUpdate = std::chrono::steady_clock::now() - kUpdateInterval;
     std::size_t linesSent = 0;
-    for (;;) {
-        if (!current(number)) return;
-        DWORD got = 0;
-        if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
-            locator.finish();
-            publish(number, header(true) + L"\r\n" + UnreadableReason(::GetLastError()), &locator, true);
-            return;
-        }
-        if (got == 0 || !locator.feed(buffer.data(), got)) break;
+    const unsigned long error = LocateInFile(request.path, locator, [&] {
         // The first lines go at once; later ones in steps, so the window is not asked too often.
         const auto now = std::chrono::steady_clock::now();
         if ((linesSent == 0 && !locator.lines().empty()) || now - lastUpdate >= kUpdateInterval) {
@@ -198,8 +221,17 @@ void PreviewReader::read(const PreviewRequest& request, std::uint64_t number) {
             linesSent = locator.lines().size();
             lastUpdate = now;
         }
+        return current(number);
+    });
+    if (!current(number)) return;
+    if (error != 0 && locator.bytes() == 0) {
+        publish(number, request.path + L"\r\n" + UnreadableReason(error), nullptr, true);
+        return;
     }
-    locator.finish();
+    if (error != 0) {
+        publish(number, header(true) + L"\r\n" + UnreadableReason(error), &locator, true);
+        return;
+    }
     publish(number, header(true), &locator, true);
 }
 

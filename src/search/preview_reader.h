@@ -77,4 +77,16 @@ private:
 // The words for a file that could not be read.
 std::wstring UnreadableReason(unsigned long error);
 
+// Feeds a file to the locator, read-only and shared, in pieces; `piece` runs after each one and
+// ends the read when it returns false. Gives the error that ended the read early, or 0.
+unsigned long LocateInFile(const std::wstring& path, MatchLocator& locator, const std::function<bool()>& piece);
+
+// The text of the ANSI code page in UTF-16.
+std::u16string AnsiText(std::string_view bytes);
+
+// Every matching line of the files, as grep writes them: "path(line): text". `stopped` is asked
+// between pieces; `fileDone` runs after each file.
+std::vector<std::wstring> MatchingLines(const std::vector<std::wstring>& paths, const ContentRule& rule,
+                                        const std::function<bool()>& stopped, const std::function<void()>& fileDone);
+
 }  // namespace findlark

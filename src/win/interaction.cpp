@@ -71,6 +71,7 @@ std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogRequest& r
                  (request.hideReadOnly ? OFN_HIDEREADONLY : 0) | (request.resizable ? OFN_ENABLESIZING : 0) |
                  (save ? 0 : OFN_FILEMUSTEXIST);
     if (!(save ? ::GetSaveFileNameW(&info) : ::GetOpenFileNameW(&info))) return std::nullopt;
+    if (request.chosenType) *request.chosenType = static_cast<int>(info.nFilterIndex);
     file.resize(wcslen(file.c_str()));
     return file;
 }

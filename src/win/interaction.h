@@ -28,6 +28,7 @@ struct FileDialogRequest {
     bool promptOverwrite = false;
     bool hideReadOnly = false;
     bool resizable = false;
+    int* chosenType = nullptr;      // if given, receives the place (from 1) in `filter` of the type chosen
 };
 
 class Interaction {

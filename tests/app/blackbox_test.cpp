@@ -3,11 +3,13 @@
 // outside. Every action on the results runs here on real files.
 #include "app/menu_ids.h"
 #include "support/criteria_printer.h"
+#include "support/file_text.h"
 #include "support/temp_tree.h"
 #include "win/handle.h"
 
 #include <gtest/gtest.h>
 
+#include <richedit.h>
 #include <shlobj.h>
 
 #include <chrono>
@@ -120,6 +122,14 @@ public:
     }
 
     std::wstring status() const { return WindowText(child(main_, STATUSCLASSNAMEW)); }
+    // The preview pane: the rich edit placed on the main window itself.
+    std::wstring preview() const {
+        HWND found = nullptr;
+        for (HWND window = ::GetWindow(main_, GW_CHILD); window && !found; window = ::GetWindow(window, GW_HWNDNEXT)) {
+            if (::lstrcmpiW(ClassOf(window).c_str(), MSFTEDIT_CLASS) == 0) found = window;
+        }
+        return found ? WindowText(found) : L"(no pane)";
+    }
     HWND list() const { return child(main_, WC_LISTVIEWW); }
     // A popup menu of the program open on the screen.
     HWND popupMenu() const {
@@ -376,6 +386,19 @@ TEST_F(BlackBoxTest, AFolderMovedOntoItselfIsRefusedAndKept) {
     ASSERT_TRUE(program.waitUntilIdle());
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(tree.path(L"dir\\in.txt"))));
     EXPECT_EQ(program.column(0).size(), 4u);
+}
+
+// The pane shows the focused row's file; another process reads it as a screen reader would.
+TEST_F(BlackBoxTest, TheFocusedRowsLinesAreReadFromThePane) {
+    testing_support::WriteText(tree.path(L"a.txt"), "first\nsecond line\n");
+    RemoteProgram program;
+    ASSERT_TRUE(program.main()) << "the program's window did not appear";
+    search(program, 4);
+    program.select(2);
+    const std::wstring expected = tree.path(L"a.txt") + L"\r\n1- first\r\n2- second line\r\n";
+    ASSERT_TRUE(WaitFor([&] { return program.preview() == L"Binary file, 20 bytes\r\n"; })) << Narrow(program.preview());
+    program.select(0);
+    ASSERT_TRUE(WaitFor([&] { return program.preview() == expected; })) << Narrow(program.preview());
 }
 
 }  // namespace

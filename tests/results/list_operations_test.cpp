@@ -315,7 +315,7 @@ TEST_F(ListOperationsTest, ExportWritesTheRowsInDisplayOrder) {
     interaction.fileAnswers = {out};
     main().runMenuCommand(main().Exportresults1.id());
     ASSERT_EQ(interaction.fileRequests.size(), 1u);
-    EXPECT_EQ(interaction.fileRequests[0].filter, L"Text Files, (*.txt)|*.txt|CSV Files, (*.csv)|*.csv|All Files, (*.*)|*.*");
+    EXPECT_EQ(interaction.fileRequests[0].filter, L"Text Files, (*.txt)|*.txt|CSV Files, (*.csv)|*.csv|Matching Lines, (*.txt)|*.txt|All Files, (*.*)|*.*");
     EXPECT_EQ(interaction.fileRequests[0].defaultExtension, L"txt");
     EXPECT_TRUE(interaction.fileRequests[0].fileName.empty());
     EXPECT_TRUE(interaction.fileRequests[0].promptOverwrite);  // an existing file is replaced only when the user says so

@@ -107,3 +107,23 @@ TEST_F(PreviewTest, TheMenuHidesThePaneAndARestartKeepsItHidden) {
     main().runMenuCommand(CommandShowPreviewPane);
     EXPECT_TRUE(main().RichEditPreview.visible());
 }
+
+// "Matching Lines" writes each matching line of the listed text files as grep does; binary files
+// and folders give none. Without phrases there is nothing to write.
+TEST_F(PreviewTest, MatchingLinesAreExportedAsGrepWritesThem) {
+    const std::wstring exported = tree.path(L"lines.out");
+    searchText(L"alpha");
+    interaction.fileAnswers = {exported};
+    interaction.fileTypeAnswers = {3};
+    main().runMenuCommand(CommandExport);
+    const std::string root(tree.root().begin(), tree.root().end());
+    EXPECT_EQ(testing_support::ReadText(exported), root + "\\a.txt(3): three alpha\r\n" + root + "\\a.txt(9): nine ALPHA\r\n");
+
+    searchText(L"");
+    interaction.fileAnswers = {tree.path(L"none.out")};
+    interaction.fileTypeAnswers = {3};
+    main().runMenuCommand(CommandExport);
+    ASSERT_FALSE(interaction.messages.empty());
+    EXPECT_EQ(interaction.messages.back().text, L"Matching lines can be exported after a search for text.");
+    EXPECT_FALSE(testing_support::ReadText(tree.path(L"none.out")));
+}

@@ -27,6 +27,10 @@ std::optional<std::wstring> NextFileAnswer(ScriptedInteraction& self, const win:
     }
     auto answer = self.fileAnswers.front();
     self.fileAnswers.pop_front();
+    if (!self.fileTypeAnswers.empty()) {
+        if (request.chosenType) *request.chosenType = self.fileTypeAnswers.front();
+        self.fileTypeAnswers.pop_front();
+    }
     return answer;
 }
 }  // namespace

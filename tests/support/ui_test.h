@@ -32,6 +32,8 @@ public:
     std::vector<std::wstring> folderRequests;
     // Answers of the open and save dialogs in turn (nothing: cancelled), and what they were asked.
     std::deque<std::optional<std::wstring>> fileAnswers;
+    // The type chosen in each save or open dialog, in turn (from 1); when none is left the request's stays.
+    std::deque<int> fileTypeAnswers;
     std::vector<win::FileDialogRequest> fileRequests;
     std::vector<bool> fileRequestSaves;
     // Answers of message boxes in turn; when none is left a box is answered with its first button.
