@@ -18,67 +18,8 @@ namespace {
 
 using bench::Clock;
 using bench::Seconds;
-
-std::vector<std::wstring> FilesOf(const std::wstring& folder) {
-    std::vector<std::wstring> files;
-    WIN32_FIND_DATAW entry;
-    const win::UniqueFindHandle find(::FindFirstFileW((folder + L"\\*").c_str(), &entry));
-    if (!find) return files;
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(folder + L"\\" + entry.cFileName);
-    } while (::FindNextFileW(find.get(), &entry));
-    return files;
-}
-
-// memchr for a byte of the needle that text seldom holds (not a small letter, space or zero), then
-// memcmp around it.
-bool Holds(const unsigned char* text, std::size_t size, const std::string& needle) {
-    std::size_t anchor = 0;
-    for (std::size_t i = 0; i < needle.size(); ++i) {
-        const auto c = static_cast<unsigned char>(needle[i]);
-        if (c != 0 && c != ' ' && !(c >= 'a' && c <= 'z')) anchor = i;
-    }
-    const auto rare = static_cast<unsigned char>(needle[anchor]);
-    if (size < needle.size()) return false;
-    const unsigned char* const last = text + anchor + (size - needle.size());
-    for (const unsigned char* at = text + anchor; at <= last; ++at) {
-        at = static_cast<const unsigned char*>(std::memchr(at, rare, static_cast<std::size_t>(last - at) + 1));
-        if (!at) return false;
-        if (std::memcmp(at - anchor, needle.data(), needle.size()) == 0) return true;
-    }
-    return false;
-}
-
-// The content: up to the first zero byte, or the first zero code unit of UTF-16 text after its mark.
-std::size_t ContentSize(const unsigned char* text, std::size_t size, bool utf16) {
-    if (!utf16) {
-        const void* zero = std::memchr(text, 0, size);
-        return zero ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - text) : size;
-    }
-    for (std::size_t at = 2; at + 1 < size; at += 2) {
-        if (text[at] == 0 && text[at + 1] == 0) return at;
-    }
-    return size;
-}
-
-// Maps each file whole and looks for the needle's bytes: the fastest plain way to the same answer.
-int BareSearch(const std::vector<std::wstring>& files, const std::string& needle, bool utf16, unsigned long long& bytes) {
-    int found = 0;
-    bytes = 0;
-    for (const std::wstring& path : files) {
-        const win::UniqueFileHandle file(
-            ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-        LARGE_INTEGER size{};
-        if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart == 0) continue;
-        const win::UniqueKernelHandle mapping(::CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
-        const auto* view = static_cast<const unsigned char*>(::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
-        if (!view) continue;
-        found += Holds(view, ContentSize(view, static_cast<std::size_t>(size.QuadPart), utf16), needle) ? 1 : 0;
-        bytes += static_cast<unsigned long long>(size.QuadPart);
-        ::UnmapViewOfFile(view);
-    }
-    return found;
-}
+using bench::BareSearch;
+using bench::FilesOf;
 
 findlark::SearchCriteria ContentCriteria(const std::wstring& folder, const std::wstring& phrase) {
     findlark::SearchCriteria c;  // the defaults, whatever an earlier run left behind

@@ -19,29 +19,6 @@ constexpr char16_t kBeyondLatin1[32] = {
     0x65E5, 0x672C, 0xD83D, 0xDE00, 0x0430, 0x0410, 0x044F, 0x042F, 0xFFFD, 0x4E00, 0x00FF, 0x0178, 0x1E9E,
     0x00DF, 0x0101, 0x0061, 0x0041, 0x03B1, 0x0391};
 
-CaseFolding FuzzFolding() {
-    CaseFolding folding = AsciiCaseFolding();
-    auto fold = [&](char16_t small, char16_t capital) {
-        folding.units[small] = capital;
-        if (small <= 0xFF && capital <= 0xFF) folding.ansi[small] = static_cast<unsigned char>(capital);
-    };
-    for (char16_t c = 0xE0; c <= 0xFE; ++c) {
-        if (c != 0xF7) fold(c, static_cast<char16_t>(c - 0x20));
-    }
-    fold(0xFF, 0x178);
-    fold(0x101, 0x100);
-    fold(0x131, 0x49);
-    fold(0x17F, 0x53);
-    fold(0x3C3, 0x3A3);
-    fold(0x3C2, 0x3A3);
-    fold(0x3AF, 0x38A);
-    fold(0x3B1, 0x391);
-    fold(0x2C65, 0x23A);
-    fold(0x430, 0x410);
-    fold(0x44F, 0x42F);
-    return folding;
-}
-
 std::optional<std::string> Latin1(const std::u16string& text) {
     std::string bytes;
     for (const char16_t c : text) {
@@ -144,6 +121,30 @@ struct Reference {
 };
 
 }  // namespace
+
+findlark::CaseFolding FuzzFolding() {
+    using namespace findlark;
+    CaseFolding folding = AsciiCaseFolding();
+    auto fold = [&](char16_t small, char16_t capital) {
+        folding.units[small] = capital;
+        if (small <= 0xFF && capital <= 0xFF) folding.ansi[small] = static_cast<unsigned char>(capital);
+    };
+    for (char16_t c = 0xE0; c <= 0xFE; ++c) {
+        if (c != 0xF7) fold(c, static_cast<char16_t>(c - 0x20));
+    }
+    fold(0xFF, 0x178);
+    fold(0x101, 0x100);
+    fold(0x131, 0x49);
+    fold(0x17F, 0x53);
+    fold(0x3C3, 0x3A3);
+    fold(0x3C2, 0x3A3);
+    fold(0x3AF, 0x38A);
+    fold(0x3B1, 0x391);
+    fold(0x2C65, 0x23A);
+    fold(0x430, 0x410);
+    fold(0x44F, 0x42F);
+    return folding;
+}
 
 int FuzzContent(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::map<std::string, int (*)(const std::uint8_t*, std::size_t)> targets{
-        {"mask", &FuzzMask}, {"content", &FuzzContent}, {"options", &FuzzOptions}, {"pattern", &FuzzPattern}};
+        {"mask", &FuzzMask}, {"content", &FuzzContent}, {"options", &FuzzOptions}, {"pattern", &FuzzPattern}, {"locate", &FuzzLocate}};
     int replayed = 0;
     for (const auto& [name, target] : targets) {
         const std::filesystem::path folder = std::filesystem::path(argv[1]) / name;

@@ -86,6 +86,7 @@ void PreviewPane::start(const std::wstring& header) {
     ::SendMessageW(hwnd(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     marks_.clear();
     scrolledToMatch_ = false;
+    ++itemsStarted_;
     const std::wstring text = header.empty() ? L"" : WithCrBreaks(header) + L"\r";
     replace(0, 0, text, false);
     headerLength_ = length_ = static_cast<long>(text.size());

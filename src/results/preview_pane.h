@@ -23,6 +23,8 @@ public:
     // Selects the next (or previous) mark after the caret, wrapping around; false when there is none.
     bool goToMatch(bool forward);
     std::size_t markCount() const { return marks_.size(); }
+    // How many items the pane has begun to show.
+    std::size_t itemsStarted() const { return itemsStarted_; }
     // The text shown, with line breaks as CR LF.
     std::wstring shownText() const;
 
@@ -38,6 +40,7 @@ private:
     long length_ = 0;
     std::vector<Mark> marks_;
     bool scrolledToMatch_ = false;
+    std::size_t itemsStarted_ = 0;
 };
 
 }  // namespace findlark

@@ -174,7 +174,7 @@ TEST(HelpFile, EveryContextNumberIsMappedToAPageInTheFile) {
         const std::string page = strings.c_str() + offset;
         pages[context] = page.substr(page.find_last_of("/\\") + 1);
     }
-    for (const unsigned context : {2001u, 2002u, 2003u, 2004u, 2005u, 2006u, 2007u, 2100u, 3002u}) {
+    for (const unsigned context : {2001u, 2002u, 2003u, 2004u, 2005u, 2006u, 2007u, 2100u, 3002u, 3003u}) {
         const std::wstring expected = HelpTopicPage(context);
         EXPECT_EQ(pages[context], std::string(expected.begin(), expected.end())) << context;
         EXPECT_FALSE(ReadStream(chm.p, (L"/" + expected).c_str()).empty()) << context;
