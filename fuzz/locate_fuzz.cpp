@@ -96,7 +96,7 @@ int FuzzLocate(const std::uint8_t* data, std::size_t size) {
     std::string ansi(phrase.begin(), phrase.end());
     const ContentRule rule({{TextAnd, phrase, ansi}}, LeadBytes{}, fold);
     PreviewLimits limits;
-    limits.contextLines = 0;
+    limits.contextLines = (flags >> 4) & 3;
     limits.matchingLines = SIZE_MAX;
     limits.lineUnits = SIZE_MAX;
     MatchLocator locator(&rule, limits, FromLatin1);
@@ -129,8 +129,23 @@ int FuzzLocate(const std::uint8_t* data, std::size_t size) {
         matches += marks.size();
         if (!marks.empty()) expected.push_back({n + 1, marks});
     }
+    // Shown: the matching lines and, around each, the lines of context; marks on the matching ones.
     std::vector<ReferenceLine> found;
-    for (const PreviewLine& line : locator.lines()) found.push_back({line.number, line.marks});
+    std::vector<std::uint64_t> shown, expectedShown;
+    for (const PreviewLine& line : locator.lines()) {
+        shown.push_back(line.number);
+        if (line.matching) found.push_back({line.number, line.marks});
+        if (!line.matching && !line.marks.empty()) std::abort();
+    }
+    for (std::uint64_t n = 1; n <= lines.size(); ++n) {
+        for (const ReferenceLine& match : expected) {
+            if (n + limits.contextLines >= match.number && n <= match.number + limits.contextLines) {
+                expectedShown.push_back(n);
+                break;
+            }
+        }
+    }
+    if (exact && shown != expectedShown) std::abort();
     if (exact && (locator.matches() != matches || found != expected)) std::abort();
     if (locator.matchingLines() != found.size()) std::abort();
     return 0;

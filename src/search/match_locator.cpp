@@ -99,6 +99,20 @@ MatchLocator::MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDe
         const bool marked = i == 0 || rule_->phraseOperator(i) != TextNot;
         if (marked && !rule_->phraseUnits(i).empty()) phrases_.emplace_back(rule_->phraseUnits(i));
     }
+    // Each phrase's longest ASCII run, which its every form holds as it is; without one, no line is skipped.
+    for (const std::u16string_view phrase : phrases_) {
+        std::string longest, run;
+        for (const char16_t c : phrase) {
+            run = c < 0x80 && c != 0 ? run + static_cast<char>(c) : std::string();
+            if (run.size() > longest.size()) longest = run;
+        }
+        if (longest.empty()) {
+            probes_.clear();
+            break;
+        }
+        probesHoldIOrS_ = probesHoldIOrS_ || longest.find_first_of("IS") != std::string::npos;
+        probes_.emplace_back(std::move(longest));
+    }
 }
 
 bool MatchLocator::wantsMore() const {
@@ -134,7 +148,7 @@ void MatchLocator::decide() {
     encoding_ = guess.encoding;
     skip_ = guess.markBytes;
     const bool units = encoding_ == ContentEncoding::Utf16LE || encoding_ == ContentEncoding::Utf16BE;
-    binary_ = !units && std::memchr(head_.data(), 0, head_.size()) != nullptr;
+    binary_ = !units && !head_.empty() && std::memchr(head_.data(), 0, head_.size()) != nullptr;
     if (binary_ && rule_) {
         for (const auto* needles : {&rule_->ansiNeedles(), &rule_->ansiUtf8Needles(), &rule_->utf16Needles(false),
                                     &rule_->utf16Needles(true)}) {
@@ -191,6 +205,81 @@ void MatchLocator::countBinary(const unsigned char* data, std::size_t size) {
     carry_ = (carry_ + piece).substr((carry_.size() + piece.size()) - std::min(overlap_, carry_.size() + piece.size()));
 }
 
+// Lines that cannot hold a phrase are only counted, never decoded: the phrases' ASCII parts are looked
+// for in the piece as the content scan looks for phrases, and only the lines around a candidate (and
+// the context before it) are taken one by one.
+class MatchLocator::QuietLines {
+public:
+    QuietLines(MatchLocator& locator, const unsigned char* data, std::size_t size) : locator_(locator), data_(data) {
+        if (locator_.probes_.empty()) return;
+        const unsigned char* last = nullptr;
+        for (std::size_t i = size; i > 0; --i) {
+            if (data[i - 1] == '\n') {
+                last = data + i;
+                break;
+            }
+        }
+        if (!last) return;
+        end_ = static_cast<std::size_t>(last - data);
+        view_ = data;
+        if (const CaseFolding* folding = locator_.rule_->folding()) {
+            // Capitals by the ANSI table; a UTF-8 letter whose capital is ASCII (dotless i, long s)
+            // is not folded so, hence no skipping where one could hide.
+            locator_.folded8_.resize(end_);
+            bool high = false;
+            for (std::size_t i = 0; i < end_; ++i) {
+                high = high || data[i] >= 0x80;
+                locator_.folded8_[i] = static_cast<char>(folding->ansi[data[i]]);
+            }
+            if (high && locator_.probesHoldIOrS_) {
+                end_ = 0;
+                return;
+            }
+            view_ = reinterpret_cast<const unsigned char*>(locator_.folded8_.data());
+        }
+    }
+
+    // From a line start: where the lines to take one by one begin, after those only counted.
+    std::size_t skip(std::size_t at) {
+        if (at >= end_) return at;
+        if (!searched_ || candidate_ < at) {
+            searched_ = true;
+            candidate_ = end_;
+            for (const PhraseFinder& probe : locator_.probes_) {
+                if (const unsigned char* found = probe.find(view_ + at, candidate_ - at))
+                    candidate_ = static_cast<std::size_t>(found - view_);
+            }
+        }
+        // The candidate's line and the context before it are taken; without a candidate, the
+        // piece's last lines, which may be context for what follows.
+        const auto lineStart = [&](std::size_t position) {
+            while (position > at && data_[position - 1] != '\n') --position;
+            return position;
+        };
+        std::size_t stop = candidate_ == end_ ? end_ : lineStart(candidate_);
+        for (unsigned i = 0; i < locator_.limits_.contextLines && stop > at; ++i) stop = lineStart(stop - 1);
+        if (stop <= at) return at;
+        const unsigned char* begin = data_ + at;
+        const unsigned char* finish = data_ + stop;
+        // A lone CR ends a line too: such text is taken one line at a time.
+        for (const unsigned char* cr = begin;
+             (cr = static_cast<const unsigned char*>(std::memchr(cr, '\r', static_cast<std::size_t>(finish - cr)))); ++cr) {
+            if (cr + 1 >= finish || cr[1] != '\n') return at;
+        }
+        locator_.lineNumber_ += static_cast<std::uint64_t>(std::count(begin, finish, '\n'));
+        locator_.before_.clear();
+        return stop;
+    }
+
+private:
+    MatchLocator& locator_;
+    const unsigned char* data_;
+    const unsigned char* view_ = nullptr;
+    std::size_t end_ = 0;  // after the piece's last LF: the lines it holds whole
+    bool searched_ = false;
+    std::size_t candidate_ = 0;  // where a probe occurs next, or end_
+};
+
 // Plain and UTF-8 content ends at its first zero byte, as the content test's does.
 void MatchLocator::feedBytes(const unsigned char* data, std::size_t size) {
     if (const void* zero = std::memchr(data, 0, size)) {
@@ -202,7 +291,10 @@ void MatchLocator::feedBytes(const unsigned char* data, std::size_t size) {
         if (data[0] == '\n') at = 1;
         afterCr_ = false;
     }
+    QuietLines quiet(*this, data, size);
     while (at < size && !full_) {
+        if (lineBytes_.empty() && !partOfLine_ && contextAfter_ == 0) at = quiet.skip(at);
+        if (at >= size) break;
         const unsigned char* start = data + at;
         const auto* end = std::find_if(start, data + size, [](unsigned char c) { return c == '\n' || c == '\r'; });
         lineBytes_.append(reinterpret_cast<const char*>(start), static_cast<std::size_t>(end - start));

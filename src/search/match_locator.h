@@ -49,6 +49,7 @@ public:
     std::uint64_t bytes() const { return bytes_; }
 
 private:
+    class QuietLines;
     void decide();
     void feedBody(const unsigned char* data, std::size_t size);
     void feedBytes(const unsigned char* data, std::size_t size);
@@ -65,6 +66,9 @@ private:
     PreviewLimits limits_;
     AnsiDecoder ansi_;
     std::vector<std::u16string_view> phrases_;  // the marked ones: "AND" and "OR"
+    std::vector<PhraseFinder> probes_;          // their ASCII parts; empty when a phrase has none
+    bool probesHoldIOrS_ = false;
+    std::string folded8_;
     std::uint64_t bytes_ = 0;
     bool decided_ = false, binary_ = false, ended_ = false, finished_ = false, full_ = false;
     ContentEncoding encoding_ = ContentEncoding::Ansi;

@@ -79,6 +79,13 @@ std::string Utf16(std::u16string_view text, bool bigEndian, bool mark) {
     return bytes;
 }
 
+// Fifty lines, "alpha" on lines 20 and 45: the quiet lines between are only counted.
+std::string QuietLines() {
+    std::string text;
+    for (int n = 1; n <= 50; ++n) text += (n == 20 || n == 45 ? "an alpha " : "quiet ") + std::to_string(n) + "\r\n";
+    return text;
+}
+
 const std::u16string kLines = u"one alpha\ntwo\r\nthree\rfour Alpha\n\nsix\nseven\neight\nnine\nten alpha";
 
 struct Case {
@@ -109,6 +116,9 @@ TEST(MatchLocator, LinesMarksAndContextInEveryEncodingAndPieceSize) {
          "1:gr[\u00fc\u00df]\n=1/1"},
         {"plain: UTF-8 line and ANSI line", "caf\xC3\xA9\ncaf\xE9\n", {{u"CAF\u00C9", TextAnd}}, false, 0,
          "1:[caf\u00e9]\n2:[caf\u00e9]\n=2/2"},
+        {"quiet lines counted", QuietLines(), {{u"ALPHA", TextAnd}}, false, 2,
+         "18-quiet 18\n19-quiet 19\n20:an [alpha] 20\n21-quiet 21\n22-quiet 22\n--\n43-quiet 43\n44-quiet 44\n"
+         "45:an [alpha] 45\n46-quiet 46\n47-quiet 47\n=2/2"},
         {"several on one line", "xx x\n", {{u"x", TextAnd}}, true, 0, "1:[x][x] [x]\n=3/1"},
         {"no final line break, empty last line", "a\nb\n", {{u"b", TextAnd}}, true, 1, "1-a\n2:[b]\n=1/1"},
     };
