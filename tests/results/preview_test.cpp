@@ -2,6 +2,7 @@
 #include "app/menu_ids.h"
 #include "app/results_fixture.h"
 #include "support/file_text.h"
+#include "win/handle.h"
 
 #include <richedit.h>
 
@@ -73,6 +74,12 @@ TEST_F(PreviewTest, BinaryFilesFoldersAndVanishedFilesAreNamedNotShown) {
     searchText(L"");
     EXPECT_EQ(shown(L"b.bin"), L"Binary file, 14 bytes\r\n");
     EXPECT_EQ(shown(L"sub"), tree.path(L"sub") + L"\r\nFolder\r\n");
+    {
+        const win::UniqueFileHandle locked(
+            ::CreateFileW(tree.path(L"a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        EXPECT_EQ(shown(L"a.txt"), tree.path(L"a.txt") + L"\r\nThe file is in use by another program.\r\n");
+    }
+    shown(L"sub");  // away and back: the row is read again
     ::DeleteFileW(tree.path(L"a.txt").c_str());
     EXPECT_EQ(shown(L"a.txt"), tree.path(L"a.txt") + L"\r\nThe file no longer exists.\r\n");
     // With phrases a binary file tells how many it holds.
