@@ -35,6 +35,7 @@ ensure_packages() {
     command -v chmcmd >/dev/null || need+=(fp-utils)
     command -v wixl >/dev/null || need+=(wixl)
     command -v zip >/dev/null || need+=(zip)
+    [ -f /usr/include/boost/regex.hpp ] || need+=(libboost1.81-dev)
     if [ ${#need[@]} -gt 0 ]; then
         log "installing: ${need[*]}"
         local sudo=""

@@ -236,11 +236,18 @@ bool TFormMain::resultsKeyDown(WPARAM key) {
     return false;
 }
 
-// The pane's own key: Enter opens the file it shows (a new search starts from elsewhere only).
+// The pane's own keys: Enter opens the file it shows (a new search starts from elsewhere only); Tab
+// leaves it, as from any other control, though a rich edit would keep it.
 bool TFormMain::previewKeyDown(WPARAM key) {
-    if (key != VK_RETURN) return false;
-    preview_.openShown();
-    return true;
+    if (key == VK_RETURN) {
+        preview_.openShown();
+        return true;
+    }
+    if (key == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0) {
+        if (const HWND next = ::GetNextDlgTabItem(hwnd(), RichEditPreview.hwnd(), ::GetKeyState(VK_SHIFT) < 0)) ::SetFocus(next);
+        return true;
+    }
+    return false;
 }
 
 void TFormMain::takeCommandLine(const std::vector<std::wstring>& arguments) {

@@ -59,6 +59,7 @@ void CriteriaPages::applyOption(const OptionAssignment& o) {
     case OptionField::AllOrPartOfTheFileName: Common.CheckBoxAllOrPartOfTheFileName.setChecked(o.flag); break;
     case OptionField::Mask: Common.ComboBoxExAllOrPartOfTheFileName.setText(o.text); break;
     case OptionField::CaseSensitive: Common.CheckBoxCaseSensitiveMask.setChecked(o.flag); break;
+    case OptionField::MaskIsRegularExpression: Common.CheckBoxRegularExpression.setChecked(o.flag); break;
     case OptionField::LookIn: Common.CheckBoxLookIn.setChecked(o.flag); break;
     case OptionField::LookInWhere: Common.ComboBoxExLookIn.setSelectedIndex(o.number); break;
     case OptionField::AdditionalFolders: AdditionalFolders.CheckBoxLookInSpecifiedFolders.setChecked(o.flag); break;

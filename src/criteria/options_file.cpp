@@ -141,6 +141,12 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
     if (c.AllOrPartOfTheFileName) {
         w.text(L"Common", L"Mask", c.Mask);
         w.boolean(L"Common", L"CaseSensitive", c.CaseSensitive);
+        // A new key, written only when on: files without it load as before.
+        if (c.MaskIsRegularExpression) {
+            w.boolean(L"Common", L"MaskIsRegularExpression", true);
+        } else {
+            w.remove(L"Common", L"MaskIsRegularExpression");
+        }
     }
     w.boolean(L"Common", L"LookIn", c.LookIn);
     if (c.LookIn) {
@@ -232,6 +238,7 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
     if (name) {
         r.setText(F::Mask, r.text(L"Common", L"Mask"));
         r.set(F::CaseSensitive, r.boolean(L"Common", L"CaseSensitive", false));
+        r.set(F::MaskIsRegularExpression, r.boolean(L"Common", L"MaskIsRegularExpression", false));
     }
     const bool lookIn = r.boolean(L"Common", L"LookIn", switchDefault);
     r.set(F::LookIn, lookIn);

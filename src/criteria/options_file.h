@@ -44,7 +44,7 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& crite
 
 // What loading does to a control, in the order the keys are read.
 enum class OptionField {
-    AllOrPartOfTheFileName, Mask, CaseSensitive, LookIn, LookInWhere, AdditionalFolders, Directory,
+    AllOrPartOfTheFileName, Mask, CaseSensitive, MaskIsRegularExpression, LookIn, LookInWhere, AdditionalFolders, Directory,
     When, From, FromDate, FromTime, To, ToDate, ToTime,  // `index`: the date group
     Size, AtLeast, AtLeastSize, AtLeastSizeB, AtMost, AtMostSize, AtMostSizeB,
     Attributes, AttributeFlag,  // `index`: the flag, in the order of the check boxes

@@ -9,7 +9,8 @@ void PageCommon::create(win::Panel& page, const LookInTable& lookIn) {
     GroupBoxCommon.create(page, L"Common search options", {4, 0, 533, 150});
     CheckBoxAllOrPartOfTheFileName.create(page, L"All or part of the file name:", {16, 20, 250, 19});
     ComboBoxExAllOrPartOfTheFileName.create(page, win::ComboKind::Editable, {16, 42, 380, 23});
-    CheckBoxCaseSensitiveMask.create(page, L"Case sensitive", {410, 44, 115, 19});
+    CheckBoxCaseSensitiveMask.create(page, L"Case sensitive", {410, 34, 120, 19});
+    CheckBoxRegularExpression.create(page, L"Regular expression", {410, 54, 120, 19});
     CheckBoxLookIn.create(page, L"Look in:", {16, 78, 250, 19});
     ComboBoxExLookIn.create(page, win::ComboKind::ImageList, {16, 100, 380, 23});
     ComboBoxExLookIn.setImageList(lookIn.imageList.get());
@@ -38,6 +39,7 @@ void PageCommon::read(SearchCriteria& c) const {
     c.AllOrPartOfTheFileName = CheckBoxAllOrPartOfTheFileName.checked();
     c.Mask = ComboBoxExAllOrPartOfTheFileName.text();
     c.CaseSensitive = CheckBoxCaseSensitiveMask.checked();
+    c.MaskIsRegularExpression = CheckBoxRegularExpression.checked();
     c.LookIn = CheckBoxLookIn.checked();
     c.LookInWhere = ComboBoxExLookIn.selectedIndex();
     const int drive = c.LookInWhere - LookInFirstDrive;
@@ -47,6 +49,7 @@ void PageCommon::read(SearchCriteria& c) const {
 void PageCommon::apply(const SearchCriteria& c) {
     ComboBoxExAllOrPartOfTheFileName.setText(c.Mask);
     CheckBoxCaseSensitiveMask.setChecked(c.CaseSensitive);
+    CheckBoxRegularExpression.setChecked(c.MaskIsRegularExpression);
     CheckBoxAllOrPartOfTheFileName.setChecked(c.AllOrPartOfTheFileName);
     const std::size_t drive = c.LookInDrive.size() == 1 ? driveLetters_.find(AsciiUpper(c.LookInDrive[0])) : std::wstring::npos;
     if (drive != std::wstring::npos) {

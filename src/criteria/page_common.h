@@ -19,6 +19,7 @@ public:
     win::CheckBox CheckBoxAllOrPartOfTheFileName;
     win::ComboBox ComboBoxExAllOrPartOfTheFileName;
     win::CheckBox CheckBoxCaseSensitiveMask;
+    win::CheckBox CheckBoxRegularExpression;
     win::CheckBox CheckBoxLookIn;
     win::ComboBox ComboBoxExLookIn;
 

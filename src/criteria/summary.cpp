@@ -44,6 +44,7 @@ std::vector<std::wstring> SearchSummaryLines(const SearchCriteria& c, const Summ
         if (c.AllOrPartOfTheFileName) {
             lines.push_back(L"All or part of the file name: " + (c.Mask.empty() ? std::wstring(L"*.*") : c.Mask));
             lines.push_back(L"Case sensitive: " + YesNoText(c.CaseSensitive));
+            if (c.MaskIsRegularExpression) lines.push_back(L"The file name is a regular expression");
         }
         if (c.LookIn) lines.push_back(L"Look in: " + texts.lookInCaption);
         lines.emplace_back();

@@ -26,6 +26,14 @@ CriteriaFault Warning(int page, FaultFocus focus, const wchar_t* message, int su
     return {page, subPage, focus, message, false};
 }
 
+// The criteria as the rest of the checks see them once a regular expression in the name box passed.
+SearchCriteria WithoutNameMask(SearchCriteria c) {
+    c.AllOrPartOfTheFileName = false;
+    c.CaseSensitive = false;
+    c.MaskIsRegularExpression = false;
+    return c;
+}
+
 }  // namespace
 
 bool MaskLeavesItsFolder(const std::wstring& mask) { return mask.find_first_of(L"\\/:") != std::wstring::npos; }
@@ -36,7 +44,13 @@ bool MaskNamesTheFolderItself(const std::wstring& mask) {
 
 std::wstring NotAnIntegerMessage(const std::wstring& text) { return L"'" + text + L"' is not a valid integer value"; }
 
-std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const MaskCheck& maskCheck) {
+std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const MaskCheck& maskCheck, const RegexCheck& regexCheck) {
+    // A regular expression has its own syntax: the mask rules do not apply to it.
+    if (c.AllOrPartOfTheFileName && c.MaskIsRegularExpression) {
+        if (const std::optional<std::wstring> problem = regexCheck ? regexCheck(c.Mask) : std::nullopt)
+            return CriteriaFault{PageIndexCommon, -1, FaultFocus::NameMask, *problem, true};
+        return FindCriteriaFault(WithoutNameMask(c), maskCheck);
+    }
     // The name box first: a mask that names another folder, or one the case-sensitive test cannot use.
     if (c.AllOrPartOfTheFileName && MaskLeavesItsFolder(c.Mask))
         return Warning(PageIndexCommon, FaultFocus::NameMask, L"The file name mask cannot contain \\, / or :.");

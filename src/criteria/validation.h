@@ -35,8 +35,12 @@ struct CriteriaFault {
 // Gives the message of a mask that the case-sensitive name test cannot compile, or nothing.
 using MaskCheck = std::function<std::optional<std::wstring>(const std::wstring& mask)>;
 
+// Gives the engine's message of a regular expression that cannot be used, or nothing.
+using RegexCheck = std::function<std::optional<std::wstring>(const std::wstring& expression)>;
+
 // The first fault of the criteria, or nothing when a search may start.
-std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& criteria, const MaskCheck& maskCheck);
+std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& criteria, const MaskCheck& maskCheck,
+                                               const RegexCheck& regexCheck = {});
 
 // A mask with a separator or a drive would list another folder's entries under the walked folder.
 bool MaskLeavesItsFolder(const std::wstring& mask);

@@ -63,6 +63,7 @@ struct SearchCriteria {
     bool AllOrPartOfTheFileName = true;
     std::wstring Mask;
     bool CaseSensitive = false;
+    bool MaskIsRegularExpression = false;  // the name box is one regular expression
     bool LookIn = true;
     int LookInWhere = 2;  // -1: no row chosen
     // The letter of a drive row ("" for the other rows): the row's position changes when drives come

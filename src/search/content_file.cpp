@@ -63,6 +63,12 @@ void FoldAnsiBytes(CaseFolding& folding) {
     }
 }
 
+ContentPhrase PhraseOf(TextOperator op, const std::wstring& text) {
+    return {op, std::u16string(text.begin(), text.end()), win::ExactAnsi(text)};
+}
+
+}  // namespace
+
 const CaseFolding& PlatformCaseFolding() {
     static const CaseFolding folding = [] {
         CaseFolding table;
@@ -72,12 +78,6 @@ const CaseFolding& PlatformCaseFolding() {
     }();
     return folding;
 }
-
-ContentPhrase PhraseOf(TextOperator op, const std::wstring& text) {
-    return {op, std::u16string(text.begin(), text.end()), win::ExactAnsi(text)};
-}
-
-}  // namespace
 
 std::optional<ContentRule> MakeContentRule(const SearchCriteria& c) {
     if (!c.ContainingText) return std::nullopt;

@@ -10,6 +10,9 @@
 
 namespace findlark {
 
+// The platform's capitals of every code unit and ANSI byte, made once.
+const CaseFolding& PlatformCaseFolding();
+
 // The rule of a run from its criteria; nothing when "Specify text" is off.
 std::optional<ContentRule> MakeContentRule(const SearchCriteria& criteria);
 

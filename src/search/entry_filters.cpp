@@ -15,7 +15,8 @@ EntryFilters::Window EntryFilters::marginsOf(const DateWindow& window) {
     return {window.active, ToMilliseconds(window.from) - kSecond, ToMilliseconds(window.to) + kSecond};
 }
 
-EntryFilters::EntryFilters(const SearchCriteria& c, const DerivedBounds& bounds, LocalMilliseconds toLocal)
+EntryFilters::EntryFilters(const SearchCriteria& c, const DerivedBounds& bounds, LocalMilliseconds toLocal,
+                           const CaseFolding* nameFolding)
     : modified_(marginsOf(bounds.ModifiedWindow)),
       created_(marginsOf(bounds.CreatedWindow)),
       accessed_(marginsOf(bounds.AccessedWindow)),
@@ -26,6 +27,11 @@ EntryFilters::EntryFilters(const SearchCriteria& c, const DerivedBounds& bounds,
       attributeMask_(bounds.AttributeMask),
       dropHidden_(!c.SearchHiddenFilesAndFolders),
       toLocal_(std::move(toLocal)) {
+    if (c.AllOrPartOfTheFileName && c.MaskIsRegularExpression) {
+        static const CaseFolding ascii = AsciiCaseFolding();
+        nameRegex_.emplace(c.Mask, c.CaseSensitive ? nullptr : nameFolding ? nameFolding : &ascii);
+        return;
+    }
     // The name test uses the name box's text even when the enumeration was given "*.*".
     if (c.CaseSensitive) {
         const std::vector<MaskText> masks = SplitMasks(c.Mask);
@@ -39,6 +45,7 @@ EntryFilters::EntryFilters(const SearchCriteria& c, const DerivedBounds& bounds,
 
 // Without case sensitivity the enumeration has already matched the name, long or short.
 bool EntryFilters::MatchName(const EntryFacts& entry) const {
+    if (nameRegex_) return nameRegex_->matches(entry.name);
     if (caseSensitiveMasks_.empty()) return true;
     bool included = false;
     for (const CaseSensitiveMask& each : caseSensitiveMasks_) {

@@ -5,6 +5,7 @@
 #include "search/compute_windows.h"
 #include "model/mask_list.h"
 #include "search/mask_matcher.h"
+#include "search/name_regex.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,8 +32,11 @@ using LocalMilliseconds = std::function<std::int64_t(std::uint64_t fileTime)>;
 class EntryFilters {
 public:
     // Compiles the name masks once for the run; throws EMaskException when the case-sensitive test
-    // would need a mask that cannot be compiled.
-    EntryFilters(const SearchCriteria& criteria, const DerivedBounds& bounds, LocalMilliseconds toLocal);
+    // would need a mask that cannot be compiled, NameRegexError for a regular expression that cannot
+    // be. `nameFolding`: the capitals a regular expression without "Case sensitive" compares by (ASCII
+    // when null); it outlives the filters.
+    EntryFilters(const SearchCriteria& criteria, const DerivedBounds& bounds, LocalMilliseconds toLocal,
+                 const CaseFolding* nameFolding = nullptr);
 
     bool MatchName(const EntryFacts& entry) const;
     bool MatchDates(const EntryFacts& entry) const;
@@ -55,6 +59,7 @@ private:
         bool exclude;
     };
     std::vector<CaseSensitiveMask> caseSensitiveMasks_;
+    std::optional<NameRegex> nameRegex_;
     Window modified_, created_, accessed_;
     bool sizeActive_ = false;
     std::int64_t sizeLow_ = 0, sizeHigh_ = 0;

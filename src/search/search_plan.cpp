@@ -5,7 +5,8 @@
 namespace findlark {
 
 std::wstring EffectiveMask(const SearchCriteria& criteria) {
-    if (!criteria.AllOrPartOfTheFileName || criteria.Mask.empty()) return L"*.*";
+    // A regular expression is tested on every entry of the full listing.
+    if (!criteria.AllOrPartOfTheFileName || criteria.Mask.empty() || criteria.MaskIsRegularExpression) return L"*.*";
     return criteria.Mask;
 }
 

@@ -195,7 +195,7 @@ void RunSearch(const SearchRequest& request, RunChannel& channel) noexcept {
         const EntryFilters filters(criteria, bounds, [&toLocal](std::uint64_t fileTime) {
             const FILETIME time{static_cast<DWORD>(fileTime), static_cast<DWORD>(fileTime >> 32)};
             return ToMilliseconds(win::FromSystemTime(toLocal(time)));
-        });
+        }, criteria.MaskIsRegularExpression && !criteria.CaseSensitive ? &PlatformCaseFolding() : nullptr);
         const std::optional<ContentRule> content = MakeContentRule(criteria);
         RowCollector collector(request, channel, filters, content);
         FolderWalk walk(options, collector);

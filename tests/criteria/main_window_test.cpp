@@ -63,16 +63,21 @@ TEST_F(MainWindowTest, NeverSmallerThanDesignedAndAnchorsFollowTheWindow) {
     };
     const RECT searchBefore = placeOf(form->BitBtnSearch);
     const RECT listBefore = placeOf(form->ListViewResults);
+    const RECT paneBefore = placeOf(form->RichEditPreview);
     const RECT pagesBefore = placeOf(form->PageControlMain);
     ::SetWindowPos(form->hwnd(), nullptr, 0, 0, window.right - window.left + 200, window.bottom - window.top + 100,
                    SWP_NOMOVE | SWP_NOZORDER);
     const RECT searchAfter = placeOf(form->BitBtnSearch);
     const RECT listAfter = placeOf(form->ListViewResults);
+    const RECT paneAfter = placeOf(form->RichEditPreview);
     const RECT pagesAfter = placeOf(form->PageControlMain);
     EXPECT_EQ(searchAfter.left - searchBefore.left, 200);  // top and right
     EXPECT_EQ(searchAfter.top, searchBefore.top);
     EXPECT_EQ(listAfter.right - listBefore.right, 200);  // all four edges
-    EXPECT_EQ(listAfter.bottom - listBefore.bottom, 100);
+    // The list and the preview pane below it share the bottom: the pane first takes back the height
+    // the small window had cut from it.
+    EXPECT_EQ(paneAfter.bottom - paneBefore.bottom, 100);
+    EXPECT_GT(listAfter.bottom, listBefore.bottom);
     EXPECT_EQ(listAfter.top, listBefore.top);
     EXPECT_EQ(pagesAfter.right - pagesBefore.right, 200);  // left, top and right
     EXPECT_EQ(pagesAfter.bottom, pagesBefore.bottom);

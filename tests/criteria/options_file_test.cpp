@@ -301,6 +301,20 @@ TEST(OptionsFile, FoldersToSkipRoundTripAndLeaveOtherFilesAsTheyWere) {
     EXPECT_EQ(Assigned(Load(file), OptionField::SkipFolders)->text, L"");
 }
 
+TEST(OptionsFile, ARegularExpressionIsMarkedOnlyWhereItIsOne) {
+    MemoryOptions file;
+    SearchCriteria c;
+    c.Mask = L"^report\\d+";
+    c.MaskIsRegularExpression = true;
+    SaveSearchOptions(c, file, kTexts);
+    ASSERT_TRUE(Assigned(Load(file), OptionField::MaskIsRegularExpression));
+    EXPECT_TRUE(Assigned(Load(file), OptionField::MaskIsRegularExpression)->flag);
+    c.MaskIsRegularExpression = false;
+    SaveSearchOptions(c, file, kTexts);
+    for (const std::wstring& line : file.lines()) EXPECT_EQ(line.find(L"MaskIsRegularExpression"), std::wstring::npos);
+    EXPECT_FALSE(Assigned(Load(file), OptionField::MaskIsRegularExpression)->flag);
+}
+
 TEST(OptionsFile, IntegersReadDecimalOrHexadecimal) {
     EXPECT_EQ(ParseOptionInteger(L"42"), 42);
     EXPECT_EQ(ParseOptionInteger(L"-42"), -42);

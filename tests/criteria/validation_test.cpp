@@ -49,6 +49,24 @@ TEST(Validation, AMaskMayNotNameAnotherFolderOrDrive) {
     EXPECT_FALSE(Fault(c));
 }
 
+// A regular expression is checked by the engine alone: the mask rules (\ / : and "..") do not apply.
+TEST(Validation, ARegularExpressionIsRefusedWithTheEnginesMessageOnly) {
+    SearchCriteria c;
+    c.MaskIsRegularExpression = true;
+    c.CaseSensitive = true;
+    c.Mask = L"..\\d:(";
+    const RegexCheck regex = [](const std::wstring& text) {
+        return text.back() == L'(' ? std::optional<std::wstring>(L"Missing ) at position 7.") : std::nullopt;
+    };
+    const auto fault = FindCriteriaFault(c, kNoMaskProblem, regex);
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->message, L"Missing ) at position 7.");
+    EXPECT_EQ(fault->page, PageIndexCommon);
+    EXPECT_EQ(fault->focus, FaultFocus::NameMask);
+    c.Mask = L"..\\d:";
+    EXPECT_FALSE(FindCriteriaFault(c, [](const std::wstring&) { return std::optional<std::wstring>(L"a mask"); }, regex));
+}
+
 TEST(Validation, AnInvalidCaseSensitiveMaskIsRefusedWithTheMatchersMessage) {
     SearchCriteria c;
     c.Mask = L"[";

@@ -451,7 +451,9 @@ TEST_F(FileOperationTest, AFolderMergeAsksAboutEachFileItWouldReplace) {
         for (const ConfirmAnswer answer : c.answers) prompts.replies.push_back({answer, {}});
         const CopyOutcome outcome = operation().copyItems({OperationItem{1, from.root(), L"dir"}});
         EXPECT_EQ(prompts.conflicts.size(), c.questions);
-        if (c.questions == 2) EXPECT_EQ(prompts.conflicts[1], L"same.txt");
+        if (c.questions == 2) {
+            EXPECT_EQ(prompts.conflicts[1], L"same.txt");
+        }
         EXPECT_EQ(ReadText(into.path(L"dir\\same.txt")), c.sameAfter);
         EXPECT_EQ(outcome.copied.empty(), std::string(c.sameAfter) == "old");
         EXPECT_EQ(outcome.aborted, c.answers.back() == ConfirmAnswer::Abort);

@@ -131,6 +131,23 @@ TEST_F(FiltersTest, CaseSensitiveNamesDropWhatOnlyTheShortNameOffered) {
     EXPECT_EQ(searchNames(c), (Paths{L"LongFileName.html", L"PAGE2.HTM", L"page.htm"}));
 }
 
+// A regular expression looks at the long name only, by the platform's capitals unless case matters.
+TEST_F(FiltersTest, ARegularExpressionTestsEveryLongName) {
+    tree.file(L"LongFileName.html");
+    tree.file(L"Grüße 2026.txt");
+    tree.file(L"report7.doc");
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.MaskIsRegularExpression = true;
+    c.Mask = L"\\.htm$";  // the short name LONGFI~1.HTM does not count
+    EXPECT_EQ(searchNames(c), Paths{});
+    c.Mask = L"GRÜSSE|grüße \\d{4}";
+    EXPECT_EQ(searchNames(c), Paths{L"Grüße 2026.txt"});
+    c.Mask = L"^R\\w+\\d";
+    EXPECT_EQ(searchNames(c), Paths{L"report7.doc"});
+    c.CaseSensitive = true;
+    EXPECT_EQ(searchNames(c), Paths{});
+}
+
 TEST_F(FiltersTest, ContentIsReadWhereverItCanBeAndNothingStaysOpen) {
     WriteBytes(tree.path(L"plain.txt"), "some needle here");
     WriteBytes(tree.path(L"readonly.txt"), "a needle too");

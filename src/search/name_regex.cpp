@@ -1,0 +1,93 @@
+#include "search/name_regex.h"
+
+#include <boost/regex.hpp>
+
+#include <cstdint>
+#include <locale>
+
+namespace findlark {
+namespace {
+
+// Character classes of the classic locale, capitals from the folding table: the engine compares
+// letters without case by what tolower gives, the same capital for both sides.
+class FoldingCtype : public std::ctype<wchar_t> {
+public:
+    explicit FoldingCtype(const CaseFolding& folding) : folding_(folding) {}
+
+protected:
+    wchar_t do_tolower(wchar_t c) const override { return Fold(c); }
+    const wchar_t* do_tolower(wchar_t* low, const wchar_t* high) const override {
+        for (; low < high; ++low) *low = Fold(*low);
+        return high;
+    }
+    wchar_t do_toupper(wchar_t c) const override { return Fold(c); }
+    const wchar_t* do_toupper(wchar_t* low, const wchar_t* high) const override {
+        for (; low < high; ++low) *low = Fold(*low);
+        return high;
+    }
+
+private:
+    wchar_t Fold(wchar_t c) const {
+        const auto code = static_cast<std::uint32_t>(c);
+        return code <= 0xFFFF ? static_cast<wchar_t>(folding_.unit(static_cast<char16_t>(code))) : c;
+    }
+    const CaseFolding& folding_;
+};
+
+std::wstring Widen(const char* text) {
+    std::wstring wide;
+    for (const char* c = text; *c; ++c) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*c)));
+    return wide;
+}
+
+// The engine's sentence without its copy of the expression, and where the fault is (from 1).
+std::wstring Described(const boost::regex_error& error) {
+    std::wstring words = Widen(error.what());
+    const std::size_t cut = words.find(L"  The error occurred");
+    if (cut != std::wstring::npos) words.erase(cut);
+    while (!words.empty() && (words.back() == L'.' || words.back() == L' ')) words.pop_back();
+    return words + L" at position " + std::to_wstring(error.position() + 1) + L".";
+}
+
+}  // namespace
+
+struct NameRegex::Compiled {
+    boost::wregex expression;
+};
+
+NameRegex::NameRegex(const std::wstring& pattern, const CaseFolding* folding) : compiled_(std::make_unique<Compiled>()) {
+    try {
+        boost::regex::flag_type flags = boost::regex::perl;
+        if (folding) {
+            // The locale owns its facet; the table outlives the expression.
+            compiled_->expression.imbue(std::locale(std::locale::classic(), new FoldingCtype(*folding)));
+            flags = flags | boost::regex::icase;
+        }
+        compiled_->expression.assign(pattern, flags);
+    } catch (const boost::regex_error& error) {
+        throw NameRegexError{Described(error)};
+    }
+}
+
+NameRegex::~NameRegex() = default;
+NameRegex::NameRegex(NameRegex&&) noexcept = default;
+NameRegex& NameRegex::operator=(NameRegex&&) noexcept = default;
+
+bool NameRegex::matches(std::wstring_view name) const noexcept {
+    try {
+        return boost::regex_search(name.begin(), name.end(), compiled_->expression);
+    } catch (...) {
+        return false;  // the engine's guard against runaway expressions, or no memory
+    }
+}
+
+std::optional<std::wstring> NameRegexFault(const std::wstring& pattern) {
+    try {
+        NameRegex(pattern, nullptr);
+        return std::nullopt;
+    } catch (const NameRegexError& error) {
+        return error.message;
+    }
+}
+
+}  // namespace findlark

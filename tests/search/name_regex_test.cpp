@@ -1,0 +1,55 @@
+#include "search/name_regex.h"
+
+#include "search/entry_filters.h"
+
+#include <gtest/gtest.h>
+
+namespace findlark {
+namespace {
+
+// ASCII, Latin-1 and Cyrillic capitals, as the platform's table has them.
+CaseFolding Folding() {
+    CaseFolding folding = AsciiCaseFolding();
+    for (char16_t c = 0xE0; c <= 0xFE; ++c) {
+        if (c != 0xF7) folding.units[c] = static_cast<char16_t>(c - 0x20);
+    }
+    for (char16_t c = 0x430; c <= 0x44F; ++c) folding.units[c] = static_cast<char16_t>(c - 0x20);
+    return folding;
+}
+const CaseFolding kFolding = Folding();
+
+TEST(NameRegex, SearchesTheLongNameByItsCapitalsUnlessCaseMatters) {
+    struct Case {
+        const wchar_t* pattern;
+        bool caseSensitive;
+        const wchar_t* name;
+        bool matches;
+    };
+    const Case cases[] = {
+        {L"report\\d+", false, L"Q3 Report2026.pdf", true},  // anywhere in the name
+        {L"^report", false, L"Q3 report.pdf", false},         // anchors hold
+        {L"\\.txt$", false, L"a.TXT", true},
+        {L"\\.txt$", true, L"a.TXT", false},
+        {L"grüße", false, L"GRÜßE.txt", true},  // letters beyond ASCII by the table
+        {L"привет", false, L"ПРИВЕТ.doc", true},
+        {L"привет", true, L"ПРИВЕТ.doc", false},
+        {L"[а-я]+", false, L"ДОМ", true},
+        {L"(a+)+$", false, L"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab", false},  // given up, never a hang
+        {L"", false, L"anything", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NameRegex(c.pattern, c.caseSensitive ? nullptr : &kFolding).matches(c.name), c.matches) << c.pattern;
+}
+
+TEST(NameRegex, AnInvalidExpressionIsNamedWithItsPlace) {
+    EXPECT_EQ(NameRegexFault(L"(abc"), L"Unmatched marking parenthesis ( or \\( at position 5.");
+    EXPECT_EQ(NameRegexFault(L"*a"), L"The repeat operator \"*\" cannot start a regular expression at position 1.");
+    EXPECT_FALSE(NameRegexFault(L"a\\d{2}:\\w+"));  // no mask rule applies: \ and : are the expression's
+    SearchCriteria c;
+    c.MaskIsRegularExpression = true;
+    c.Mask = L"[x";
+    EXPECT_THROW(EntryFilters(c, {}, [](std::uint64_t) { return 0; }), NameRegexError);
+}
+
+}  // namespace
+}  // namespace findlark
