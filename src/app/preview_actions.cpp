@@ -104,6 +104,7 @@ void PreviewActions::place() {
     const RECT list = form_.placeOf(list_);
     area_ = list;
     const int width = list.right - list.left, whole = list.bottom - list.top;
+    if (width <= 0 || whole <= 0) return;  // minimized
     if (!shown_) {
         ::SetWindowPos(list_.hwnd(), nullptr, list.left, list.top, width, whole, SWP_NOZORDER | SWP_NOACTIVATE);
         return;

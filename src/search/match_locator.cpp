@@ -92,8 +92,9 @@ bool DecodeUtf8(std::string_view bytes, std::u16string& out) {
     return true;
 }
 
-MatchLocator::MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDecoder ansi)
-    : rule_(rule), limits_(limits), ansi_(std::move(ansi)) {
+MatchLocator::MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDecoder ansi,
+                           std::optional<ContentEncoding> utf16)
+    : rule_(rule), limits_(limits), ansi_(std::move(ansi)), forced_(utf16) {
     if (!rule_) return;
     for (std::size_t i = 0; i < rule_->phraseCount(); ++i) {
         const bool marked = i == 0 || rule_->phraseOperator(i) != TextNot;
@@ -145,8 +146,8 @@ void MatchLocator::finish() {
 void MatchLocator::decide() {
     decided_ = true;
     const EncodingGuess guess = GuessEncoding(head_.data(), std::min(head_.size(), kEncodingHeadBytes));
-    encoding_ = guess.encoding;
-    skip_ = guess.markBytes;
+    encoding_ = forced_ ? *forced_ : guess.encoding;
+    skip_ = forced_ ? 0 : guess.markBytes;
     const bool units = encoding_ == ContentEncoding::Utf16LE || encoding_ == ContentEncoding::Utf16BE;
     binary_ = !units && !head_.empty() && std::memchr(head_.data(), 0, head_.size()) != nullptr;
     if (binary_ && rule_) {

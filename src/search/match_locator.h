@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,8 +33,11 @@ using AnsiDecoder = std::function<std::u16string(std::string_view)>;
 
 class MatchLocator {
 public:
-    // `rule` null: no phrases, the first lines are kept.
-    MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDecoder ansi);
+    // `rule` null: no phrases, the first lines are kept. `utf16`: the content is read as UTF-16 units
+    // of that order from its first byte, whatever its first bytes say (the content test also looks for
+    // such text in a file without a mark).
+    MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDecoder ansi,
+                 std::optional<ContentEncoding> utf16 = std::nullopt);
     // Takes the next piece; false when no more is needed.
     bool feed(const unsigned char* data, std::size_t size);
     // The content ended: the last line counts too.
@@ -65,6 +69,7 @@ private:
     const ContentRule* rule_;
     PreviewLimits limits_;
     AnsiDecoder ansi_;
+    std::optional<ContentEncoding> forced_;
     std::vector<std::u16string_view> phrases_;  // the marked ones: "AND" and "OR"
     std::vector<PhraseFinder> probes_;          // their ASCII parts; empty when a phrase has none
     bool probesHoldIOrS_ = false;

@@ -232,6 +232,18 @@ void PreviewReader::read(const PreviewRequest& request, std::uint64_t number) {
         publish(number, header(true) + L"\r\n" + UnreadableReason(error), &locator, true);
         return;
     }
+    // Plain text that holds no phrase may be UTF-16 without a mark, where the content test also looks.
+    if (phrases && locator.encoding() == ContentEncoding::Ansi && !locator.binary() && locator.matches() == 0) {
+        for (const ContentEncoding order : {ContentEncoding::Utf16LE, ContentEncoding::Utf16BE}) {
+            MatchLocator units(request.rule.get(), request.limits, AnsiText, order);
+            if (LocateInFile(request.path, units, [&] { return current(number); }) != 0 || !current(number)) break;
+            if (units.matches() > 0) {
+                publish(number, CountsHeader(units, true), &units, true);
+                return;
+            }
+        }
+        if (!current(number)) return;
+    }
     publish(number, header(true), &locator, true);
 }
 

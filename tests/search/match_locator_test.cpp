@@ -150,6 +150,19 @@ TEST(MatchLocator, BinaryFilesAreCountedNotShown) {
     EXPECT_EQ(Locate(&rule, late, 4096, noContext), "2:[key]\n=1/1");
 }
 
+// UTF-16 without a mark: with line breaks it holds zero bytes and is counted as binary; without any,
+// in another script, it looks like plain text and is read as units when asked.
+TEST(MatchLocator, UnitsWithoutAMarkAreCountedOrReadWhenAsked) {
+    const ContentRule rule = Rule({{u"\u043f\u0440\u0438", TextAnd}}, true);
+    EXPECT_EQ(Locate(&rule, Utf16(u"x\n\u043f\u0440\u0438\u0432\u0435\u0442\n", false, false), 3), "=1/0");
+    const std::string content = Utf16(u"\u043f\u0440\u0438\u0432\u0435\u0442", false, false);
+    EXPECT_EQ(Locate(&rule, content, 3), "=0/0");
+    MatchLocator units(&rule, {}, FromLatin1, ContentEncoding::Utf16LE);
+    units.feed(reinterpret_cast<const unsigned char*>(content.data()), content.size());
+    units.finish();
+    EXPECT_EQ(Shown(units), "1:[\u043f\u0440\u0438]\u0432\u0435\u0442\n");
+}
+
 TEST(MatchLocator, LimitsCutLinesAndCountWhatIsNotShown) {
     const ContentRule rule = Rule({{u"m", TextAnd}}, true);
     PreviewLimits limits;
