@@ -3,6 +3,7 @@
 #include "fuzz_targets.h"
 
 #include "search/content_scan.h"
+#include "support/latin1.h"
 
 #include <cstdlib>
 #include <string>
@@ -19,14 +20,7 @@ constexpr char16_t kBeyondLatin1[32] = {
     0x65E5, 0x672C, 0xD83D, 0xDE00, 0x0430, 0x0410, 0x044F, 0x042F, 0xFFFD, 0x4E00, 0x00FF, 0x0178, 0x1E9E,
     0x00DF, 0x0101, 0x0061, 0x0041, 0x03B1, 0x0391};
 
-std::optional<std::string> Latin1(const std::u16string& text) {
-    std::string bytes;
-    for (const char16_t c : text) {
-        if (c > 0xFF) return std::nullopt;
-        bytes.push_back(static_cast<char>(c));
-    }
-    return bytes;
-}
+using testing_support::Latin1;
 
 // Offsets where a character begins, in a code page with the given lead bytes.
 std::vector<bool> CharacterStarts(const std::string& content, const LeadBytes& lead) {

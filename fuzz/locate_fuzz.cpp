@@ -3,6 +3,7 @@
 #include "fuzz_targets.h"
 
 #include "search/match_locator.h"
+#include "support/latin1.h"
 
 #include <cstdlib>
 #include <string>
@@ -12,11 +13,7 @@ namespace {
 
 using namespace findlark;
 
-std::u16string FromLatin1(std::string_view bytes) {
-    std::u16string text;
-    for (const char c : bytes) text.push_back(static_cast<unsigned char>(c));
-    return text;
-}
+using testing_support::FromLatin1;
 
 struct ReferenceLine {
     std::uint64_t number;

@@ -1,5 +1,7 @@
 #include "search/content_scan.h"
 
+#include "support/latin1.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,15 +13,7 @@ using namespace std::string_literals;
 
 const LeadBytes kSingleByte{};
 
-// A stand-in for a single-byte ANSI code page: Latin-1, where a character beyond U+00FF has no form.
-std::optional<std::string> Latin1(std::u16string_view text) {
-    std::string bytes;
-    for (const char16_t c : text) {
-        if (c > 0xFF) return std::nullopt;
-        bytes.push_back(static_cast<char>(c));
-    }
-    return bytes;
-}
+using testing_support::Latin1;
 
 ContentPhrase Phrase(std::u16string text, TextOperator op = TextAnd) {
     std::optional<std::string> ansi = Latin1(text);

@@ -1,5 +1,7 @@
 #include "search/match_locator.h"
 
+#include "support/latin1.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,20 +11,8 @@ namespace {
 
 using namespace std::string_literals;
 
-std::optional<std::string> Latin1(std::u16string_view text) {
-    std::string bytes;
-    for (const char16_t c : text) {
-        if (c > 0xFF) return std::nullopt;
-        bytes.push_back(static_cast<char>(c));
-    }
-    return bytes;
-}
-
-std::u16string FromLatin1(std::string_view bytes) {
-    std::u16string text;
-    for (const char c : bytes) text.push_back(static_cast<unsigned char>(c));
-    return text;
-}
+using testing_support::FromLatin1;
+using testing_support::Latin1;
 
 CaseFolding Folding() {
     CaseFolding folding = AsciiCaseFolding();
