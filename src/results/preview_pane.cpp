@@ -90,17 +90,19 @@ void PreviewPane::start(const std::wstring& header) {
     const std::wstring text = header.empty() ? L"" : WithCrBreaks(header) + L"\r";
     replace(0, 0, text, false);
     headerLength_ = length_ = static_cast<long>(text.size());
+    header_ = text;
     select(0, 0);
 }
 
 void PreviewPane::setHeader(const std::wstring& header) {
     const std::wstring text = header.empty() ? L"" : WithCrBreaks(header) + L"\r";
-    if (static_cast<long>(text.size()) == headerLength_ && shownText().starts_with(header)) return;
+    if (text == header_) return;
     CHARRANGE kept{};
     ::SendMessageW(hwnd(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&kept));
     const int firstVisible = static_cast<int>(::SendMessageW(hwnd(), EM_GETFIRSTVISIBLELINE, 0, 0));
     const DrawingPaused paused(hwnd());
     replace(0, headerLength_, text, false);
+    header_ = text;
     const long shift = static_cast<long>(text.size()) - headerLength_;
     headerLength_ += shift;
     length_ += shift;

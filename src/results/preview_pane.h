@@ -36,7 +36,8 @@ private:
     void highlight(const Mark& mark);
     void select(long start, long end);
 
-    long headerLength_ = 0;  // with its final line break
+    std::wstring header_;    // as shown, with its final line break
+    long headerLength_ = 0;
     long length_ = 0;
     std::vector<Mark> marks_;
     bool scrolledToMatch_ = false;
