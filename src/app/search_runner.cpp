@@ -1,7 +1,7 @@
 #include "app/search_runner.h"
 
 #include "search/mask_matcher.h"
-#include "search/name_regex.h"
+#include "search/text_regex.h"
 
 namespace findlark {
 namespace {
@@ -51,7 +51,7 @@ bool SearchRunner::validateCriteria() {
         }
     };
     CriteriaPages& criteria = controls_.criteria;
-    const std::optional<CriteriaFault> fault = FindCriteriaFault(criteria.read(), maskCheck, NameRegexFault);
+    const std::optional<CriteriaFault> fault = FindCriteriaFault(criteria.read(), maskCheck, RegexFault);
     if (!fault) return true;
     // The page first, then the focus, then the box.
     ShowCriteriaPage(controls_.criteriaPages, fault->page, &criteria.DateTime.PageControlDateTime, fault->subPage);

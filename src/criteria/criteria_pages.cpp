@@ -86,6 +86,9 @@ void CriteriaPages::applyOption(const OptionAssignment& o) {
     case OptionField::ContainingText: ContainingText.CheckBoxContainingTextSpecifyText.setChecked(o.flag); break;
     case OptionField::ContainingText0: ContainingText.ComboBoxContainingText0.setText(o.text); break;
     case OptionField::MatchCase: ContainingText.CheckBoxContainingTextMatchCase.setChecked(o.flag); break;
+    case OptionField::PhrasesAreRegularExpressions:
+        ContainingText.CheckBoxContainingTextRegularExpressions.setChecked(o.flag);
+        break;
     case OptionField::AdditionalText: row.CheckBoxAdditionalText.setChecked(o.flag); break;
     case OptionField::AdditionalTextOption: row.ComboBoxOption.setSelectedIndex(o.number); break;
     case OptionField::AdditionalTextText: row.ComboBoxText.setText(o.text); break;

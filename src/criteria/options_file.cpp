@@ -204,6 +204,11 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
     if (c.ContainingText) {
         w.text(L"Containing Text", L"ContainingText0", c.ContainingText0);
         w.boolean(L"Containing Text", L"MatchCase", c.MatchCase);
+        if (c.PhrasesAreRegularExpressions) {
+            w.boolean(L"Containing Text", L"PhrasesAreRegularExpressions", true);
+        } else {
+            w.remove(L"Containing Text", L"PhrasesAreRegularExpressions");
+        }
         for (int row = 1; row <= 3; ++row) {
             const AdditionalTextRow& r = c.AdditionalText[static_cast<std::size_t>(row - 1)];
             w.boolean(L"Containing Text", Row(row, L""), r.Enabled);
@@ -312,6 +317,7 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
     if (text) {
         r.setText(F::ContainingText0, r.text(L"Containing Text", L"ContainingText0"));
         r.set(F::MatchCase, r.boolean(L"Containing Text", L"MatchCase", true));  // files from before it: on
+        r.set(F::PhrasesAreRegularExpressions, r.boolean(L"Containing Text", L"PhrasesAreRegularExpressions", false));
         for (int row = 1; row <= 3; ++row) {
             const bool on = r.boolean(L"Containing Text", Row(row, L""), false);
             r.set(F::AdditionalText, on, row - 1);

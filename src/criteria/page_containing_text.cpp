@@ -37,6 +37,7 @@ void PageContainingText::create(win::Panel& page) {
     SelectDefaultPhraseOnFocus(ComboBoxContainingText0);
     CheckBoxContainingTextMatchCase.create(page, L"Match case", {434, 42, 96, 19});
     CheckBoxContainingTextMatchCase.setChecked(true);
+    CheckBoxContainingTextRegularExpressions.create(page, L"Regular expressions", {230, 20, 190, 19});
     for (size_t i = 0; i < AdditionalText.size(); ++i) AdditionalText[i].create(page, 68 + static_cast<int>(i) * 27);
 
     CheckBoxContainingTextSpecifyText.onClick = [this] { CheckBoxContainingTextSpecifyTextClick(); };
@@ -48,6 +49,7 @@ void PageContainingText::CheckBoxContainingTextSpecifyTextClick() {
     const bool on = CheckBoxContainingTextSpecifyText.checked();
     ComboBoxContainingText0.setEnabled(on);
     CheckBoxContainingTextMatchCase.setEnabled(on);
+    CheckBoxContainingTextRegularExpressions.setEnabled(on);
     for (AdditionalTextControls& row : AdditionalText) {
         row.CheckBoxAdditionalText.setEnabled(on);
         if (!on) row.enableRow(false);
@@ -62,6 +64,7 @@ void PageContainingText::read(SearchCriteria& c) const {
     c.ContainingText = CheckBoxContainingTextSpecifyText.checked();
     c.ContainingText0 = ComboBoxContainingText0.text();
     c.MatchCase = CheckBoxContainingTextMatchCase.checked();
+    c.PhrasesAreRegularExpressions = CheckBoxContainingTextRegularExpressions.checked();
     for (size_t i = 0; i < AdditionalText.size(); ++i) {
         c.AdditionalText[i].Enabled = AdditionalText[i].CheckBoxAdditionalText.checked();
         c.AdditionalText[i].Option = AdditionalText[i].ComboBoxOption.selectedIndex();
@@ -72,6 +75,7 @@ void PageContainingText::read(SearchCriteria& c) const {
 void PageContainingText::apply(const SearchCriteria& c) {
     ComboBoxContainingText0.setText(c.ContainingText0);
     CheckBoxContainingTextMatchCase.setChecked(c.MatchCase);
+    CheckBoxContainingTextRegularExpressions.setChecked(c.PhrasesAreRegularExpressions);
     for (size_t i = 0; i < AdditionalText.size(); ++i) {
         const AdditionalTextRow& row = c.AdditionalText[i];
         if (row.Option >= TextAnd && row.Option <= TextNot) AdditionalText[i].ComboBoxOption.setSelectedIndex(row.Option);

@@ -28,6 +28,7 @@ public:
     win::CheckBox CheckBoxContainingTextSpecifyText;
     win::ComboBox ComboBoxContainingText0;
     win::CheckBox CheckBoxContainingTextMatchCase;
+    win::CheckBox CheckBoxContainingTextRegularExpressions;
     std::array<AdditionalTextControls, 3> AdditionalText;
 
 private:

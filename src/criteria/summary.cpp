@@ -99,6 +99,7 @@ std::vector<std::wstring> SearchSummaryLines(const SearchCriteria& c, const Summ
         lines.push_back(L"Containing text");
         lines.push_back(L"Text: " + c.ContainingText0);
         if (!c.MatchCase) lines.push_back(L"Match case: no");
+        if (c.PhrasesAreRegularExpressions) lines.push_back(L"Phrases are regular expressions");
         for (const AdditionalTextRow& row : c.AdditionalText) {
             if (row.Enabled) lines.push_back(std::wstring(OperatorText(row.Option)) + L" " + row.Text);
         }

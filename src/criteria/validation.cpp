@@ -49,7 +49,7 @@ std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const Ma
     if (c.AllOrPartOfTheFileName && c.MaskIsRegularExpression) {
         if (const std::optional<std::wstring> problem = regexCheck ? regexCheck(c.Mask) : std::nullopt)
             return CriteriaFault{PageIndexCommon, -1, FaultFocus::NameMask, *problem, true};
-        return FindCriteriaFault(WithoutNameMask(c), maskCheck);
+        return FindCriteriaFault(WithoutNameMask(c), maskCheck, regexCheck);
     }
     // The name box first: a mask that names another folder, or one the case-sensitive test cannot use.
     if (c.AllOrPartOfTheFileName && MaskLeavesItsFolder(c.Mask))
@@ -96,6 +96,15 @@ std::optional<CriteriaFault> FindCriteriaFault(const SearchCriteria& c, const Ma
         for (std::size_t i = 0; i < c.AdditionalText.size(); ++i) {
             if (c.AdditionalText[i].Enabled && c.AdditionalText[i].Text.empty())
                 return Warning(PageIndexContainingText, kRows[i], kDefineText);
+        }
+        if (c.PhrasesAreRegularExpressions && regexCheck) {
+            if (const std::optional<std::wstring> problem = regexCheck(c.ContainingText0))
+                return CriteriaFault{PageIndexContainingText, -1, FaultFocus::ContainingText0, *problem, true};
+            for (std::size_t i = 0; i < c.AdditionalText.size(); ++i) {
+                if (!c.AdditionalText[i].Enabled) continue;
+                if (const std::optional<std::wstring> problem = regexCheck(c.AdditionalText[i].Text))
+                    return CriteriaFault{PageIndexContainingText, -1, kRows[i], *problem, true};
+            }
         }
     }
     // Folder names to skip are masks as the name box's are; whole paths are taken as they are.

@@ -107,6 +107,7 @@ struct SearchCriteria {
     bool ContainingText = false;
     std::wstring ContainingText0 = kDefaultPhrase;
     bool MatchCase = true;
+    bool PhrasesAreRegularExpressions = false;  // each phrase is a regular expression within a line
     std::array<AdditionalTextRow, 3> AdditionalText;
 
     // "Advanced"

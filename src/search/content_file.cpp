@@ -1,5 +1,6 @@
 #include "search/content_file.h"
 
+#include "search/preview_reader.h"
 #include "win/ansi_text.h"
 #include "win/handle.h"
 #include "win/long_path.h"
@@ -85,13 +86,15 @@ std::optional<ContentRule> MakeContentRule(const SearchCriteria& c) {
     for (const AdditionalTextRow& row : c.AdditionalText) {
         if (row.Enabled) phrases.push_back(PhraseOf(static_cast<TextOperator>(row.Option), row.Text));
     }
-    return ContentRule(std::move(phrases), AnsiLeadBytes(), c.MatchCase ? nullptr : &PlatformCaseFolding());
+    return ContentRule(std::move(phrases), AnsiLeadBytes(), c.MatchCase ? nullptr : &PlatformCaseFolding(),
+                       c.PhrasesAreRegularExpressions);
 }
 
 ContentReader::ContentReader(std::function<bool()> stopRequested) : stopRequested_(std::move(stopRequested)) {}
 
 // Read, not mapped: a read error is then a failed call, not an exception that would end the program.
 ContentVerdict ContentReader::MatchContent(const std::wstring& path, const ContentRule& rule) {
+    if (rule.regular()) return matchLines(path, rule);
     ContentScan scan(rule);
     const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_READ,
                                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -106,6 +109,24 @@ ContentVerdict ContentReader::MatchContent(const std::wstring& path, const Conte
         if (read == 0 || !scan.feed(buffer_.data(), read)) break;
     }
     return scan.finish() ? ContentVerdict::Pass : ContentVerdict::Fail;
+}
+
+// Regular expressions are looked for line by line in the decoded text; a file on whose lines the
+// engine gave up could not be searched.
+ContentVerdict ContentReader::matchLines(const std::wstring& path, const ContentRule& rule) {
+    PreviewLimits keepNothing;
+    keepNothing.contextLines = 0;
+    keepNothing.matchingLines = 0;
+    keepNothing.binaryAsText = true;
+    MatchLocator locator(&rule, keepNothing, AnsiText);
+    bool stopped = false;
+    const unsigned long error = LocateInFile(path, locator, [&] {
+        stopped = stopRequested_();
+        return !stopped && rule.outcome(locator.phrasesFound(), false) == ContentRule::Outcome::Open;
+    });
+    if (stopped) return ContentVerdict::Stopped;
+    if (error != 0 || locator.gaveUp()) return ContentVerdict::Unreadable;
+    return rule.outcome(locator.phrasesFound(), true) == ContentRule::Outcome::Pass ? ContentVerdict::Pass : ContentVerdict::Fail;
 }
 
 }  // namespace findlark

@@ -25,6 +25,8 @@ public:
     ContentVerdict MatchContent(const std::wstring& path, const ContentRule& rule);
 
 private:
+    ContentVerdict matchLines(const std::wstring& path, const ContentRule& rule);
+
     std::function<bool()> stopRequested_;
     std::vector<unsigned char> buffer_;
 };

@@ -118,9 +118,21 @@ const unsigned char* PhraseFinder::find(const unsigned char* text, std::size_t s
     return nullptr;
 }
 
-ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding)
+ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding,
+                         bool regular)
     : leadBytes_(leadBytes) {
-    if (folding) folding_ = *folding;
+    regular_ = regular;
+    if (folding) folding_ = std::make_shared<const CaseFolding>(*folding);
+    if (regular_) {
+        for (const ContentPhrase& phrase : phrases) {
+            ops_.push_back(phrase.op);
+            units_.emplace_back();
+            auto& regex = regexes_.emplace_back();
+            if (!phrase.text.empty())
+                regex.emplace(std::wstring(phrase.text.begin(), phrase.text.end()), folding_.get());
+        }
+        return;
+    }
     doubleByte_ = std::any_of(leadBytes_.begin(), leadBytes_.end(), [](bool lead) { return lead; });
     // An empty phrase is never found: it has no needle.
     for (std::size_t i = 0; i < phrases.size(); ++i) {

@@ -6,11 +6,14 @@
 // without a mark in other scripts has no shape to tell it). With "Match case" off, phrases and
 // content are compared by their capitals.
 #include "model/search_criteria.h"
+#include "search/case_folding.h"
+#include "search/text_regex.h"
 #include "model/utf8.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,17 +23,6 @@ namespace findlark {
 
 // Which bytes lead a double-byte character in the ANSI code page; all false in a single-byte one.
 using LeadBytes = std::array<bool, 256>;
-
-// The capitals that comparisons without case go by: of every UTF-16 code unit, and of every byte of
-// the ANSI code page (ASCII letters only where that code page has double-byte characters).
-struct CaseFolding {
-    std::vector<char16_t> units;  // 65536 entries
-    std::array<unsigned char, 256> ansi{};
-    char16_t unit(char16_t c) const { return units.empty() ? c : units[c]; }
-};
-
-// Capitals of ASCII letters only: what a test or a platform without tables folds.
-CaseFolding AsciiCaseFolding();
 
 struct ContentPhrase {
     TextOperator op = TextAnd;       // how the phrase joins; the first phrase's is not read
@@ -67,16 +59,23 @@ public:
     };
 
     // `phrases[0]` is the first phrase; the others are the further rows that are switched on.
-    // `folding` null: "Match case" on.
-    ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding = nullptr);
+    // `folding` null: "Match case" on. `regular`: each phrase is a regular expression, looked for line
+    // by line (throws RegexError when one is not valid); no byte needles are made then.
+    ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding = nullptr,
+                bool regular = false);
 
     std::size_t phraseCount() const { return ops_.size(); }
     TextOperator phraseOperator(std::size_t phrase) const { return ops_[phrase]; }
+    bool regular() const { return regular_; }
+    // A phrase's regular expression; null for an empty phrase or when phrases are plain.
+    const TextRegex* phraseRegex(std::size_t phrase) const {
+        return phrase < regexes_.size() && regexes_[phrase] ? &*regexes_[phrase] : nullptr;
+    }
     // A phrase's code units, by their capitals when case does not matter; empty for an empty phrase.
     const std::u16string& phraseUnits(std::size_t phrase) const { return units_[phrase]; }
     bool doubleByte() const { return doubleByte_; }
     bool isLeadByte(unsigned char byte) const { return leadBytes_[byte]; }
-    const CaseFolding* folding() const { return folding_ ? &*folding_ : nullptr; }
+    const CaseFolding* folding() const { return folding_.get(); }
 
     // In a plain file: the ANSI forms (a match begins on a character), and the UTF-8 forms of the
     // phrases beyond ASCII (or without an ANSI form).
@@ -94,9 +93,12 @@ public:
 private:
     std::vector<TextOperator> ops_;
     std::vector<std::u16string> units_;
+    bool regular_ = false;
+    std::vector<std::optional<TextRegex>> regexes_;
     LeadBytes leadBytes_{};
     bool doubleByte_ = false;
-    std::optional<CaseFolding> folding_;
+    // Shared, so that its place stays when the rule moves: the regular expressions refer to it.
+    std::shared_ptr<const CaseFolding> folding_;
     std::vector<Needle> ansi_, ansiUtf8_, utf8_, utf16LE_, utf16BE_;
 };
 

@@ -5,7 +5,7 @@
 #include "search/compute_windows.h"
 #include "model/mask_list.h"
 #include "search/mask_matcher.h"
-#include "search/name_regex.h"
+#include "search/text_regex.h"
 
 #include <cstdint>
 #include <functional>
@@ -32,7 +32,7 @@ using LocalMilliseconds = std::function<std::int64_t(std::uint64_t fileTime)>;
 class EntryFilters {
 public:
     // Compiles the name masks once for the run; throws EMaskException when the case-sensitive test
-    // would need a mask that cannot be compiled, NameRegexError for a regular expression that cannot
+    // would need a mask that cannot be compiled, RegexError for a regular expression that cannot
     // be. `nameFolding`: the capitals a regular expression without "Case sensitive" compares by (ASCII
     // when null); it outlives the filters.
     EntryFilters(const SearchCriteria& criteria, const DerivedBounds& bounds, LocalMilliseconds toLocal,
@@ -59,7 +59,7 @@ private:
         bool exclude;
     };
     std::vector<CaseSensitiveMask> caseSensitiveMasks_;
-    std::optional<NameRegex> nameRegex_;
+    std::optional<TextRegex> nameRegex_;
     Window modified_, created_, accessed_;
     bool sizeActive_ = false;
     std::int64_t sizeLow_ = 0, sizeHigh_ = 0;

@@ -149,7 +149,7 @@ void MatchLocator::decide() {
     encoding_ = forced_ ? *forced_ : guess.encoding;
     skip_ = forced_ ? 0 : guess.markBytes;
     const bool units = encoding_ == ContentEncoding::Utf16LE || encoding_ == ContentEncoding::Utf16BE;
-    binary_ = !units && !head_.empty() && std::memchr(head_.data(), 0, head_.size()) != nullptr;
+    binary_ = !units && !limits_.binaryAsText && !head_.empty() && std::memchr(head_.data(), 0, head_.size()) != nullptr;
     if (binary_ && rule_) {
         for (const auto* needles : {&rule_->ansiNeedles(), &rule_->ansiUtf8Needles(), &rule_->utf16Needles(false),
                                     &rule_->utf16Needles(true)}) {
@@ -373,19 +373,43 @@ void MatchLocator::takeLine(bool ends) {
     takeText(std::move(text), ends);
 }
 
-std::vector<PreviewMark> MatchLocator::find(std::u16string_view text) {
+// Each phrase's matches in the line; those of "AND" and "OR" phrases are marked and counted.
+std::vector<PreviewMark> MatchLocator::findRegular(std::u16string_view text, bool& matched) {
     std::vector<PreviewMark> marks;
-    if (phrases_.empty()) return marks;
-    if (const CaseFolding* folding = rule_->folding()) {
-        folded_.resize(text.size());
-        std::transform(text.begin(), text.end(), folded_.begin(), [folding](char16_t c) { return folding->unit(c); });
-        text = folded_;
+    const std::wstring line(text.begin(), text.end());
+    for (std::size_t i = 0; i < rule_->phraseCount(); ++i) {
+        const TextRegex* regex = rule_->phraseRegex(i);
+        if (!regex) continue;
+        const std::vector<PreviewMark> found = regex->findAll(line, gaveUp_);
+        if (found.empty()) continue;
+        found_ |= 1u << i;
+        if (i != 0 && rule_->phraseOperator(i) == TextNot) continue;
+        matched = true;
+        matches_ += found.size();
+        for (const PreviewMark& mark : found) {
+            if (mark.length > 0) marks.push_back(mark);  // an empty match is a match, with nothing to mark
+        }
     }
-    for (const std::u16string_view phrase : phrases_) {
-        for (std::size_t at = text.find(phrase); at != std::u16string_view::npos; at = text.find(phrase, at + phrase.size()))
-            marks.push_back({at, phrase.size()});
+    return marks;
+}
+
+std::vector<PreviewMark> MatchLocator::find(std::u16string_view text, bool& matched) {
+    std::vector<PreviewMark> marks;
+    if (rule_->regular()) {
+        marks = findRegular(text, matched);
+    } else {
+        if (const CaseFolding* folding = rule_->folding(); folding && !phrases_.empty()) {
+            folded_.resize(text.size());
+            std::transform(text.begin(), text.end(), folded_.begin(), [folding](char16_t c) { return folding->unit(c); });
+            text = folded_;
+        }
+        for (const std::u16string_view phrase : phrases_) {
+            for (std::size_t at = text.find(phrase); at != std::u16string_view::npos; at = text.find(phrase, at + phrase.size()))
+                marks.push_back({at, phrase.size()});
+        }
+        matches_ += marks.size();
+        matched = !marks.empty();
     }
-    matches_ += marks.size();
     std::sort(marks.begin(), marks.end(), [](const PreviewMark& a, const PreviewMark& b) { return a.begin < b.begin; });
     // Overlapping occurrences of two phrases are one mark.
     std::vector<PreviewMark> merged;
@@ -414,12 +438,13 @@ void MatchLocator::takeText(std::u16string text, bool ends) {
         if (firstPart) keep(std::move(text), {}, false);
         full_ = ends && lines_.size() >= limits_.firstLines;
     } else {
-        std::vector<PreviewMark> marks = find(text);
-        if (!marks.empty() && !lineCounted_) {
+        bool matched = false;
+        std::vector<PreviewMark> marks = find(text, matched);
+        if (matched && !lineCounted_) {
             lineCounted_ = true;
             ++matchingLines_;
         }
-        if (!marks.empty() && !lineKept_) {
+        if (matched && !lineKept_) {
             if (keptMatching_ < limits_.matchingLines) {
                 ++keptMatching_;
                 for (PreviewLine& line : before_) {

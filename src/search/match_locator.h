@@ -26,6 +26,7 @@ struct PreviewLimits {
     std::size_t matchingLines = 1000;  // shown; the rest are only counted
     std::size_t firstLines = 200;      // shown without phrases
     std::size_t lineUnits = 2000;      // a longer line is cut around its first mark
+    bool binaryAsText = false;         // the content test: a zero byte only ends the text
 };
 
 // Text of the ANSI code page in UTF-16.
@@ -50,6 +51,10 @@ public:
     std::uint64_t matches() const { return matches_; }
     std::uint64_t matchingLines() const { return matchingLines_; }
     bool moreNotShown() const { return moreNotShown_; }
+    // Which phrases occurred (a bit per phrase, "NOT" phrases too), for regular expressions; and
+    // whether the engine gave up on a line, so that a phrase may have gone unseen.
+    std::uint32_t phrasesFound() const { return found_; }
+    bool gaveUp() const { return gaveUp_; }
     std::uint64_t bytes() const { return bytes_; }
 
 private:
@@ -62,7 +67,8 @@ private:
     // The line in hand is complete (`ends`), or long enough to be taken as one part of it.
     void takeLine(bool ends);
     void takeText(std::u16string text, bool ends);
-    std::vector<PreviewMark> find(std::u16string_view text);
+    std::vector<PreviewMark> find(std::u16string_view text, bool& matched);
+    std::vector<PreviewMark> findRegular(std::u16string_view text, bool& matched);
     void keep(std::u16string text, std::vector<PreviewMark> marks, bool matching);
     bool wantsMore() const;
 
@@ -93,6 +99,8 @@ private:
     std::u16string folded_;
     std::vector<PreviewLine> lines_;
     std::size_t keptMatching_ = 0;
+    std::uint32_t found_ = 0;
+    bool gaveUp_ = false;
     std::uint64_t matches_ = 0, matchingLines_ = 0;
     bool moreNotShown_ = false;
     std::vector<std::string> binaryNeedles_;

@@ -313,6 +313,11 @@ TEST(OptionsFile, ARegularExpressionIsMarkedOnlyWhereItIsOne) {
     SaveSearchOptions(c, file, kTexts);
     for (const std::wstring& line : file.lines()) EXPECT_EQ(line.find(L"MaskIsRegularExpression"), std::wstring::npos);
     EXPECT_FALSE(Assigned(Load(file), OptionField::MaskIsRegularExpression)->flag);
+    c.ContainingText = true;
+    c.ContainingText0 = L"foo\\d+";
+    c.PhrasesAreRegularExpressions = true;
+    SaveSearchOptions(c, file, kTexts);
+    EXPECT_TRUE(Assigned(Load(file), OptionField::PhrasesAreRegularExpressions)->flag);
 }
 
 TEST(OptionsFile, IntegersReadDecimalOrHexadecimal) {

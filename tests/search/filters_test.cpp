@@ -148,6 +148,22 @@ TEST_F(FiltersTest, ARegularExpressionTestsEveryLongName) {
     EXPECT_EQ(searchNames(c), Paths{});
 }
 
+// Phrases as regular expressions: within a line, letters beyond ASCII by the platform's capitals,
+// in a UTF-16 file too; a NOT phrase leaves a file out.
+TEST_F(FiltersTest, RegularExpressionPhrasesMatchWithinLines) {
+    WriteBytes(tree.path(L"a.txt"), "order foo42 shipped\r\n");
+    WriteBytes(tree.path(L"b.txt"), "foo\n42\n");  // the number on the next line: no match
+    WriteBytes(tree.path(L"c.txt"), "\xFF\xFE" + std::string("G\0R\0\xDC\0S\0S\0E\0", 12));
+    WriteBytes(tree.path(L"d.txt"), "foo7 but draft\n");
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.ContainingText = true;
+    c.PhrasesAreRegularExpressions = true;
+    c.MatchCase = false;
+    c.ContainingText0 = L"foo\\d+|gr\u00fcss";
+    c.AdditionalText[0] = {true, TextNot, L"^.*draft$"};
+    EXPECT_EQ(searchNames(c), (Paths{L"a.txt", L"c.txt"}));
+}
+
 TEST_F(FiltersTest, ContentIsReadWhereverItCanBeAndNothingStaysOpen) {
     WriteBytes(tree.path(L"plain.txt"), "some needle here");
     WriteBytes(tree.path(L"readonly.txt"), "a needle too");

@@ -121,6 +121,34 @@ TEST(MatchLocator, LinesMarksAndContextInEveryEncodingAndPieceSize) {
     }
 }
 
+// Regular expressions: matched within each line (^ and $ at its ends), NOT phrases found but not
+// marked, letters beyond ASCII by the table, an empty match a match with nothing marked.
+TEST(MatchLocator, RegularExpressionsMatchWithinLines) {
+    std::vector<ContentPhrase> phrases{{TextAnd, u"^t\\w+", std::nullopt},
+                                       {TextOr, u"caf\u00c9$", std::nullopt},
+                                       {TextNot, u"seven", std::nullopt}};
+    const ContentRule rule(phrases, LeadBytes{}, &kFolding, true);
+    PreviewLimits limits;
+    limits.contextLines = 0;
+    for (const std::size_t piece : {1, 5, 1 << 20}) {
+        MatchLocator locator(&rule, limits, FromLatin1);
+        const std::string content = Utf8Of(u"two three\nat\r\nseven caf\u00e9\ncaf\u00e9 x\n");
+        for (std::size_t at = 0; at < content.size(); at += piece)
+            locator.feed(reinterpret_cast<const unsigned char*>(content.data() + at), std::min(piece, content.size() - at));
+        locator.finish();
+        EXPECT_EQ(Shown(locator), "1:[two] three\n--\n3:seven [caf\u00e9]\n") << piece;
+        EXPECT_EQ(locator.phrasesFound(), 0b111u);
+        EXPECT_FALSE(locator.gaveUp());
+    }
+    const ContentRule runaway({{TextAnd, u"(a+)+$", std::nullopt}}, LeadBytes{}, nullptr, true);
+    MatchLocator locator(&runaway, limits, FromLatin1);
+    const std::string line = std::string(40, 'a') + "b\n";
+    locator.feed(reinterpret_cast<const unsigned char*>(line.data()), line.size());
+    locator.finish();
+    EXPECT_TRUE(locator.gaveUp());
+    EXPECT_THROW(ContentRule({{TextAnd, u"(x", std::nullopt}}, LeadBytes{}, nullptr, true), RegexError);
+}
+
 TEST(MatchLocator, BinaryFilesAreCountedNotShown) {
     const ContentRule rule = Rule({{u"key", TextAnd}}, false);
     std::string content = "KEY\0"s + std::string(20000, 'z') + "key";

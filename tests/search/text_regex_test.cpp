@@ -1,4 +1,4 @@
-#include "search/name_regex.h"
+#include "search/text_regex.h"
 
 #include "search/entry_filters.h"
 
@@ -18,7 +18,7 @@ CaseFolding Folding() {
 }
 const CaseFolding kFolding = Folding();
 
-TEST(NameRegex, SearchesTheLongNameByItsCapitalsUnlessCaseMatters) {
+TEST(TextRegex, SearchesTheLongNameByItsCapitalsUnlessCaseMatters) {
     struct Case {
         const wchar_t* pattern;
         bool caseSensitive;
@@ -38,17 +38,17 @@ TEST(NameRegex, SearchesTheLongNameByItsCapitalsUnlessCaseMatters) {
         {L"", false, L"anything", true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(NameRegex(c.pattern, c.caseSensitive ? nullptr : &kFolding).matches(c.name), c.matches) << c.pattern;
+        EXPECT_EQ(TextRegex(c.pattern, c.caseSensitive ? nullptr : &kFolding).matches(c.name), c.matches) << c.pattern;
 }
 
-TEST(NameRegex, AnInvalidExpressionIsNamedWithItsPlace) {
-    EXPECT_EQ(NameRegexFault(L"(abc"), L"Unmatched marking parenthesis ( or \\( at position 5.");
-    EXPECT_EQ(NameRegexFault(L"*a"), L"The repeat operator \"*\" cannot start a regular expression at position 1.");
-    EXPECT_FALSE(NameRegexFault(L"a\\d{2}:\\w+"));  // no mask rule applies: \ and : are the expression's
+TEST(TextRegex, AnInvalidExpressionIsNamedWithItsPlace) {
+    EXPECT_EQ(RegexFault(L"(abc"), L"Unmatched marking parenthesis ( or \\( at position 5.");
+    EXPECT_EQ(RegexFault(L"*a"), L"The repeat operator \"*\" cannot start a regular expression at position 1.");
+    EXPECT_FALSE(RegexFault(L"a\\d{2}:\\w+"));  // no mask rule applies: \ and : are the expression's
     SearchCriteria c;
     c.MaskIsRegularExpression = true;
     c.Mask = L"[x";
-    EXPECT_THROW(EntryFilters(c, {}, [](std::uint64_t) { return 0; }), NameRegexError);
+    EXPECT_THROW(EntryFilters(c, {}, [](std::uint64_t) { return 0; }), RegexError);
 }
 
 }  // namespace

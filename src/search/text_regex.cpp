@@ -1,4 +1,4 @@
-#include "search/name_regex.h"
+#include "search/text_regex.h"
 
 #include <boost/regex.hpp>
 
@@ -51,11 +51,11 @@ std::wstring Described(const boost::regex_error& error) {
 
 }  // namespace
 
-struct NameRegex::Compiled {
+struct TextRegex::Compiled {
     boost::wregex expression;
 };
 
-NameRegex::NameRegex(const std::wstring& pattern, const CaseFolding* folding) : compiled_(std::make_unique<Compiled>()) {
+TextRegex::TextRegex(const std::wstring& pattern, const CaseFolding* folding) : compiled_(std::make_unique<Compiled>()) {
     try {
         boost::regex::flag_type flags = boost::regex::perl;
         if (folding) {
@@ -65,15 +65,15 @@ NameRegex::NameRegex(const std::wstring& pattern, const CaseFolding* folding) : 
         }
         compiled_->expression.assign(pattern, flags);
     } catch (const boost::regex_error& error) {
-        throw NameRegexError{Described(error)};
+        throw RegexError{Described(error)};
     }
 }
 
-NameRegex::~NameRegex() = default;
-NameRegex::NameRegex(NameRegex&&) noexcept = default;
-NameRegex& NameRegex::operator=(NameRegex&&) noexcept = default;
+TextRegex::~TextRegex() = default;
+TextRegex::TextRegex(TextRegex&&) noexcept = default;
+TextRegex& TextRegex::operator=(TextRegex&&) noexcept = default;
 
-bool NameRegex::matches(std::wstring_view name) const noexcept {
+bool TextRegex::matches(std::wstring_view name) const noexcept {
     try {
         return boost::regex_search(name.begin(), name.end(), compiled_->expression);
     } catch (...) {
@@ -81,11 +81,23 @@ bool NameRegex::matches(std::wstring_view name) const noexcept {
     }
 }
 
-std::optional<std::wstring> NameRegexFault(const std::wstring& pattern) {
+std::vector<PreviewMark> TextRegex::findAll(std::wstring_view text, bool& gaveUp) const {
+    std::vector<PreviewMark> marks;
     try {
-        NameRegex(pattern, nullptr);
+        using Iterator = boost::regex_iterator<std::wstring_view::const_iterator>;
+        for (Iterator at(text.begin(), text.end(), compiled_->expression), end; at != end; ++at)
+            marks.push_back({static_cast<std::size_t>(at->position()), static_cast<std::size_t>(at->length())});
+    } catch (...) {
+        gaveUp = true;
+    }
+    return marks;
+}
+
+std::optional<std::wstring> RegexFault(const std::wstring& pattern) {
+    try {
+        TextRegex(pattern, nullptr);
         return std::nullopt;
-    } catch (const NameRegexError& error) {
+    } catch (const RegexError& error) {
         return error.message;
     }
 }
