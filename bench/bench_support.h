@@ -2,6 +2,7 @@
 // Measures shared by the benchmarks: heap in use and how late the UI thread handles its messages.
 #include <windows.h>
 
+#include "model/search_criteria.h"
 #include "win/handle.h"
 
 #include <algorithm>
@@ -15,6 +16,15 @@
 namespace bench {
 
 using Clock = std::chrono::steady_clock;
+
+// The default criteria (whatever an earlier run left behind) searching one folder.
+inline findlark::SearchCriteria FolderCriteria(const std::wstring& folder) {
+    findlark::SearchCriteria criteria;
+    criteria.LookIn = false;
+    criteria.AdditionalFolders = true;
+    criteria.Directories = {folder};
+    return criteria;
+}
 
 // The benchmarks keep their preferences apart from the user's.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\Norvale\\Findlark benchmarks";

@@ -22,10 +22,7 @@ using bench::BareSearch;
 using bench::FilesOf;
 
 findlark::SearchCriteria ContentCriteria(const std::wstring& folder, const std::wstring& phrase) {
-    findlark::SearchCriteria c;  // the defaults, whatever an earlier run left behind
-    c.LookIn = false;
-    c.AdditionalFolders = true;
-    c.Directories = {folder};
+    findlark::SearchCriteria c = bench::FolderCriteria(folder);
     c.ContainingText = true;
     c.ContainingText0 = phrase;
     return c;

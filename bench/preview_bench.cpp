@@ -71,10 +71,7 @@ int wmain(int argc, wchar_t** argv) {
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(bench::kSettingsKey);
     findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
-    findlark::SearchCriteria criteria;
-    criteria.LookIn = false;
-    criteria.AdditionalFolders = true;
-    criteria.Directories = {folder};
+    findlark::SearchCriteria criteria = bench::FolderCriteria(folder);
     criteria.Mask = L"*.txt";
     criteria.ContainingText = true;
     criteria.ContainingText0 = std::wstring(kMarker.begin(), kMarker.end());

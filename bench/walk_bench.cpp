@@ -108,9 +108,7 @@ int SkipBench(const std::wstring& withFolder, const std::wstring& withoutFolder)
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(bench::kSettingsKey);
     findlark::TFormMain form({interaction, settings, findlark::WorkerLauncher(), nullptr});
-    findlark::SearchCriteria criteria;
-    criteria.LookIn = false;
-    criteria.AdditionalFolders = true;
+    findlark::SearchCriteria criteria = bench::FolderCriteria(withFolder);
     Clock::duration skipped = Clock::duration::max(), plain = skipped, engineSkipped = skipped, enginePlain = skipped;
     const unsigned threads = findlark::DefaultLookAheadThreads();
     for (int round = 0; round < 4; ++round) {
@@ -161,10 +159,7 @@ int wmain(int argc, wchar_t** argv) {
     findlark::TFormMain sequential({interaction, settings, SequentialLauncher(), L"FINDLARK_BENCH_SECOND_WINDOW"});
     bool allRowsDelivered = true;
     for (const std::wstring& mask : masks) {
-        findlark::SearchCriteria criteria;  // the defaults, whatever an earlier run left behind
-        criteria.LookIn = false;
-        criteria.AdditionalFolders = true;
-        criteria.Directories = {tree};
+        findlark::SearchCriteria criteria = bench::FolderCriteria(tree);
         criteria.Mask = mask;
         pooled.Criteria.apply(criteria);
         sequential.Criteria.apply(criteria);
