@@ -90,8 +90,15 @@ int FuzzLocate(const std::uint8_t* data, std::size_t size) {
         file = spread;
     }
 
+    // Flag 64: whole words; flag 128: the phrase as a regular expression that quotes it, which must
+    // find what the plain search finds.
+    static const WordCharacters words = AsciiWordCharacters();
+    const WordCharacters* wholeWords = flags & 64 ? &words : nullptr;
+    const bool regular = (flags & 128) != 0;
+    if (regular && (phrase.empty() || phrase.find(u"\\E") != std::u16string::npos)) return 0;
     std::string ansi(phrase.begin(), phrase.end());
-    const ContentRule rule({{TextAnd, phrase, ansi}}, LeadBytes{}, fold);
+    const std::u16string pattern = regular ? u"\\Q" + phrase + u"\\E" : phrase;
+    const ContentRule rule({{TextAnd, pattern, ansi}}, LeadBytes{}, fold, regular, wholeWords);
     PreviewLimits limits;
     limits.contextLines = (flags >> 4) & 3;
     limits.matchingLines = SIZE_MAX;
@@ -121,8 +128,14 @@ int FuzzLocate(const std::uint8_t* data, std::size_t size) {
             for (char16_t& c : line) c = fold->unit(c);
         }
         std::vector<PreviewMark> marks;
-        for (auto at = line.find(needle); at != std::u16string::npos; at = line.find(needle, at + needle.size()))
+        for (auto at = line.find(needle); at != std::u16string::npos;) {
+            if (wholeWords && !words.standsAlone(lines[n], at, needle.size())) {
+                at = line.find(needle, at + 1);
+                continue;
+            }
             marks.push_back({at, needle.size()});
+            at = line.find(needle, at + needle.size());
+        }
         matches += marks.size();
         if (!marks.empty()) expected.push_back({n + 1, marks});
     }

@@ -89,6 +89,7 @@ void CriteriaPages::applyOption(const OptionAssignment& o) {
     case OptionField::PhrasesAreRegularExpressions:
         ContainingText.CheckBoxContainingTextRegularExpressions.setChecked(o.flag);
         break;
+    case OptionField::PhrasesAreWholeWords: ContainingText.CheckBoxContainingTextWholeWords.setChecked(o.flag); break;
     case OptionField::AdditionalText: row.CheckBoxAdditionalText.setChecked(o.flag); break;
     case OptionField::AdditionalTextOption: row.ComboBoxOption.setSelectedIndex(o.number); break;
     case OptionField::AdditionalTextText: row.ComboBoxText.setText(o.text); break;

@@ -204,10 +204,14 @@ std::optional<OptionsWriteFailure> SaveSearchOptions(const SearchCriteria& c, Op
     if (c.ContainingText) {
         w.text(L"Containing Text", L"ContainingText0", c.ContainingText0);
         w.boolean(L"Containing Text", L"MatchCase", c.MatchCase);
-        if (c.PhrasesAreRegularExpressions) {
-            w.boolean(L"Containing Text", L"PhrasesAreRegularExpressions", true);
-        } else {
-            w.remove(L"Containing Text", L"PhrasesAreRegularExpressions");
+        // Written only when on, so that files without them stay as they were.
+        for (const auto& [on, key] : {std::pair{c.PhrasesAreRegularExpressions, L"PhrasesAreRegularExpressions"},
+                                      std::pair{c.PhrasesAreWholeWords, L"PhrasesAreWholeWords"}}) {
+            if (on) {
+                w.boolean(L"Containing Text", key, true);
+            } else {
+                w.remove(L"Containing Text", key);
+            }
         }
         for (int row = 1; row <= 3; ++row) {
             const AdditionalTextRow& r = c.AdditionalText[static_cast<std::size_t>(row - 1)];
@@ -318,6 +322,7 @@ std::vector<OptionAssignment> LoadSearchOptions(OptionsStore& file, bool switchD
         r.setText(F::ContainingText0, r.text(L"Containing Text", L"ContainingText0"));
         r.set(F::MatchCase, r.boolean(L"Containing Text", L"MatchCase", true));  // files from before it: on
         r.set(F::PhrasesAreRegularExpressions, r.boolean(L"Containing Text", L"PhrasesAreRegularExpressions", false));
+        r.set(F::PhrasesAreWholeWords, r.boolean(L"Containing Text", L"PhrasesAreWholeWords", false));
         for (int row = 1; row <= 3; ++row) {
             const bool on = r.boolean(L"Containing Text", Row(row, L""), false);
             r.set(F::AdditionalText, on, row - 1);

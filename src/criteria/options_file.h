@@ -48,7 +48,7 @@ enum class OptionField {
     When, From, FromDate, FromTime, To, ToDate, ToTime,  // `index`: the date group
     Size, AtLeast, AtLeastSize, AtLeastSizeB, AtMost, AtMostSize, AtMostSizeB,
     Attributes, AttributeFlag,  // `index`: the flag, in the order of the check boxes
-    Match, ContainingText, ContainingText0, MatchCase, PhrasesAreRegularExpressions,
+    Match, ContainingText, ContainingText0, MatchCase, PhrasesAreRegularExpressions, PhrasesAreWholeWords,
     AdditionalText, AdditionalTextOption, AdditionalTextText,  // `index`: the row
     SearchAllFilesAndFolders, SearchSystemFolders, SearchHiddenFilesAndFolders, SearchSubfolders, SkipFolders,
 };

@@ -38,6 +38,7 @@ void PageContainingText::create(win::Panel& page) {
     CheckBoxContainingTextMatchCase.create(page, L"Match case", {434, 42, 96, 19});
     CheckBoxContainingTextMatchCase.setChecked(true);
     CheckBoxContainingTextRegularExpressions.create(page, L"Regular expressions", {230, 20, 190, 19});
+    CheckBoxContainingTextWholeWords.create(page, L"Whole words", {434, 20, 96, 19});
     for (size_t i = 0; i < AdditionalText.size(); ++i) AdditionalText[i].create(page, 68 + static_cast<int>(i) * 27);
 
     CheckBoxContainingTextSpecifyText.onClick = [this] { CheckBoxContainingTextSpecifyTextClick(); };
@@ -50,6 +51,7 @@ void PageContainingText::CheckBoxContainingTextSpecifyTextClick() {
     ComboBoxContainingText0.setEnabled(on);
     CheckBoxContainingTextMatchCase.setEnabled(on);
     CheckBoxContainingTextRegularExpressions.setEnabled(on);
+    CheckBoxContainingTextWholeWords.setEnabled(on);
     for (AdditionalTextControls& row : AdditionalText) {
         row.CheckBoxAdditionalText.setEnabled(on);
         if (!on) row.enableRow(false);
@@ -65,6 +67,7 @@ void PageContainingText::read(SearchCriteria& c) const {
     c.ContainingText0 = ComboBoxContainingText0.text();
     c.MatchCase = CheckBoxContainingTextMatchCase.checked();
     c.PhrasesAreRegularExpressions = CheckBoxContainingTextRegularExpressions.checked();
+    c.PhrasesAreWholeWords = CheckBoxContainingTextWholeWords.checked();
     for (size_t i = 0; i < AdditionalText.size(); ++i) {
         c.AdditionalText[i].Enabled = AdditionalText[i].CheckBoxAdditionalText.checked();
         c.AdditionalText[i].Option = AdditionalText[i].ComboBoxOption.selectedIndex();
@@ -76,6 +79,7 @@ void PageContainingText::apply(const SearchCriteria& c) {
     ComboBoxContainingText0.setText(c.ContainingText0);
     CheckBoxContainingTextMatchCase.setChecked(c.MatchCase);
     CheckBoxContainingTextRegularExpressions.setChecked(c.PhrasesAreRegularExpressions);
+    CheckBoxContainingTextWholeWords.setChecked(c.PhrasesAreWholeWords);
     for (size_t i = 0; i < AdditionalText.size(); ++i) {
         const AdditionalTextRow& row = c.AdditionalText[i];
         if (row.Option >= TextAnd && row.Option <= TextNot) AdditionalText[i].ComboBoxOption.setSelectedIndex(row.Option);

@@ -29,6 +29,7 @@ public:
     win::ComboBox ComboBoxContainingText0;
     win::CheckBox CheckBoxContainingTextMatchCase;
     win::CheckBox CheckBoxContainingTextRegularExpressions;
+    win::CheckBox CheckBoxContainingTextWholeWords;
     std::array<AdditionalTextControls, 3> AdditionalText;
 
 private:

@@ -100,6 +100,7 @@ std::vector<std::wstring> SearchSummaryLines(const SearchCriteria& c, const Summ
         lines.push_back(L"Text: " + c.ContainingText0);
         if (!c.MatchCase) lines.push_back(L"Match case: no");
         if (c.PhrasesAreRegularExpressions) lines.push_back(L"Phrases are regular expressions");
+        if (c.PhrasesAreWholeWords) lines.push_back(L"Whole words only");
         for (const AdditionalTextRow& row : c.AdditionalText) {
             if (row.Enabled) lines.push_back(std::wstring(OperatorText(row.Option)) + L" " + row.Text);
         }

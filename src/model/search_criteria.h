@@ -108,6 +108,7 @@ struct SearchCriteria {
     std::wstring ContainingText0 = kDefaultPhrase;
     bool MatchCase = true;
     bool PhrasesAreRegularExpressions = false;  // each phrase is a regular expression within a line
+    bool PhrasesAreWholeWords = false;          // a phrase counts only where no letter, digit or "_" touches it
     std::array<AdditionalTextRow, 3> AdditionalText;
 
     // "Advanced"

@@ -64,6 +64,22 @@ void FoldAnsiBytes(CaseFolding& folding) {
     }
 }
 
+// Letters of every script, digits and "_" as the platform classifies them, with the marks that
+// combine with a letter ("e" and a combining accent are one letter to a reader).
+WordCharacters MakePlatformWordCharacters() {
+    WordCharacters words = AsciiWordCharacters();
+    std::wstring all(0x10000, L' ');
+    for (std::size_t c = 1; c < all.size(); ++c) all[c] = c >= 0xD800 && c <= 0xDFFF ? L' ' : static_cast<wchar_t>(c);
+    std::vector<WORD> kinds(all.size()), marks(all.size());
+    const int count = static_cast<int>(all.size());
+    if (!::GetStringTypeW(CT_CTYPE1, all.data(), count, kinds.data())) return words;
+    if (!::GetStringTypeW(CT_CTYPE3, all.data(), count, marks.data())) marks.assign(marks.size(), 0);
+    for (std::size_t c = 0x80; c < all.size(); ++c) {
+        if ((kinds[c] & (C1_ALPHA | C1_DIGIT)) || (marks[c] & C3_NONSPACING)) words.units.set(c);
+    }
+    return words;
+}
+
 ContentPhrase PhraseOf(TextOperator op, const std::wstring& text) {
     return {op, std::u16string(text.begin(), text.end()), win::ExactAnsi(text)};
 }
@@ -80,6 +96,11 @@ const CaseFolding& PlatformCaseFolding() {
     return folding;
 }
 
+const WordCharacters& PlatformWordCharacters() {
+    static const WordCharacters words = MakePlatformWordCharacters();
+    return words;
+}
+
 std::optional<ContentRule> MakeContentRule(const SearchCriteria& c) {
     if (!c.ContainingText) return std::nullopt;
     std::vector<ContentPhrase> phrases{PhraseOf(TextAnd, c.ContainingText0)};
@@ -87,15 +108,24 @@ std::optional<ContentRule> MakeContentRule(const SearchCriteria& c) {
         if (row.Enabled) phrases.push_back(PhraseOf(static_cast<TextOperator>(row.Option), row.Text));
     }
     return ContentRule(std::move(phrases), AnsiLeadBytes(), c.MatchCase ? nullptr : &PlatformCaseFolding(),
-                       c.PhrasesAreRegularExpressions);
+                       c.PhrasesAreRegularExpressions, c.PhrasesAreWholeWords ? &PlatformWordCharacters() : nullptr);
 }
 
 ContentReader::ContentReader(std::function<bool()> stopRequested) : stopRequested_(std::move(stopRequested)) {}
 
 // Read, not mapped: a read error is then a failed call, not an exception that would end the program.
 ContentVerdict ContentReader::MatchContent(const std::wstring& path, const ContentRule& rule) {
-    if (rule.regular()) return matchLines(path, rule);
-    ContentScan scan(rule);
+    if (!rule.byLines()) return scan(path, rule, false);
+    // Whole words occur only where the phrases do: most files are settled at the plain scan's speed.
+    if (!rule.regular()) {
+        const ContentVerdict candidate = scan(path, rule, true);
+        if (candidate != ContentVerdict::Pass) return candidate;
+    }
+    return matchLines(path, rule);
+}
+
+ContentVerdict ContentReader::scan(const std::wstring& path, const ContentRule& rule, bool candidates) {
+    ContentScan scan(rule, candidates);
     const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_READ,
                                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -111,22 +141,39 @@ ContentVerdict ContentReader::MatchContent(const std::wstring& path, const Conte
     return scan.finish() ? ContentVerdict::Pass : ContentVerdict::Fail;
 }
 
-// Regular expressions are looked for line by line in the decoded text; a file on whose lines the
-// engine gave up could not be searched.
+// Regular expressions and whole words are looked for line by line in the decoded text; a file on
+// whose lines the engine gave up could not be searched. Plain text that does not pass may be UTF-16
+// without a mark, where the plain scan looks too: a file that holds the phrases somewhere, or a zero
+// byte, is read again as UTF-16 of either order.
 ContentVerdict ContentReader::matchLines(const std::wstring& path, const ContentRule& rule) {
     PreviewLimits keepNothing;
     keepNothing.contextLines = 0;
     keepNothing.matchingLines = 0;
     keepNothing.binaryAsText = true;
-    MatchLocator locator(&rule, keepNothing, AnsiText);
-    bool stopped = false;
-    const unsigned long error = LocateInFile(path, locator, [&] {
-        stopped = stopRequested_();
-        return !stopped && rule.outcome(locator.phrasesFound(), false) == ContentRule::Outcome::Open;
-    });
-    if (stopped) return ContentVerdict::Stopped;
-    if (error != 0 || locator.gaveUp()) return ContentVerdict::Unreadable;
-    return rule.outcome(locator.phrasesFound(), true) == ContentRule::Outcome::Pass ? ContentVerdict::Pass : ContentVerdict::Fail;
+    std::uint32_t found = 0;
+    const auto locate = [&](std::optional<ContentEncoding> order, bool& ansi, bool& zero) {
+        MatchLocator locator(&rule, keepNothing, AnsiText, order);
+        bool stopped = false;
+        const unsigned long error = LocateInFile(path, locator, [&] {
+            stopped = stopRequested_();
+            return !stopped && rule.outcome(found | locator.phrasesFound(), false) == ContentRule::Outcome::Open;
+        });
+        found |= locator.phrasesFound();
+        ansi = locator.encoding() == ContentEncoding::Ansi;
+        zero = locator.endedAtZero();
+        if (stopped) return ContentVerdict::Stopped;
+        if (error != 0 || locator.gaveUp()) return ContentVerdict::Unreadable;
+        return rule.outcome(found, true) == ContentRule::Outcome::Pass ? ContentVerdict::Pass : ContentVerdict::Fail;
+    };
+    bool ansi = false, zero = false, ignored = false;
+    ContentVerdict verdict = locate(std::nullopt, ansi, zero);
+    if (verdict != ContentVerdict::Fail || !ansi || (rule.regular() && !zero)) return verdict;
+    if (rule.outcome(found, false) == ContentRule::Outcome::Fail) return verdict;  // a "NOT" phrase settled it
+    for (const ContentEncoding order : {ContentEncoding::Utf16LE, ContentEncoding::Utf16BE}) {
+        verdict = locate(order, ignored, ignored);
+        if (verdict != ContentVerdict::Fail) return verdict;
+    }
+    return verdict;
 }
 
 }  // namespace findlark

@@ -12,6 +12,8 @@ namespace findlark {
 
 // The platform's capitals of every code unit and ANSI byte, made once.
 const CaseFolding& PlatformCaseFolding();
+// Which code units the platform counts as parts of words, made once.
+const WordCharacters& PlatformWordCharacters();
 
 // The rule of a run from its criteria; nothing when "Specify text" is off.
 std::optional<ContentRule> MakeContentRule(const SearchCriteria& criteria);
@@ -25,6 +27,7 @@ public:
     ContentVerdict MatchContent(const std::wstring& path, const ContentRule& rule);
 
 private:
+    ContentVerdict scan(const std::wstring& path, const ContentRule& rule, bool candidates);
     ContentVerdict matchLines(const std::wstring& path, const ContentRule& rule);
 
     std::function<bool()> stopRequested_;

@@ -119,10 +119,11 @@ const unsigned char* PhraseFinder::find(const unsigned char* text, std::size_t s
 }
 
 ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding,
-                         bool regular)
+                         bool regular, const WordCharacters* wholeWords)
     : leadBytes_(leadBytes) {
     regular_ = regular;
     if (folding) folding_ = std::make_shared<const CaseFolding>(*folding);
+    if (wholeWords) words_ = std::make_shared<const WordCharacters>(*wholeWords);
     if (regular_) {
         for (const ContentPhrase& phrase : phrases) {
             ops_.push_back(phrase.op);
@@ -149,7 +150,15 @@ ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& le
     }
 }
 
-ContentRule::Outcome ContentRule::outcome(std::uint32_t found, bool final) const {
+std::uint32_t ContentRule::notPhrases() const {
+    std::uint32_t bits = 0;
+    for (std::size_t i = 1; i < ops_.size(); ++i) {
+        if (ops_[i] == TextNot) bits |= 1u << i;
+    }
+    return bits;
+}
+
+ContentRule::Outcome ContentRule::outcome(std::uint32_t found, bool final, bool heedNot) const {
     bool any = (found & 1u) != 0, allAnd = true, notFound = false, notPending = false;
     for (std::size_t i = 1; i < ops_.size(); ++i) {
         const bool present = (found >> i) & 1u;
@@ -158,7 +167,7 @@ ContentRule::Outcome ContentRule::outcome(std::uint32_t found, bool final) const
             any = any || present;
             break;
         case TextNot:
-            (present ? notFound : notPending) = true;
+            if (heedNot) (present ? notFound : notPending) = true;
             break;
         default:
             allAnd = allAnd && present;

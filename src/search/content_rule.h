@@ -8,6 +8,7 @@
 #include "model/search_criteria.h"
 #include "search/case_folding.h"
 #include "search/text_regex.h"
+#include "search/word_characters.h"
 #include "model/utf8.h"
 
 #include <array>
@@ -60,13 +61,19 @@ public:
 
     // `phrases[0]` is the first phrase; the others are the further rows that are switched on.
     // `folding` null: "Match case" on. `regular`: each phrase is a regular expression, looked for line
-    // by line (throws RegexError when one is not valid); no byte needles are made then.
+    // by line (throws RegexError when one is not valid); no byte needles are made then. `wholeWords`
+    // not null: a phrase counts only where no word unit touches it, looked for line by line too.
     ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding = nullptr,
-                bool regular = false);
+                bool regular = false, const WordCharacters* wholeWords = nullptr);
 
     std::size_t phraseCount() const { return ops_.size(); }
     TextOperator phraseOperator(std::size_t phrase) const { return ops_[phrase]; }
     bool regular() const { return regular_; }
+    const WordCharacters* wholeWords() const { return words_.get(); }
+    // The phrases are looked for in decoded lines, not as byte sequences.
+    bool byLines() const { return regular_ || words_; }
+    // A bit per "NOT" phrase.
+    std::uint32_t notPhrases() const;
     // A phrase's regular expression; null for an empty phrase or when phrases are plain.
     const TextRegex* phraseRegex(std::size_t phrase) const {
         return phrase < regexes_.size() && regexes_[phrase] ? &*regexes_[phrase] : nullptr;
@@ -86,9 +93,10 @@ public:
     const std::vector<Needle>& utf16Needles(bool bigEndian) const { return bigEndian ? utf16BE_ : utf16LE_; }
 
     // The outcome once every phrase in `found` (a bit per phrase) is known to be found and the others
-    // not; `final` says the content has ended, so an unfound phrase is absent for sure.
+    // not; `final` says the content has ended, so an unfound phrase is absent for sure. `heedNot`
+    // false: "NOT" phrases are left out.
     enum class Outcome { Pass, Fail, Open };
-    Outcome outcome(std::uint32_t found, bool final) const;
+    Outcome outcome(std::uint32_t found, bool final, bool heedNot = true) const;
 
 private:
     std::vector<TextOperator> ops_;
@@ -99,6 +107,7 @@ private:
     bool doubleByte_ = false;
     // Shared, so that its place stays when the rule moves: the regular expressions refer to it.
     std::shared_ptr<const CaseFolding> folding_;
+    std::shared_ptr<const WordCharacters> words_;
     std::vector<Needle> ansi_, ansiUtf8_, utf8_, utf16LE_, utf16BE_;
 };
 

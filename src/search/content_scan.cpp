@@ -141,12 +141,13 @@ void UnitStream::scan(const unsigned char* data, std::size_t size, std::uint32_t
     needles_.scan(data, size, nullptr, found, zeroless && !folding_);
 }
 
-ContentScan::ContentScan(const ContentRule& rule) : rule_(rule), folding_(rule.folding()) {}
+ContentScan::ContentScan(const ContentRule& rule, bool candidates)
+    : rule_(rule), folding_(rule.folding()), heedNot_(!candidates) {}
 
 bool ContentScan::wantsMore() const {
     const bool bytesOpen = main_ && !bytesEnded_;
     const bool unitsOpen = std::any_of(units_.begin(), units_.end(), [](const UnitStream& units) { return units.open(); });
-    return (bytesOpen || unitsOpen) && rule_.outcome(found_, false) == ContentRule::Outcome::Open;
+    return (bytesOpen || unitsOpen) && rule_.outcome(found_, false, heedNot_) == ContentRule::Outcome::Open;
 }
 
 void ContentScan::decide(const unsigned char* head, std::size_t size) {
@@ -204,7 +205,7 @@ bool ContentScan::finish() {
         const unsigned char* view = foldUtf8(nullptr, size, true);
         (encoding_ == ContentEncoding::Ansi ? *utf8_ : *main_).scan(view, size, nullptr, found_);
     }
-    return rule_.outcome(found_, true) == ContentRule::Outcome::Pass;
+    return rule_.outcome(found_, true, heedNot_) == ContentRule::Outcome::Pass;
 }
 
 void ContentScan::feedBody(const unsigned char* data, std::size_t size) {

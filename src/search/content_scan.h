@@ -72,7 +72,9 @@ private:
 
 class ContentScan {
 public:
-    explicit ContentScan(const ContentRule& rule);
+    // `candidates`: "NOT" phrases are left out, so a pass says only that the others occur somewhere
+    // (whole words are a part of that).
+    explicit ContentScan(const ContentRule& rule, bool candidates = false);
     // Takes the next piece; false when no more is needed (the content ended, or the outcome is settled
     // whatever follows).
     bool feed(const unsigned char* data, std::size_t size);
@@ -92,6 +94,7 @@ private:
 
     const ContentRule& rule_;
     const CaseFolding* folding_;
+    bool heedNot_;
     std::uint32_t found_ = 0;
     bool decided_ = false;
     bool bytesEnded_ = false;  // the plain or UTF-8 content ended at a zero byte

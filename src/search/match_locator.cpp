@@ -98,12 +98,12 @@ MatchLocator::MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDe
     if (!rule_) return;
     for (std::size_t i = 0; i < rule_->phraseCount(); ++i) {
         const bool marked = i == 0 || rule_->phraseOperator(i) != TextNot;
-        if (marked && !rule_->phraseUnits(i).empty()) phrases_.emplace_back(rule_->phraseUnits(i));
+        if (!rule_->phraseUnits(i).empty()) phrases_.push_back({i, rule_->phraseUnits(i), marked});
     }
     // Each phrase's longest ASCII run, which its every form holds as it is; without one, no line is skipped.
-    for (const std::u16string_view phrase : phrases_) {
+    for (const Phrase& phrase : phrases_) {
         std::string longest, run;
-        for (const char16_t c : phrase) {
+        for (const char16_t c : phrase.units) {
             run = c < 0x80 && c != 0 ? run + static_cast<char>(c) : std::string();
             if (run.size() > longest.size()) longest = run;
         }
@@ -118,7 +118,7 @@ MatchLocator::MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDe
 
 bool MatchLocator::wantsMore() const {
     if (ended_ || full_) return false;
-    return !binary_ || !phrases_.empty();
+    return !binary_ || std::any_of(phrases_.begin(), phrases_.end(), [](const Phrase& phrase) { return phrase.marked; });
 }
 
 bool MatchLocator::feed(const unsigned char* data, std::size_t size) {
@@ -285,7 +285,7 @@ private:
 void MatchLocator::feedBytes(const unsigned char* data, std::size_t size) {
     if (const void* zero = std::memchr(data, 0, size)) {
         size = static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - data);
-        ended_ = true;
+        ended_ = endedAtZero_ = true;
     }
     std::size_t at = 0;
     if (afterCr_ && size > 0) {
@@ -377,10 +377,13 @@ void MatchLocator::takeLine(bool ends) {
 std::vector<PreviewMark> MatchLocator::findRegular(std::u16string_view text, bool& matched) {
     std::vector<PreviewMark> marks;
     const std::wstring line(text.begin(), text.end());
+    TextRegex::Accept alone;
+    if (const WordCharacters* words = rule_->wholeWords())
+        alone = [words, text](std::size_t begin, std::size_t length) { return words->standsAlone(text, begin, length); };
     for (std::size_t i = 0; i < rule_->phraseCount(); ++i) {
         const TextRegex* regex = rule_->phraseRegex(i);
         if (!regex) continue;
-        const std::vector<PreviewMark> found = regex->findAll(line, gaveUp_);
+        const std::vector<PreviewMark> found = regex->findAll(line, gaveUp_, alone);
         if (found.empty()) continue;
         found_ |= 1u << i;
         if (i != 0 && rule_->phraseOperator(i) == TextNot) continue;
@@ -398,14 +401,26 @@ std::vector<PreviewMark> MatchLocator::find(std::u16string_view text, bool& matc
     if (rule_->regular()) {
         marks = findRegular(text, matched);
     } else {
+        const std::u16string_view original = text;
         if (const CaseFolding* folding = rule_->folding(); folding && !phrases_.empty()) {
             folded_.resize(text.size());
             std::transform(text.begin(), text.end(), folded_.begin(), [folding](char16_t c) { return folding->unit(c); });
             text = folded_;
         }
-        for (const std::u16string_view phrase : phrases_) {
-            for (std::size_t at = text.find(phrase); at != std::u16string_view::npos; at = text.find(phrase, at + phrase.size()))
-                marks.push_back({at, phrase.size()});
+        const WordCharacters* words = rule_->wholeWords();
+        for (const Phrase& phrase : phrases_) {
+            const std::size_t length = phrase.units.size();
+            // A whole word may begin inside an occurrence refused ("aa" in "aaa aa"); others may not overlap.
+            for (std::size_t at = text.find(phrase.units); at != std::u16string_view::npos;) {
+                if (words && !words->standsAlone(original, at, length)) {
+                    at = text.find(phrase.units, at + 1);
+                    continue;
+                }
+                found_ |= 1u << phrase.index;
+                if (!phrase.marked) break;
+                marks.push_back({at, length});
+                at = text.find(phrase.units, at + length);
+            }
         }
         matches_ += marks.size();
         matched = !marks.empty();

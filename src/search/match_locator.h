@@ -55,6 +55,8 @@ public:
     // whether the engine gave up on a line, so that a phrase may have gone unseen.
     std::uint32_t phrasesFound() const { return found_; }
     bool gaveUp() const { return gaveUp_; }
+    // Plain or UTF-8 content ended at a zero byte before the file did.
+    bool endedAtZero() const { return endedAtZero_; }
     std::uint64_t bytes() const { return bytes_; }
 
 private:
@@ -76,8 +78,13 @@ private:
     PreviewLimits limits_;
     AnsiDecoder ansi_;
     std::optional<ContentEncoding> forced_;
-    std::vector<std::u16string_view> phrases_;  // the marked ones: "AND" and "OR"
-    std::vector<PhraseFinder> probes_;          // their ASCII parts; empty when a phrase has none
+    struct Phrase {
+        std::size_t index;
+        std::u16string_view units;
+        bool marked;  // "AND" and "OR" phrases; "NOT" ones are only noted as found
+    };
+    std::vector<Phrase> phrases_;
+    std::vector<PhraseFinder> probes_;  // their ASCII parts; empty when a phrase has none
     bool probesHoldIOrS_ = false;
     std::string folded8_;
     std::uint64_t bytes_ = 0;
@@ -100,7 +107,7 @@ private:
     std::vector<PreviewLine> lines_;
     std::size_t keptMatching_ = 0;
     std::uint32_t found_ = 0;
-    bool gaveUp_ = false;
+    bool gaveUp_ = false, endedAtZero_ = false;
     std::uint64_t matches_ = 0, matchingLines_ = 0;
     bool moreNotShown_ = false;
     std::vector<std::string> binaryNeedles_;

@@ -81,12 +81,38 @@ bool TextRegex::matches(std::wstring_view name) const noexcept {
     }
 }
 
-std::vector<PreviewMark> TextRegex::findAll(std::wstring_view text, bool& gaveUp) const {
+// As Perl goes on after a match: from its end, and after an empty one only with a match that is not
+// empty there.
+std::vector<PreviewMark> TextRegex::findAll(std::wstring_view text, bool& gaveUp, const Accept& accept) const {
     std::vector<PreviewMark> marks;
     try {
-        using Iterator = boost::regex_iterator<std::wstring_view::const_iterator>;
-        for (Iterator at(text.begin(), text.end(), compiled_->expression), end; at != end; ++at)
-            marks.push_back({static_cast<std::size_t>(at->position()), static_cast<std::size_t>(at->length())});
+        using Iterator = std::wstring_view::const_iterator;
+        boost::match_results<Iterator> match;
+        bool afterEmpty = false;
+        const auto search = [&](Iterator from, boost::match_flag_type flags) {
+            if (from != text.begin()) flags |= boost::match_prev_avail;
+            return boost::regex_search(from, text.end(), match, compiled_->expression, flags, text.begin());
+        };
+        for (Iterator at = text.begin();;) {
+            bool found = false;
+            if (afterEmpty) {
+                found = search(at, boost::match_not_null | boost::match_continuous);
+                if (!found && at == text.end()) break;
+                if (!found) ++at;
+            }
+            if (!found && !search(at, boost::match_default)) break;
+            const auto begin = static_cast<std::size_t>(match[0].first - text.begin());
+            const auto length = static_cast<std::size_t>(match[0].second - match[0].first);
+            if (accept && !accept(begin, length)) {
+                if (match[0].first == text.end()) break;
+                at = match[0].first + 1;
+                afterEmpty = false;
+                continue;
+            }
+            marks.push_back({begin, length});
+            afterEmpty = length == 0;
+            at = match[0].second;
+        }
     } catch (...) {
         gaveUp = true;
     }

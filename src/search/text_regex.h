@@ -5,6 +5,7 @@
 #include "model/preview_line.h"
 #include "search/case_folding.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,9 +24,12 @@ public:
 
     // A name the engine gives up on (too complex to decide) does not match.
     bool matches(std::wstring_view name) const noexcept;
+    // Whether a match found at [begin, begin + length) counts; a refused one is looked for again one
+    // unit further on.
+    using Accept = std::function<bool(std::size_t begin, std::size_t length)>;
     // Every match in the text, one after another; `gaveUp` is set when the engine gave up, and what
     // was found until then is given.
-    std::vector<PreviewMark> findAll(std::wstring_view text, bool& gaveUp) const;
+    std::vector<PreviewMark> findAll(std::wstring_view text, bool& gaveUp, const Accept& accept = {}) const;
 
 private:
     struct Compiled;

@@ -316,8 +316,13 @@ TEST(OptionsFile, ARegularExpressionIsMarkedOnlyWhereItIsOne) {
     c.ContainingText = true;
     c.ContainingText0 = L"foo\\d+";
     c.PhrasesAreRegularExpressions = true;
+    c.PhrasesAreWholeWords = true;
     SaveSearchOptions(c, file, kTexts);
     EXPECT_TRUE(Assigned(Load(file), OptionField::PhrasesAreRegularExpressions)->flag);
+    EXPECT_TRUE(Assigned(Load(file), OptionField::PhrasesAreWholeWords)->flag);
+    c.PhrasesAreWholeWords = false;
+    SaveSearchOptions(c, file, kTexts);
+    for (const std::wstring& line : file.lines()) EXPECT_EQ(line.find(L"PhrasesAreWholeWords"), std::wstring::npos);
 }
 
 TEST(OptionsFile, IntegersReadDecimalOrHexadecimal) {

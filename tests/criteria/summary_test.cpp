@@ -108,6 +108,7 @@ TEST(Summary, TextsAndTheAdvancedOptions) {
     c.ContainingText = true;
     c.ContainingText0 = L"first phrase";
     c.MatchCase = false;
+    c.PhrasesAreRegularExpressions = c.PhrasesAreWholeWords = true;
     c.AdditionalText[0] = {true, TextOr, L"second phrase"};
     c.AdditionalText[2] = {true, TextNot, L"fourth"};
     c.SearchAllFilesAndFolders = false;
@@ -115,7 +116,8 @@ TEST(Summary, TextsAndTheAdvancedOptions) {
     c.SearchSubfolders = false;
     c.SkipFolders = L"node_modules; C:\\Windows";
     EXPECT_EQ(SearchSummaryLines(c, kTexts),
-              (Lines{L"Containing text", L"Text: first phrase", L"Match case: no", L"OR second phrase", L"NOT fourth", L"",
+              (Lines{L"Containing text", L"Text: first phrase", L"Match case: no", L"Phrases are regular expressions",
+                     L"Whole words only", L"OR second phrase", L"NOT fourth", L"",
                      L"Advanced search options", L"Search system folders: yes", L"Search hidden files and folders: no",
                      L"Search subfolders: no", L"Skip folders: node_modules; C:\\Windows"}));
 }

@@ -164,6 +164,33 @@ TEST_F(FiltersTest, RegularExpressionPhrasesMatchWithinLines) {
     EXPECT_EQ(searchNames(c), (Paths{L"a.txt", L"c.txt"}));
 }
 
+// Whole words in every encoding the search reads, letters beyond ASCII as the platform classifies
+// them; UTF-16 without a mark counts too.
+TEST_F(FiltersTest, WholeWordsAreWholeInEveryEncoding) {
+    const auto utf16 = [](std::u16string_view text, bool mark) {
+        std::string bytes = mark ? "\xFF\xFE" : "";
+        for (const char16_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        return bytes;
+    };
+    WriteBytes(tree.path(L"ansi.txt"), "the Cat sat\r\n");
+    WriteBytes(tree.path(L"concat.txt"), "concat cats _cat cat9\n");
+    WriteBytes(tree.path(L"utf8.txt"), "\xEF\xBB\xBF\xC3\xBC" "cat \xD0\xB6" "cat\n");  // üdog, жcat: inside words
+    WriteBytes(tree.path(L"utf8-alone.txt"), "\xC2\xBB" "cat\xC2\xAB\n");                  // »cat«
+    WriteBytes(tree.path(L"utf16.txt"), utf16(u"\u0436cat (cat)", true));
+    WriteBytes(tree.path(L"utf16-nomark.txt"), utf16(u"\u043a\u043e\u0442 cat \u043a\u043e\u0442", false));
+    WriteBytes(tree.path(L"dog.txt"), "cat dog\n");
+    SearchCriteria c = foldersOnly({tree.root()});
+    c.ContainingText = true;
+    c.PhrasesAreWholeWords = true;
+    c.MatchCase = false;
+    c.ContainingText0 = L"cat";
+    c.AdditionalText[0] = {true, TextNot, L"DOG"};
+    EXPECT_EQ(searchNames(c), (Paths{L"ansi.txt", L"utf16-nomark.txt", L"utf16.txt", L"utf8-alone.txt"}));
+    c.PhrasesAreRegularExpressions = true;
+    c.ContainingText0 = L"c.t";
+    EXPECT_EQ(searchNames(c), (Paths{L"ansi.txt", L"utf16-nomark.txt", L"utf16.txt", L"utf8-alone.txt"}));
+}
+
 TEST_F(FiltersTest, ContentIsReadWhereverItCanBeAndNothingStaysOpen) {
     WriteBytes(tree.path(L"plain.txt"), "some needle here");
     WriteBytes(tree.path(L"readonly.txt"), "a needle too");

@@ -121,6 +121,45 @@ TEST(MatchLocator, LinesMarksAndContextInEveryEncodingAndPieceSize) {
     }
 }
 
+// Whole words: an occurrence touched by a letter (of any script the table knows), a digit or "_" does
+// not count, one may begin inside a refused one, and a NOT phrase counts only as a word too.
+TEST(MatchLocator, WholeWordsRefuseOccurrencesInsideWords) {
+    WordCharacters words = AsciiWordCharacters();
+    for (char16_t c = 0xC0; c <= 0xFF; ++c) words.units.set(c, c != 0xD7 && c != 0xF7);
+    struct WordCase {
+        std::u16string text;
+        std::vector<std::pair<std::u16string, TextOperator>> phrases;
+        bool regular;
+        std::string expected;
+        std::uint32_t found;
+    };
+    const std::vector<WordCase> cases = {
+        {u"cat concat cats _cat cat.", {{u"CAT", TextAnd}}, false, "1:[cat] concat cats _cat [cat].\n", 1},
+        {u"aaa aa", {{u"aa", TextAnd}}, false, "1:aaa [aa]\n", 1},
+        {u"caf\u00e9 caf\u00e9-caf", {{u"caf", TextAnd}}, false, "1:caf\u00e9 caf\u00e9-[caf]\n", 1},
+        {u"catalog\ndog", {{u"dog", TextAnd}, {u"cat", TextNot}}, false, "2:[dog]\n", 1},
+        {u"dog cat", {{u"dog", TextAnd}, {u"cat", TextNot}}, false, "1:[dog] cat\n", 3},
+        {u"a1 22 b3 4", {{u"\\d+", TextAnd}}, true, "1:a1 [22] b3 [4]\n", 1},
+        {u"x9y", {{u"\\d", TextAnd}}, true, "", 0},
+    };
+    PreviewLimits limits;
+    limits.contextLines = 0;
+    for (const WordCase& c : cases) {
+        std::vector<ContentPhrase> list;
+        for (auto& [text, op] : c.phrases) list.push_back({op, text, Latin1(text)});
+        const ContentRule rule(std::move(list), LeadBytes{}, &kFolding, c.regular, &words);
+        for (const std::size_t piece : {1, 1 << 20}) {
+            MatchLocator locator(&rule, limits, FromLatin1);
+            const std::string content = Utf8Of(c.text);
+            for (std::size_t at = 0; at < content.size(); at += piece)
+                locator.feed(reinterpret_cast<const unsigned char*>(content.data() + at), std::min(piece, content.size() - at));
+            locator.finish();
+            EXPECT_EQ(Shown(locator), c.expected) << Utf8Of(c.text);
+            EXPECT_EQ(locator.phrasesFound(), c.found) << Utf8Of(c.text);
+        }
+    }
+}
+
 // Regular expressions: matched within each line (^ and $ at its ends), NOT phrases found but not
 // marked, letters beyond ASCII by the table, an empty match a match with nothing marked.
 TEST(MatchLocator, RegularExpressionsMatchWithinLines) {
