@@ -2,7 +2,8 @@
 // the phrase found by memchr and memcmp) against Findlark's content search for a phrase near the end
 // of each file through the real worker, with its readers and with the walk's thread alone, for ANSI
 // text in large and in small files and for UTF-16LE text; then how long Stop takes while a run reads
-// three files of more than 1 GiB without a zero byte.
+// three files of more than 1 GiB without a zero byte. The phrase as a regular expression with more
+// after it, and as a whole word, are timed against the plain phrase on the ANSI text.
 // Usage: content_bench.exe FOLDER PHRASE, FOLDER holding "text", "small", "utf16" and "huge"
 #include "app/form_main.h"
 #include "settings/registry_store.h"
@@ -52,17 +53,24 @@ findlark::RunLauncher ReadersLauncher() {
     };
 }
 
+// How the phrase is taken.
+struct Way {
+    bool matchCase = true, regular = false, wholeWords = false;
+};
+
 // The best of three rounds each, after a round that warms the cache; the bare search and the two
 // ways of Findlark take turns.
 Timing Measure(findlark::TFormMain& form, const std::wstring& folder, const std::wstring& phrase, const std::string& needle,
-               bool matchCase) {
+               Way way) {
     Timing timing;
     const std::vector<std::wstring> files = FilesOf(folder);
     timing.files = files.size();
     const bool utf16 = needle.size() > 1 && needle[1] == '\0';
     BareSearch(files, needle, utf16, timing.bytes);
     findlark::SearchCriteria criteria = ContentCriteria(folder, phrase);
-    criteria.MatchCase = matchCase;
+    criteria.MatchCase = way.matchCase;
+    criteria.PhrasesAreRegularExpressions = way.regular;
+    criteria.PhrasesAreWholeWords = way.wholeWords;
     form.Criteria.apply(criteria);
     const auto timed = [&](Clock::duration& best, auto&& work) {
         const auto start = Clock::now();
@@ -108,10 +116,14 @@ int wmain(int argc, wchar_t** argv) {
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(bench::kSettingsKey);
     findlark::TFormMain form({interaction, settings, ReadersLauncher(), nullptr});
-    const Timing ansiText = Measure(form, root + L"\\text", phrase, ansi, true);
-    const Timing smallFiles = Measure(form, root + L"\\small", phrase, ansi, true);
-    const Timing utf16Text = Measure(form, root + L"\\utf16", phrase, utf16, true);
-    const Timing utf16Folded = Measure(form, root + L"\\utf16", phrase, utf16, false);
+    const Timing ansiText = Measure(form, root + L"\\text", phrase, ansi, {});
+    const Timing smallFiles = Measure(form, root + L"\\small", phrase, ansi, {});
+    const Timing utf16Text = Measure(form, root + L"\\utf16", phrase, utf16, {});
+    const Timing utf16Folded = Measure(form, root + L"\\utf16", phrase, utf16, {false});
+    const std::wstring expression = phrase + L"\\s+\\w+";
+    const Timing ansiRegex = Measure(form, root + L"\\text", expression, ansi, {true, true});
+    const Timing smallRegex = Measure(form, root + L"\\small", expression, ansi, {true, true});
+    const Timing ansiWords = Measure(form, root + L"\\text", phrase, ansi, {true, false, true});
 
     // Stop while the readers are inside the huge files.
     form.Criteria.apply(ContentCriteria(root + L"\\huge", phrase));
@@ -126,9 +138,19 @@ int wmain(int argc, wchar_t** argv) {
     Report("ANSI text in small files", smallFiles);
     Report("UTF-16LE text", utf16Text);
     Report("UTF-16LE text without \"Match case\"", utf16Folded);
+    const std::string shown(expression.begin(), expression.end());
+    Report(("ANSI text, regular expression \"" + shown + "\"").c_str(), ansiRegex);
+    std::printf("  against the plain phrase: %.2f (readers), %.2f (walk's thread)\n",
+                Seconds(ansiRegex.findlark) / Seconds(ansiText.findlark), Seconds(ansiRegex.alone) / Seconds(ansiText.alone));
+    Report(("ANSI text in small files, regular expression \"" + shown + "\"").c_str(), smallRegex);
+    std::printf("  against the plain phrase: %.2f (readers), %.2f (walk's thread)\n",
+                Seconds(smallRegex.findlark) / Seconds(smallFiles.findlark), Seconds(smallRegex.alone) / Seconds(smallFiles.alone));
+    Report("ANSI text, whole words", ansiWords);
+    std::printf("  against the plain phrase: %.2f (readers), %.2f (walk's thread)\n",
+                Seconds(ansiWords.findlark) / Seconds(ansiText.findlark), Seconds(ansiWords.alone) / Seconds(ansiText.alone));
     std::printf("stop inside three huge files: %.1f ms%s\n", Seconds(stopTook) * 1000, ended ? "" : " (not ended!)");
     bool allFound = true;
-    for (const Timing* t : {&ansiText, &smallFiles, &utf16Text, &utf16Folded})
+    for (const Timing* t : {&ansiText, &smallFiles, &utf16Text, &utf16Folded, &ansiRegex, &smallRegex, &ansiWords})
         allFound = allFound && t->found == static_cast<int>(t->files) && t->bareFound == static_cast<int>(t->files);
     return allFound && ended ? 0 : 1;
 }

@@ -3,9 +3,11 @@
 #include "fuzz_targets.h"
 
 #include "search/match_locator.h"
+#include "search/regex_literal.h"
 #include "support/latin1.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,24 @@ std::vector<std::u16string> Lines(const std::string& file, bool& binary, bool& e
     return lines;
 }
 
+// The phrase's bytes as an expression of their own: every match must hold the literal part that
+// candidates are looked for by, or files that match would be passed over.
+void RawPatternKeepsItsLiteral(const std::u16string& pattern, const std::vector<std::u16string>& lines) {
+    std::optional<TextRegex> regex;
+    try {
+        regex.emplace(std::wstring(pattern.begin(), pattern.end()), nullptr);
+    } catch (const RegexError&) {
+        return;
+    }
+    const std::u16string literal = RequiredLiteral(pattern);
+    for (const std::u16string& line : lines) {
+        bool gaveUp = false;
+        for (const PreviewMark& mark : regex->findAll(std::wstring(line.begin(), line.end()), gaveUp)) {
+            if (line.substr(mark.begin, mark.length).find(literal) == std::u16string::npos) std::abort();
+        }
+    }
+}
+
 }  // namespace
 
 int FuzzLocate(const std::uint8_t* data, std::size_t size) {
@@ -111,6 +131,7 @@ int FuzzLocate(const std::uint8_t* data, std::size_t size) {
 
     bool binary = false, exact = true;
     const std::vector<std::u16string> lines = Lines(file, binary, exact);
+    if (regular) RawPatternKeepsItsLiteral(phrase, lines);
     if (locator.binary() != binary) std::abort();
     if (binary) {
         if (!locator.lines().empty()) std::abort();

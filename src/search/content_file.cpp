@@ -115,37 +115,55 @@ ContentReader::ContentReader(std::function<bool()> stopRequested) : stopRequeste
 
 // Read, not mapped: a read error is then a failed call, not an exception that would end the program.
 ContentVerdict ContentReader::MatchContent(const std::wstring& path, const ContentRule& rule) {
+    held_.reset();  // another file's
     if (!rule.byLines()) return scan(path, rule, false);
-    // Whole words occur only where the phrases do: most files are settled at the plain scan's speed.
-    if (!rule.regular()) {
+    // Whole words and a regular expression's matches occur only where the phrases or their literal
+    // parts do: most files are settled at the plain scan's speed.
+    const bool candidates = rule.outcome(rule.unneedled(), false, false) != ContentRule::Outcome::Pass;
+    if (candidates) {
         const ContentVerdict candidate = scan(path, rule, true);
         if (candidate != ContentVerdict::Pass) return candidate;
     }
-    return matchLines(path, rule);
+    return matchLines(path, rule, candidates);
+}
+
+// Every piece goes to `take` until it wants no more; the stop is asked between pieces. A file that
+// fits in one piece stays in the buffer, so that a second look at it reads nothing.
+ContentReader::ReadEnd ContentReader::readPieces(const std::wstring& path,
+                                                 const std::function<bool(const unsigned char*, std::size_t)>& take) {
+    held_.reset();
+    const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_READ,
+                                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return ReadEnd::Unreadable;
+    if (buffer_.empty()) buffer_.resize(kPieceBytes);
+    for (bool first = true;; first = false) {
+        if (!first && stopRequested_()) return ReadEnd::Stopped;
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), buffer_.data(), static_cast<DWORD>(buffer_.size()), &read, nullptr))
+            return ReadEnd::Unreadable;  // a part not read is no part without the phrases
+        if (first && read < buffer_.size()) held_ = read;
+        if (read == 0 || !take(buffer_.data(), read)) break;
+    }
+    return ReadEnd::Done;
 }
 
 ContentVerdict ContentReader::scan(const std::wstring& path, const ContentRule& rule, bool candidates) {
     ContentScan scan(rule, candidates);
-    const win::UniqueFileHandle file(::CreateFileW(win::PlatformPath(path).c_str(), GENERIC_READ,
-                                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) return ContentVerdict::Unreadable;
-    if (buffer_.empty()) buffer_.resize(kPieceBytes);
-    for (bool first = true;; first = false) {
-        if (!first && stopRequested_()) return ContentVerdict::Stopped;
-        DWORD read = 0;
-        if (!::ReadFile(file.get(), buffer_.data(), static_cast<DWORD>(buffer_.size()), &read, nullptr))
-            return ContentVerdict::Unreadable;  // a part not read is no part without the phrases
-        if (read == 0 || !scan.feed(buffer_.data(), read)) break;
+    switch (readPieces(path, [&](const unsigned char* data, std::size_t size) { return scan.feed(data, size); })) {
+    case ReadEnd::Stopped: return ContentVerdict::Stopped;
+    case ReadEnd::Unreadable: return ContentVerdict::Unreadable;
+    case ReadEnd::Done: break;
     }
     return scan.finish() ? ContentVerdict::Pass : ContentVerdict::Fail;
 }
 
 // Regular expressions and whole words are looked for line by line in the decoded text; a file on
 // whose lines the engine gave up could not be searched. Plain text that does not pass may be UTF-16
-// without a mark, where the plain scan looks too: a file that holds the phrases somewhere, or a zero
-// byte, is read again as UTF-16 of either order.
-ContentVerdict ContentReader::matchLines(const std::wstring& path, const ContentRule& rule) {
+// without a mark, where the plain scan looks too: a `candidate` (a file the plain scan found the
+// phrases or their literal parts in, in some form), or one that holds a zero byte, is read again as
+// UTF-16 of either order.
+ContentVerdict ContentReader::matchLines(const std::wstring& path, const ContentRule& rule, bool candidate) {
     PreviewLimits keepNothing;
     keepNothing.contextLines = 0;
     keepNothing.matchingLines = 0;
@@ -153,21 +171,27 @@ ContentVerdict ContentReader::matchLines(const std::wstring& path, const Content
     std::uint32_t found = 0;
     const auto locate = [&](std::optional<ContentEncoding> order, bool& ansi, bool& zero) {
         MatchLocator locator(&rule, keepNothing, AnsiText, order);
-        bool stopped = false;
-        const unsigned long error = LocateInFile(path, locator, [&] {
-            stopped = stopRequested_();
-            return !stopped && rule.outcome(found | locator.phrasesFound(), false) == ContentRule::Outcome::Open;
-        });
+        const auto take = [&](const unsigned char* data, std::size_t size) {
+            return locator.feed(data, size) &&
+                   rule.outcome(found | locator.phrasesFound(), false) == ContentRule::Outcome::Open;
+        };
+        ReadEnd end = ReadEnd::Done;
+        if (held_) {
+            take(buffer_.data(), *held_);
+        } else {
+            end = readPieces(path, take);
+        }
+        locator.finish();
         found |= locator.phrasesFound();
         ansi = locator.encoding() == ContentEncoding::Ansi;
         zero = locator.endedAtZero();
-        if (stopped) return ContentVerdict::Stopped;
-        if (error != 0 || locator.gaveUp()) return ContentVerdict::Unreadable;
+        if (end == ReadEnd::Stopped) return ContentVerdict::Stopped;
+        if (end == ReadEnd::Unreadable || locator.gaveUp()) return ContentVerdict::Unreadable;
         return rule.outcome(found, true) == ContentRule::Outcome::Pass ? ContentVerdict::Pass : ContentVerdict::Fail;
     };
     bool ansi = false, zero = false, ignored = false;
     ContentVerdict verdict = locate(std::nullopt, ansi, zero);
-    if (verdict != ContentVerdict::Fail || !ansi || (rule.regular() && !zero)) return verdict;
+    if (verdict != ContentVerdict::Fail || !ansi || !(candidate || zero)) return verdict;
     if (rule.outcome(found, false) == ContentRule::Outcome::Fail) return verdict;  // a "NOT" phrase settled it
     for (const ContentEncoding order : {ContentEncoding::Utf16LE, ContentEncoding::Utf16BE}) {
         verdict = locate(order, ignored, ignored);

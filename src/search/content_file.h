@@ -27,11 +27,14 @@ public:
     ContentVerdict MatchContent(const std::wstring& path, const ContentRule& rule);
 
 private:
+    enum class ReadEnd { Done, Stopped, Unreadable };
+    ReadEnd readPieces(const std::wstring& path, const std::function<bool(const unsigned char*, std::size_t)>& take);
     ContentVerdict scan(const std::wstring& path, const ContentRule& rule, bool candidates);
-    ContentVerdict matchLines(const std::wstring& path, const ContentRule& rule);
+    ContentVerdict matchLines(const std::wstring& path, const ContentRule& rule, bool candidate);
 
     std::function<bool()> stopRequested_;
     std::vector<unsigned char> buffer_;
+    std::optional<std::size_t> held_;  // the last file read is all in the buffer, this long
 };
 
 }  // namespace findlark

@@ -1,5 +1,7 @@
 #include "search/content_rule.h"
 
+#include "search/regex_literal.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -124,21 +126,38 @@ ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& le
     regular_ = regular;
     if (folding) folding_ = std::make_shared<const CaseFolding>(*folding);
     if (wholeWords) words_ = std::make_shared<const WordCharacters>(*wholeWords);
+    doubleByte_ = std::any_of(leadBytes_.begin(), leadBytes_.end(), [](bool lead) { return lead; });
     if (regular_) {
-        for (const ContentPhrase& phrase : phrases) {
+        for (std::size_t i = 0; i < phrases.size(); ++i) {
+            const ContentPhrase& phrase = phrases[i];
             ops_.push_back(phrase.op);
             units_.emplace_back();
             auto& regex = regexes_.emplace_back();
-            if (!phrase.text.empty())
-                regex.emplace(std::wstring(phrase.text.begin(), phrase.text.end()), folding_.get());
+            std::u16string& literal = literals_.emplace_back();
+            if (phrase.text.empty()) continue;
+            regex.emplace(std::wstring(phrase.text.begin(), phrase.text.end()), folding_.get());
+            literal = RequiredLiteral(phrase.text);
+            if (folding_) literal = FoldUnits(literal, *folding_);
+            if (literal.empty()) {
+                unneedled_ |= 1u << i;
+                continue;
+            }
+            // ASCII is the same in every byte form; a letter whose capital is ASCII ("ı", "ſ") is found
+            // in UTF-8 only through the folded UTF-8 form.
+            const std::string bytes(literal.begin(), literal.end());
+            ansi_.push_back({i, PhraseFinder(bytes)});
+            if (folding_ && bytes.find_first_of("IS") != std::string::npos) ansiUtf8_.push_back({i, PhraseFinder(bytes)});
+            utf8_.push_back({i, PhraseFinder(bytes)});
+            utf16LE_.push_back({i, PhraseFinder(Utf16Bytes(literal, false))});
+            utf16BE_.push_back({i, PhraseFinder(Utf16Bytes(literal, true))});
         }
         return;
     }
-    doubleByte_ = std::any_of(leadBytes_.begin(), leadBytes_.end(), [](bool lead) { return lead; });
     // An empty phrase is never found: it has no needle.
     for (std::size_t i = 0; i < phrases.size(); ++i) {
         const ContentPhrase& phrase = phrases[i];
         ops_.push_back(phrase.op);
+        literals_.emplace_back();
         const std::u16string& units = units_.emplace_back(folding_ ? FoldUnits(phrase.text, *folding_) : phrase.text);
         if (phrase.text.empty()) continue;
         const std::string utf8 = Utf8Of(units);

@@ -61,7 +61,7 @@ public:
 
     // `phrases[0]` is the first phrase; the others are the further rows that are switched on.
     // `folding` null: "Match case" on. `regular`: each phrase is a regular expression, looked for line
-    // by line (throws RegexError when one is not valid); no byte needles are made then. `wholeWords`
+    // by line (throws RegexError when one is not valid); their literal parts are the needles. `wholeWords`
     // not null: a phrase counts only where no word unit touches it, looked for line by line too.
     ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& leadBytes, const CaseFolding* folding = nullptr,
                 bool regular = false, const WordCharacters* wholeWords = nullptr);
@@ -78,8 +78,14 @@ public:
     const TextRegex* phraseRegex(std::size_t phrase) const {
         return phrase < regexes_.size() && regexes_[phrase] ? &*regexes_[phrase] : nullptr;
     }
-    // A phrase's code units, by their capitals when case does not matter; empty for an empty phrase.
+    // A phrase's code units, by their capitals when case does not matter; empty for an empty phrase
+    // and for a regular expression.
     const std::u16string& phraseUnits(std::size_t phrase) const { return units_[phrase]; }
+    // A regular expression's longest ASCII part that every match holds (capitals as the units'),
+    // looked for as a plain phrase to find candidates; empty when it has none.
+    const std::u16string& phraseLiteral(std::size_t phrase) const { return literals_[phrase]; }
+    // Phrases that have no byte needles and yet may be found: a candidate scan takes them as found.
+    std::uint32_t unneedled() const { return unneedled_; }
     bool doubleByte() const { return doubleByte_; }
     bool isLeadByte(unsigned char byte) const { return leadBytes_[byte]; }
     const CaseFolding* folding() const { return folding_.get(); }
@@ -100,7 +106,8 @@ public:
 
 private:
     std::vector<TextOperator> ops_;
-    std::vector<std::u16string> units_;
+    std::vector<std::u16string> units_, literals_;
+    std::uint32_t unneedled_ = 0;
     bool regular_ = false;
     std::vector<std::optional<TextRegex>> regexes_;
     LeadBytes leadBytes_{};

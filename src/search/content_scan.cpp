@@ -142,7 +142,7 @@ void UnitStream::scan(const unsigned char* data, std::size_t size, std::uint32_t
 }
 
 ContentScan::ContentScan(const ContentRule& rule, bool candidates)
-    : rule_(rule), folding_(rule.folding()), heedNot_(!candidates) {}
+    : rule_(rule), folding_(rule.folding()), heedNot_(!candidates), found_(candidates ? rule.unneedled() : 0) {}
 
 bool ContentScan::wantsMore() const {
     const bool bytesOpen = main_ && !bytesEnded_;

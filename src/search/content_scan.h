@@ -72,8 +72,9 @@ private:
 
 class ContentScan {
 public:
-    // `candidates`: "NOT" phrases are left out, so a pass says only that the others occur somewhere
-    // (whole words are a part of that).
+    // `candidates`: "NOT" phrases are left out and phrases without needles taken as found, so a pass
+    // says only that the others occur somewhere (whole words and a regular expression's matches are a
+    // part of that).
     explicit ContentScan(const ContentRule& rule, bool candidates = false);
     // Takes the next piece; false when no more is needed (the content ended, or the outcome is settled
     // whatever follows).

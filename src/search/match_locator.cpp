@@ -96,14 +96,20 @@ MatchLocator::MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDe
                            std::optional<ContentEncoding> utf16)
     : rule_(rule), limits_(limits), ansi_(std::move(ansi)), forced_(utf16) {
     if (!rule_) return;
+    std::vector<std::u16string_view> probed;  // what a line must hold to be a candidate
     for (std::size_t i = 0; i < rule_->phraseCount(); ++i) {
         const bool marked = i == 0 || rule_->phraseOperator(i) != TextNot;
-        if (!rule_->phraseUnits(i).empty()) phrases_.push_back({i, rule_->phraseUnits(i), marked});
+        if (rule_->regular()) {
+            if (rule_->phraseRegex(i)) probed.push_back(rule_->phraseLiteral(i));
+        } else if (!rule_->phraseUnits(i).empty()) {
+            phrases_.push_back({i, rule_->phraseUnits(i), marked});
+            probed.push_back(rule_->phraseUnits(i));
+        }
     }
     // Each phrase's longest ASCII run, which its every form holds as it is; without one, no line is skipped.
-    for (const Phrase& phrase : phrases_) {
+    for (const std::u16string_view units : probed) {
         std::string longest, run;
-        for (const char16_t c : phrase.units) {
+        for (const char16_t c : units) {
             run = c < 0x80 && c != 0 ? run + static_cast<char>(c) : std::string();
             if (run.size() > longest.size()) longest = run;
         }

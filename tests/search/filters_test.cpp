@@ -162,6 +162,14 @@ TEST_F(FiltersTest, RegularExpressionPhrasesMatchWithinLines) {
     c.ContainingText0 = L"foo\\d+|gr\u00fcss";
     c.AdditionalText[0] = {true, TextNot, L"^.*draft$"};
     EXPECT_EQ(searchNames(c), (Paths{L"a.txt", L"c.txt"}));
+    // A literal part is looked for first, by the same capitals; options set inside leave none to go by.
+    c.AdditionalText[0].Enabled = false;
+    c.ContainingText0 = L"SHIPPED\\s*$";
+    EXPECT_EQ(searchNames(c), Paths{L"a.txt"});
+    c.MatchCase = true;
+    EXPECT_EQ(searchNames(c), Paths{});
+    c.ContainingText0 = L"(?i)SHIPPED\\s*$";
+    EXPECT_EQ(searchNames(c), Paths{L"a.txt"});
 }
 
 // Whole words in every encoding the search reads, letters beyond ASCII as the platform classifies

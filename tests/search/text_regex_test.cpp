@@ -1,6 +1,8 @@
 #include "search/text_regex.h"
 
 #include "search/entry_filters.h"
+#include "search/regex_literal.h"
+#include "model/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +51,31 @@ TEST(TextRegex, AnInvalidExpressionIsNamedWithItsPlace) {
     c.MaskIsRegularExpression = true;
     c.Mask = L"[x";
     EXPECT_THROW(EntryFilters(c, {}, [](std::uint64_t) { return 0; }), RegexError);
+}
+
+// The literal must be in every match: a wrong one would pass over files that match.
+TEST(RegexLiteral, IsOnlyWhatEveryMatchHolds) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"foo\\d+", u"foo"},
+        {u"\\bfind-lark\\.txt$", u"find-lark.txt"},
+        {u"ab?cdef", u"cdef"},           // "b" may be missing
+        {u"abcd*e", u"abc"},
+        {u"abc+d", u"abc"},
+        {u"x{2,3}yz{1}w", u"y"},
+        {u"a{b}cd", u"b}cd"},             // a brace that opens no count is itself
+        {u"(foo|bar)baz", u"baz"},        // alternatives inside a group
+        {u"foo|barbaz", u""},             // at the top: none is certain
+        {u"(?i)foo", u""},                // options change the rest
+        {u"(?:ab)?cd", u"cd"},
+        {u"[a-z]+qq[^]x]rr", u"qq"},
+        {u"[[:alpha:]]]zz", u"]zz"},
+        {u"\\Qa.b\\E", u""},
+        {u"\\x{41}BC", u"BC"},
+        {u"gr\u00fc\u00dfe", u"gr"},       // ASCII only
+        {u".*", u""},
+        {u"ab\\<cd\\'", u"ab"},             // bounds, not characters
+    };
+    for (const auto& [pattern, literal] : cases) EXPECT_EQ(RequiredLiteral(pattern), literal) << Utf8Of(pattern);
 }
 
 }  // namespace
