@@ -55,6 +55,21 @@ void CutAround(std::u16string& text, std::vector<PreviewMark>& marks, std::size_
     marks = std::move(kept);
 }
 
+// UTF-16 text in other scripts has no shape the content test could tell, but its line breaks do.
+std::optional<ContentEncoding> Utf16Shape(const std::vector<unsigned char>& head) {
+    bool zeroLow[2] = {false, false}, lineBreak[2] = {false, false};  // [0]: little-endian units
+    for (std::size_t i = 0; i + 1 < head.size(); i += 2) {
+        const unsigned char first = head[i], second = head[i + 1];
+        zeroLow[0] = zeroLow[0] || first == 0;
+        zeroLow[1] = zeroLow[1] || second == 0;
+        lineBreak[0] = lineBreak[0] || (second == 0 && (first == '\n' || first == '\r'));
+        lineBreak[1] = lineBreak[1] || (first == 0 && (second == '\n' || second == '\r'));
+    }
+    if (!zeroLow[0] && lineBreak[0]) return ContentEncoding::Utf16LE;
+    if (!zeroLow[1] && lineBreak[1]) return ContentEncoding::Utf16BE;
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool DecodeUtf8(std::string_view bytes, std::u16string& out) {
@@ -156,6 +171,7 @@ void MatchLocator::decide() {
     skip_ = forced_ ? 0 : guess.markBytes;
     const bool units = encoding_ == ContentEncoding::Utf16LE || encoding_ == ContentEncoding::Utf16BE;
     binary_ = !units && !limits_.binaryAsText && !head_.empty() && std::memchr(head_.data(), 0, head_.size()) != nullptr;
+    if (binary_) utf16Shape_ = Utf16Shape(head_);
     if (binary_ && rule_) {
         for (const auto* needles : {&rule_->ansiNeedles(), &rule_->ansiUtf8Needles(), &rule_->utf16Needles(false),
                                     &rule_->utf16Needles(true)}) {

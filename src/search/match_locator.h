@@ -45,6 +45,9 @@ public:
     void finish();
 
     bool binary() const { return binary_; }
+    // A binary file whose first bytes read as UTF-16 text without a mark: zero bytes only in the high
+    // halves of that order's units, and a line break among them. Nothing otherwise.
+    std::optional<ContentEncoding> utf16Shape() const { return utf16Shape_; }
     ContentEncoding encoding() const { return encoding_; }
     // Kept lines, in order; it only grows.
     const std::vector<PreviewLine>& lines() const { return lines_; }
@@ -90,6 +93,7 @@ private:
     std::uint64_t bytes_ = 0;
     bool decided_ = false, binary_ = false, ended_ = false, finished_ = false, full_ = false;
     ContentEncoding encoding_ = ContentEncoding::Ansi;
+    std::optional<ContentEncoding> utf16Shape_;
     std::size_t skip_ = 0;
     std::vector<unsigned char> head_;
     // The line in hand: raw bytes, or code units of a UTF-16 file.

@@ -73,8 +73,13 @@ std::vector<std::wstring> MatchingLines(const std::vector<std::wstring>& paths, 
         if (stopped()) break;
         MatchLocator locator(&rule, limits, AnsiText);
         LocateInFile(path, locator, [&] { return !stopped() && !locator.binary(); });
-        if (!locator.binary()) {
-            for (const PreviewLine& line : locator.lines())
+        std::optional<MatchLocator> units;
+        if (locator.binary() && locator.utf16Shape()) {
+            units.emplace(&rule, limits, AnsiText, *locator.utf16Shape());
+            LocateInFile(path, *units, [&] { return !stopped(); });
+        }
+        if (!locator.binary() || units) {
+            for (const PreviewLine& line : (units ? *units : locator).lines())
                 lines.push_back(path + L"(" + std::to_wstring(line.number) + L"): " + std::wstring(line.text.begin(), line.text.end()));
         }
         fileDone();
@@ -231,6 +236,15 @@ void PreviewReader::read(const PreviewRequest& request, std::uint64_t number) {
     if (error != 0) {
         publish(number, header(true) + L"\r\n" + UnreadableReason(error), &locator, true);
         return;
+    }
+    // What looked binary may be UTF-16 text without a mark.
+    if (locator.binary() && locator.utf16Shape()) {
+        MatchLocator units(request.rule.get(), request.limits, AnsiText, *locator.utf16Shape());
+        if (LocateInFile(request.path, units, [&] { return current(number); }) == 0 && current(number)) {
+            publish(number, phrases ? CountsHeader(units, true) : request.path, &units, true);
+            return;
+        }
+        if (!current(number)) return;
     }
     // Plain text that holds no phrase may be UTF-16 without a mark, where the content test also looks.
     if (phrases && locator.encoding() == ContentEncoding::Ansi && !locator.binary() && locator.matches() == 0) {

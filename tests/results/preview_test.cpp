@@ -71,8 +71,11 @@ TEST_F(PreviewTest, AFocusedRowShowsItsLinesContextAndMarks) {
 }
 
 TEST_F(PreviewTest, BinaryFilesFoldersAndVanishedFilesAreNamedNotShown) {
+    // UTF-16 text without a mark in another script looks binary by its zero bytes, but is text.
+    testing_support::WriteText(tree.path(L"u.txt"), std::string("\x3a\x04\x3e\x04\r\0\n\0\x3c\x04", 10));
     searchText(L"");
     EXPECT_EQ(shown(L"b.bin"), L"Binary file, 14 bytes\r\n");
+    EXPECT_EQ(shown(L"u.txt"), tree.path(L"u.txt") + L"\r\n1- \u043a\u043e\r\n2- \u043c\r\n");
     EXPECT_EQ(shown(L"sub"), tree.path(L"sub") + L"\r\nFolder\r\n");
     {
         const win::UniqueFileHandle locked(

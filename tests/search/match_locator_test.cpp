@@ -188,6 +188,25 @@ TEST(MatchLocator, RegularExpressionsMatchWithinLines) {
     EXPECT_THROW(ContentRule({{TextAnd, u"(x", std::nullopt}}, LeadBytes{}, nullptr, true), RegexError);
 }
 
+// Binary by its zero bytes, yet UTF-16 text without a mark when they are all high halves of one
+// order's units and a line break is among them.
+TEST(MatchLocator, BinaryHeadsThatReadAsUtf16AreToldApart) {
+    const std::u16string cyrillic = u"\u043a\u043e\u0442\r\n\u043c\u0438\u0440";
+    const std::vector<std::pair<std::string, std::optional<ContentEncoding>>> cases = {
+        {Utf16(cyrillic, false, false), ContentEncoding::Utf16LE},
+        {Utf16(cyrillic, true, false), ContentEncoding::Utf16BE},
+        {std::string("alpha\0\x01\x02 alpha", 14), std::nullopt},  // no line break
+        {std::string("ab\0\0\n\0", 6), std::nullopt},             // zeros in both halves
+    };
+    for (const auto& [content, shape] : cases) {
+        MatchLocator locator(nullptr, {}, FromLatin1);
+        locator.feed(reinterpret_cast<const unsigned char*>(content.data()), content.size());
+        locator.finish();
+        EXPECT_TRUE(locator.binary());
+        EXPECT_EQ(locator.utf16Shape(), shape);
+    }
+}
+
 TEST(MatchLocator, BinaryFilesAreCountedNotShown) {
     const ContentRule rule = Rule({{u"key", TextAnd}}, false);
     std::string content = "KEY\0"s + std::string(20000, 'z') + "key";
