@@ -1,7 +1,8 @@
 // Preview benchmark: how soon the pane shows the first matching lines of a 100 MiB file whose match is
 // near its start, and of a 1 GiB file whose match is at its end against a bare search of that file
 // (mapped whole, memchr and memcmp), taking turns; how soon another row is shown while a long read
-// is under way; and how late the window answers meanwhile.
+// is under way; and how late the window answers meanwhile. Then Down pressed over 10,000 rows as fast as
+// the window takes it: how many reads began, the heap before and after, and how soon the pane is idle.
 // Usage: preview_bench.exe FOLDER (the two files are made there once)
 #include "app/form_main.h"
 #include "settings/registry_store.h"
@@ -132,5 +133,46 @@ int wmain(int argc, wchar_t** argv) {
                 Seconds(endFirst), Seconds(endFirst) / Seconds(bare));
     std::printf("another row during a 1 GiB read: its first lines after %.1f ms\n", Seconds(afterLongRead) * 1000);
     std::printf("worst UI message delay: %.1f ms\n", probe.worstMilliseconds());
+
+    // Holding Down: each key moves the focus; the pane keeps one read at most.
+    const std::wstring many = folder + L"\\many";
+    if (::CreateDirectoryW(many.c_str(), nullptr)) {
+        const std::string text = "one line\r\n" + kMarker + " two\r\nthree\r\n";
+        for (int i = 0; i < 10000; ++i) {
+            const win::UniqueFileHandle file(::CreateFileW((many + L"\\f" + std::to_wstring(i) + L".txt").c_str(), GENERIC_WRITE,
+                                                           0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            DWORD done = 0;
+            ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &done, nullptr);
+        }
+    }
+    findlark::SearchCriteria manyCriteria = bench::FolderCriteria(many);
+    manyCriteria.ContainingText = true;
+    manyCriteria.ContainingText0 = criteria.ContainingText0;
+    form.Criteria.apply(manyCriteria);
+    form.BitBtnSearch.click();
+    PumpUntil([&] { return form.searchState() == findlark::SearchState::Idle; }, 600);
+    form.Results.publish();
+    const int rows = form.Results.count();
+    form.ListViewResults.setFocused(0);
+    PumpUntil([&] { return form.preview().idle(); });
+    const SIZE_T heapBefore = bench::HeapBytesInUse();
+    const std::size_t startedBefore = form.RichEditPreview.itemsStarted();
+    bench::ResponsivenessProbe keysProbe;
+    keysProbe.start();
+    const auto keysBegan = Clock::now();
+    for (int i = 1; i < rows; ++i) {
+        ::SendMessageW(form.ListViewResults.hwnd(), WM_KEYDOWN, VK_DOWN, 1);
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) win::DispatchAppMessage(message);
+    }
+    const auto keysEnded = Clock::now();
+    PumpUntil([&] { return form.preview().idle(); });
+    const auto idleAt = Clock::now();
+    keysProbe.stop();
+    const SIZE_T heapAfter = bench::HeapBytesInUse();
+    std::printf("Down over %d rows in %.2f s: %zu rows begun in the pane, idle %.1f ms after the last key, heap %.1f MiB "
+                "before and %.1f MiB after, worst UI message delay %.1f ms\n",
+                rows, Seconds(keysEnded - keysBegan), form.RichEditPreview.itemsStarted() - startedBefore,
+                Seconds(idleAt - keysEnded) * 1000, heapBefore / 1048576.0, heapAfter / 1048576.0, keysProbe.worstMilliseconds());
     return 0;
 }
