@@ -72,6 +72,11 @@ std::vector<std::u16string> Lines(const std::string& file, bool& binary, bool& e
     return lines;
 }
 
+std::u16string ToUpperAscii(std::u16string text) {
+    for (char16_t& c : text) c = c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+    return text;
+}
+
 // The phrase's bytes as an expression of their own: every match must hold the literal part that
 // candidates are looked for by, or files that match would be passed over.
 void RawPatternKeepsItsLiteral(const std::u16string& pattern, const std::vector<std::u16string>& lines) {
@@ -132,6 +137,18 @@ int FuzzLocate(const std::uint8_t* data, std::size_t size) {
     bool binary = false, exact = true;
     const std::vector<std::u16string> lines = Lines(file, binary, exact);
     if (regular) RawPatternKeepsItsLiteral(phrase, lines);
+    // Whole words and expressions are looked for only in files the plain scan takes as candidates: it
+    // must take every file the locator finds them in. (A UTF-8 letter whose capital is ASCII, "ı" or
+    // "ſ", is folded by the locator only, as the plain search has always done.)
+    if (!binary && (locator.phrasesFound() & 1) &&
+        !(fold && ToUpperAscii(phrase).find_first_of(u"IS") != std::u16string::npos &&
+          file.find_first_of("\xC4\xC5") != std::string::npos)) {
+        ContentScan scan(rule, true);
+        for (std::size_t from = 0; from < file.size(); from += piece) {
+            if (!scan.feed(reinterpret_cast<const unsigned char*>(file.data() + from), std::min(piece, file.size() - from))) break;
+        }
+        if (!scan.finish()) std::abort();
+    }
     if (locator.binary() != binary) std::abort();
     if (binary) {
         if (!locator.lines().empty()) std::abort();
