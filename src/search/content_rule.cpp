@@ -169,14 +169,6 @@ ContentRule::ContentRule(std::vector<ContentPhrase> phrases, const LeadBytes& le
     }
 }
 
-std::uint32_t ContentRule::notPhrases() const {
-    std::uint32_t bits = 0;
-    for (std::size_t i = 1; i < ops_.size(); ++i) {
-        if (ops_[i] == TextNot) bits |= 1u << i;
-    }
-    return bits;
-}
-
 ContentRule::Outcome ContentRule::outcome(std::uint32_t found, bool final, bool heedNot) const {
     bool any = (found & 1u) != 0, allAnd = true, notFound = false, notPending = false;
     for (std::size_t i = 1; i < ops_.size(); ++i) {

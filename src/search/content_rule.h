@@ -72,8 +72,6 @@ public:
     const WordCharacters* wholeWords() const { return words_.get(); }
     // The phrases are looked for in decoded lines, not as byte sequences.
     bool byLines() const { return regular_ || words_; }
-    // A bit per "NOT" phrase.
-    std::uint32_t notPhrases() const;
     // A phrase's regular expression; null for an empty phrase or when phrases are plain.
     const TextRegex* phraseRegex(std::size_t phrase) const {
         return phrase < regexes_.size() && regexes_[phrase] ? &*regexes_[phrase] : nullptr;
