@@ -1,7 +1,10 @@
 // Mask compiling and matching against a reference that follows the backtracking description word
-// for word (a stack of resume points, one per "*"), on short names so that it stays quick.
+// for word (a stack of resume points, one per "*"), on short names so that it stays quick. A mask text
+// with ";" is several masks, "-" ones leaving out what they match, as the case-sensitive name test
+// takes them.
 #include "fuzz_targets.h"
 
+#include "search/entry_filters.h"
 #include "search/mask_matcher.h"
 
 #include <cstdlib>
@@ -138,6 +141,42 @@ bool RefMatch(const std::vector<RefState>& states, const std::vector<char32_t>& 
     }
 }
 
+std::wstring Trimmed(const std::wstring& text) {
+    const std::size_t first = text.find_first_not_of(L" \t");
+    return first == std::wstring::npos ? std::wstring() : text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+// Included by one of the masks (by all when every mask leaves out) and left out by none.
+void CheckSeveralMasks(const std::wstring& text, const std::wstring& name) {
+    std::vector<std::vector<RefState>> includes, excludes;
+    bool valid = true;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t end = std::min(text.find(L';', from), text.size());
+        std::wstring mask = Trimmed(text.substr(from, end - from));
+        from = end + 1;
+        const bool exclude = !mask.empty() && mask.front() == L'-';
+        if (exclude) mask = Trimmed(mask.substr(1));
+        if (mask.empty()) continue;
+        std::vector<RefState> states;
+        valid = valid && RefCompile(Chars(mask), true, states);
+        (exclude ? excludes : includes).push_back(std::move(states));
+    }
+    findlark::SearchCriteria criteria;
+    criteria.AllOrPartOfTheFileName = true;
+    criteria.CaseSensitive = true;
+    criteria.Mask = text;
+    try {
+        const findlark::EntryFilters filters(criteria, {}, [](std::uint64_t) { return std::int64_t{0}; });
+        if (!valid) std::abort();
+        bool expected = includes.empty();
+        for (const auto& states : includes) expected = expected || RefMatch(states, Chars(name), true);
+        for (const auto& states : excludes) expected = expected && !RefMatch(states, Chars(name), true);
+        if (filters.MatchName({name}) != expected) std::abort();
+    } catch (const EMaskException&) {
+        if (valid) std::abort();
+    }
+}
+
 }  // namespace
 
 int FuzzMask(const std::uint8_t* data, std::size_t size) {
@@ -146,6 +185,10 @@ int FuzzMask(const std::uint8_t* data, std::size_t size) {
     const std::size_t split = std::min<std::size_t>(size - 1, static_cast<std::size_t>(data[0] >> 1) * 2);
     const std::wstring mask = Utf16(data + 1, split);
     const std::wstring name = Utf16(data + 1 + split, std::min<std::size_t>(size - 1 - split, 24));
+    if (caseSensitive && mask.find(L';') != std::wstring::npos) {
+        CheckSeveralMasks(mask, name);
+        return 0;
+    }
     std::vector<RefState> states;
     const bool valid = RefCompile(Chars(mask), caseSensitive, states);
     try {

@@ -170,6 +170,13 @@ TEST_F(FiltersTest, RegularExpressionPhrasesMatchWithinLines) {
     EXPECT_EQ(searchNames(c), Paths{});
     c.ContainingText0 = L"(?i)SHIPPED\\s*$";
     EXPECT_EQ(searchNames(c), Paths{L"a.txt"});
+    // An expression the engine gives up on: the file could not be searched, and nothing hangs.
+    WriteBytes(tree.path(L"runaway.txt"), std::string(40, 'a') + "b\n");
+    c.ContainingText0 = L"(a+)+$";
+    const std::optional<ContentRule> rule = MakeContentRule(c);
+    ASSERT_TRUE(rule);
+    ContentReader reading([] { return false; });
+    EXPECT_EQ(reading.MatchContent(tree.path(L"runaway.txt"), *rule), ContentVerdict::Unreadable);
 }
 
 // Whole words in every encoding the search reads, letters beyond ASCII as the platform classifies
