@@ -3,7 +3,7 @@
 // (mapped whole, memchr and memcmp), taking turns; how soon another row is shown while a long read
 // is under way; and how late the window answers meanwhile. Then Down pressed over 10,000 rows as fast as
 // the window takes it: how many reads began, the heap before and after, and how soon the pane is idle.
-// Usage: preview_bench.exe FOLDER (the two files are made there once)
+// Usage: preview_bench.exe FOLDER (the two files are made there once, the 10,000 in FOLDER-many)
 #include "app/form_main.h"
 #include "settings/registry_store.h"
 #include "bench_support.h"
@@ -135,7 +135,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("worst UI message delay: %.1f ms\n", probe.worstMilliseconds());
 
     // Holding Down: each key moves the focus; the pane keeps one read at most.
-    const std::wstring many = folder + L"\\many";
+    const std::wstring many = folder + L"-many";  // beside the folder, whose search must find its two files only
     if (::CreateDirectoryW(many.c_str(), nullptr)) {
         const std::string text = "one line\r\n" + kMarker + " two\r\nthree\r\n";
         for (int i = 0; i < 10000; ++i) {
