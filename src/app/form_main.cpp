@@ -49,7 +49,7 @@ TFormMain::TFormMain(MainWindowServices services)
                   .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                   .menu = buildMenus()});
     *wakeTarget_ = hwnd();
-    results_.onRowsRemoved = [this] { runner_.showRowsLeft(); };
+    results_.onRowsRemoved = [this] { runner_.showCounts(); };
     runner_.onStarting = [this](const SearchRequest& request) {
         preview_.setReadOnlineOnly(request.searchOnlineOnlyText);
         preview_.runStarted(request.criteria);
@@ -171,7 +171,10 @@ void TFormMain::createControls() {
     BitBtnHelp.onClick = [this] { BitBtnHelpClick(); };
     BitBtnPause.setEnabled(false);
 
-    ListViewResults.create(*this, {0, 216, 625, 153}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
+    EditFilter.create(*this, L"", {0, 219, 625, 21}, 0, win::AnchorLeft | win::AnchorTop | win::AnchorRight);
+    EditFilter.setCueBanner(L"Filter results");
+    EditFilter.onChange = [this] { EditFilterChange(); };
+    ListViewResults.create(*this, {0, 242, 625, 127}, win::AnchorLeft | win::AnchorTop | win::AnchorRight | win::AnchorBottom,
                            {{L"Name", 155}, {L"In Folder", 155}, {L"Size", 155}, {L"Date Modified", 155}});
     // The run's own texts stay whole in the first panel, whatever the count; progress takes the rest.
     StatusBar.create(*this, L"Finished. 1,000,000 items found.");
@@ -181,6 +184,7 @@ void TFormMain::createControls() {
     ListViewResults.onBeginDrag = [this] { results_.dragSelected(); };
     ListViewResults.onFocusChanged = [this] { preview_.focusChanged(); };
     Results.onPublished = [this] { preview_.rowsShown(); };
+    Results.onFiltered = [this] { runner_.showCounts(); };
     SplitterPreview.create(*this);
     RichEditPreview.create(*this);
 
@@ -208,6 +212,14 @@ void TFormMain::FormKeyDown(WPARAM key) {
     // Enter starts only where the Search button could (not on the web search page).
     if (key == VK_RETURN && searchState() == SearchState::Idle && BitBtnSearch.enabled()) BitBtnSearchClick();
     if (key == VK_ESCAPE && searchState() == SearchState::Running) BitBtnSearchClick();
+}
+
+// Esc empties the filter box and goes back to the list, as Enter and Down go there.
+bool TFormMain::filterKeyDown(WPARAM key) {
+    if (key != VK_ESCAPE && key != VK_RETURN && key != VK_DOWN) return false;
+    if (key == VK_ESCAPE) EditFilter.setText(L"");
+    ListViewResults.focus();
+    return true;
 }
 
 // The results list's own keys, as in Explorer: they act on the selected rows.
@@ -297,6 +309,12 @@ bool TFormMain::preTranslateMessage(MSG& message) {
     if (message.message != WM_KEYDOWN || !(message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd))) return false;
     if (message.hwnd == ListViewResults.hwnd() && resultsKeyDown(message.wParam)) return true;
     if (message.hwnd == RichEditPreview.hwnd() && previewKeyDown(message.wParam)) return true;
+    if (message.hwnd == EditFilter.hwnd() && filterKeyDown(message.wParam)) return true;
+    if (message.wParam == 'F' && ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_SHIFT) >= 0) {
+        EditFilter.focus();
+        ::SendMessageW(EditFilter.hwnd(), EM_SETSEL, 0, -1);
+        return true;
+    }
     const bool inResults = message.hwnd == ListViewResults.hwnd() || message.hwnd == RichEditPreview.hwnd();
     switch (message.wParam) {
     case VK_F3:

@@ -108,6 +108,7 @@ public:
     win::Button BitBtnSearch;
     win::Button BitBtnPause;
     win::Button BitBtnHelp;
+    win::Edit EditFilter;
     win::VirtualListView ListViewResults;
     win::Splitter SplitterPreview;
     PreviewPane RichEditPreview;
@@ -125,6 +126,9 @@ public:
     void FormKeyDown(WPARAM key);
     bool resultsKeyDown(WPARAM key);
     bool previewKeyDown(WPARAM key);
+    bool filterKeyDown(WPARAM key);
+    // The filter box above the list: only rows holding every typed word are listed.
+    void EditFilterChange() { Results.setFilter(EditFilter.text()); }
     // The Search button's state: a run is under way or not.
     SearchState searchState() const { return session_.state(); }
     // The Pause button's state.

@@ -167,8 +167,8 @@ void SearchRunner::showStatus(SearchStatus status) {
         controls_.status.setPanelText(0, L"Searching ...");
         break;
     case SearchStatus::Finished:
-        lastFound_ = results_.count();
-        controls_.status.setPanelText(0, L"Finished. " + std::to_wstring(lastFound_) + L" items found.");
+        lastFound_ = results_.rows().rowCount();
+        showCounts();
         break;
     case SearchStatus::Paused:
         controls_.status.setPanelText(0, L"Paused ...");
@@ -176,10 +176,18 @@ void SearchRunner::showStatus(SearchStatus status) {
     }
 }
 
-void SearchRunner::showRowsLeft() {
+void SearchRunner::showCounts() {
     if (session_.state() != SearchState::Idle) return;
-    controls_.status.setPanelText(0, L"Finished. " + std::to_wstring(lastFound_) + L" items found, " +
-                                         std::to_wstring(results_.count()) + L" listed.");
+    const int kept = results_.rows().keptCount();
+    std::wstring text = L"Finished. " + std::to_wstring(lastFound_) + L" items found";
+    if (results_.filtered()) {
+        text = std::to_wstring(results_.count()) + L" of " + std::to_wstring(kept) + L" items shown";
+    } else if (kept != lastFound_) {
+        text += L", " + std::to_wstring(kept) + L" listed.";
+    } else {
+        text += L".";
+    }
+    controls_.status.setPanelText(0, text);
 }
 
 // While a run is under way the summary takes the place of the criteria pages, and the menus that

@@ -61,8 +61,9 @@ public:
     // Takes the rows the worker handed on, within a time budget, and shows the progress.
     void drain();
     void showStatus(SearchStatus status);
-    // After rows left the list (deleted, moved away): the count found, and the rows still listed.
-    void showRowsLeft();
+    // After a run, or after rows left the list (deleted, moved away) or the filter changed: the
+    // count found and the rows still listed, or how many of them the filter shows.
+    void showCounts();
 
 private:
     void start();

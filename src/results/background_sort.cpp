@@ -11,15 +11,15 @@ BackgroundSort::BackgroundSort(std::function<void()> done)
 
 BackgroundSort::~BackgroundSort() { cancel(); }
 
-bool BackgroundSort::start(RowsSnapshot rows, const SortState& state) {
+bool BackgroundSort::start(RowsSnapshot rows, Work work) {
     cancel();
     rows_ = std::move(rows);
     cancelled_ = false;
     finished_ = false;
     try {
-        thread_ = std::thread([this, state, target = callback_.target()]() noexcept {
+        thread_ = std::thread([this, work = std::move(work), target = callback_.target()]() noexcept {
             try {
-                order_ = SortedOrder(rows_, state, [this] { return cancelled_.load(); });
+                order_ = work(rows_, [this] { return cancelled_.load(); });
             } catch (...) {
                 order_.clear();  // out of memory: the list keeps its order
             }

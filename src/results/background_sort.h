@@ -1,6 +1,6 @@
 #pragma once
-// Sorts a long list on a thread of its own, from a snapshot of its rows, so that the window keeps
-// answering while it runs. The list learns of the end on the UI thread, through `done`.
+// Sorts or filters a long list on a thread of its own, from a snapshot of its rows, so that the window
+// keeps answering while it runs. The list learns of the end on the UI thread, through `done`.
 #include "results/sort_order.h"
 #include "win/ui_callback.h"
 
@@ -18,8 +18,11 @@ public:
     BackgroundSort(const BackgroundSort&) = delete;
     BackgroundSort& operator=(const BackgroundSort&) = delete;
 
-    // Starts sorting; false when no thread could start (the caller then sorts by itself).
-    bool start(RowsSnapshot rows, const SortState& state);
+    // The new order of the snapshot's rows (data values); nothing when `cancelled` said yes.
+    using Work = std::function<std::vector<std::int32_t>(const RowsSnapshot& rows, const std::function<bool()>& cancelled)>;
+
+    // Starts the work; false when no thread could start (the caller then does it by itself).
+    bool start(RowsSnapshot rows, Work work);
     // A sort has started and its order has not been taken yet.
     bool busy() const { return thread_.joinable(); }
     // The sort has ended and its order waits to be taken.

@@ -2,6 +2,9 @@
 
 #include "model/attributes.h"
 #include "model/path_join.h"
+#include "results/row_filter.h"
+
+#include <algorithm>
 
 #include <cstdint>
 
@@ -16,11 +19,16 @@ void ResultRows::clear() {
     folders_.clear();
     records_.clear();
     order_.clear();
+    if (unfiltered_) unfiltered_ = std::make_shared<std::vector<std::int32_t>>();
+    removedCount_ = 0;
 }
 
 void ResultRows::append(const RowSlice& slice) {
     const RowBatch& batch = *slice.batch;
     std::uint32_t batchFolder = UINT32_MAX, folder = 0;
+    std::uint64_t folderWords = 0;
+    const bool filtered = filter_ != nullptr;
+    std::vector<std::int32_t>* const unfiltered = filtered ? &unfilteredOrder() : nullptr;
     for (std::size_t row = slice.begin; row < slice.end; ++row) {
         // Rows of one folder arrive together and share its path.
         if (batch.folderIndex(row) != batchFolder) {
@@ -28,6 +36,7 @@ void ResultRows::append(const RowSlice& slice) {
             const std::shared_ptr<const std::wstring>& path = batch.folder(batchFolder);
             if (folders_.empty() || folders_.back() != path) folders_.push_back(path);
             folder = static_cast<std::uint32_t>(folders_.size() - 1);
+            if (filtered) folderWords = filter_->wordsIn(*path);
         }
         ResultRecord record;
         record.name = names_.add(batch.name(row));
@@ -35,7 +44,9 @@ void ResultRows::append(const RowSlice& slice) {
         record.attributes = batch.attributes(row);
         record.size = batch.sizeOf(row);
         record.modified = batch.modified(row);
-        order_.push_back(static_cast<std::int32_t>(records_.size()));
+        const auto data = static_cast<std::int32_t>(records_.size());
+        if (filtered) unfiltered->push_back(data);
+        if (!filtered || filter_->passes(batch.name(row), folderWords, *folders_[folder])) order_.push_back(data);
         records_.push_back(record);
     }
 }
@@ -53,9 +64,52 @@ ResultEntry ResultRows::entryOf(std::int32_t data) const {
     return EntryOf(record, names_.get(record.name), folders_[record.folder].get(), data);
 }
 
+void ResultRows::setFilter(std::shared_ptr<const RowFilter> filter) {
+    if (filter && filter->empty()) filter.reset();
+    if (filter && !filter_) unfiltered_ = std::make_shared<std::vector<std::int32_t>>(order_.begin(), order_.end());
+    if (!filter && filter_) {
+        order_.assign(unfiltered_->begin(), unfiltered_->end());
+        unfiltered_.reset();
+    }
+    filter_ = std::move(filter);
+}
+
+void ResultRows::removeWhere(const std::function<bool(const ResultEntry&)>& remove) {
+    std::vector<bool> removed(filter_ ? records_.size() : 0);
+    order_.erase(std::remove_if(order_.begin(), order_.end(),
+                                [&](std::int32_t data) {
+                                    if (!remove(entryOf(data))) return false;
+                                    if (filter_) removed[static_cast<std::size_t>(data)] = true;
+                                    ++removedCount_;
+                                    return true;
+                                }),
+                 order_.end());
+    if (!filter_) return;
+    std::vector<std::int32_t>& all = unfilteredOrder();
+    all.erase(std::remove_if(all.begin(), all.end(), [&](std::int32_t data) { return removed[static_cast<std::size_t>(data)]; }),
+              all.end());
+}
+
+std::vector<std::int32_t>& ResultRows::unfilteredOrder() {
+    if (unfiltered_.use_count() > 1) unfiltered_ = std::make_shared<std::vector<std::int32_t>>(*unfiltered_);
+    return *unfiltered_;
+}
+
+RowsSnapshot ResultRows::unfilteredRows() const {
+    if (!filter_) return snapshot();
+    RowsSnapshot snapshot = storage();
+    snapshot.order_ = unfiltered_;  // shared: appending copies it first while the snapshot lives
+    return snapshot;
+}
+
 RowsSnapshot ResultRows::snapshot() const {
+    RowsSnapshot snapshot = storage();
+    snapshot.order_ = std::make_shared<const std::vector<std::int32_t>>(order_.begin(), order_.end());
+    return snapshot;
+}
+
+RowsSnapshot ResultRows::storage() const {
     RowsSnapshot snapshot;
-    snapshot.order_.assign(order_.begin(), order_.end());
     snapshot.records_ = records_.blocks();
     snapshot.names_ = names_.blocks();
     snapshot.folders_.reserve(folders_.size());
@@ -63,12 +117,15 @@ RowsSnapshot ResultRows::snapshot() const {
     return snapshot;
 }
 
-ResultEntry RowsSnapshot::entry(std::size_t position) const {
+const ResultRecord& RowsSnapshot::record(std::size_t position) const {
     constexpr std::size_t kBlock = SegmentedVector<ResultRecord>::kBlockSize;
-    const std::int32_t data = order_[position];
-    const auto index = static_cast<std::size_t>(data);
-    const ResultRecord& record = records_[index / kBlock][index % kBlock];
-    return EntryOf(record, NameArena::get(names_, record.name), folders_[record.folder], data);
+    const auto index = static_cast<std::size_t>((*order_)[position]);
+    return records_[index / kBlock][index % kBlock];
+}
+
+ResultEntry RowsSnapshot::entry(std::size_t position) const {
+    const ResultRecord& record = this->record(position);
+    return EntryOf(record, NameArena::get(names_, record.name), folders_[record.folder], (*order_)[position]);
 }
 
 }  // namespace findlark

@@ -4,6 +4,7 @@
 #include "results/icon_rule.h"
 #include "results/modified_text.h"
 #include "results/size_text.h"
+#include "win/case_folding_table.h"
 #include "win/long_path.h"
 
 #include <shellapi.h>
@@ -14,7 +15,7 @@
 namespace findlark {
 namespace {
 
-// Lists at least this long are sorted off the UI thread.
+// Lists at least this long are sorted and filtered off the UI thread.
 constexpr int kBackgroundSortRows = 100000;
 
 void CopyText(NMLVDISPINFOW& info, std::wstring_view text) {
@@ -56,7 +57,7 @@ void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int
 
 void ResultsList::clear() {
     sorter_.cancel();  // before the names and folders it reads go
-    pendingSorts_.clear();
+    pending_.clear();
     rows_.clear();
     published_ = {};  // the next run's first rows show at once
     view_->setSortArrow(-1, true);  // a new run's rows come in the walk's order
@@ -109,39 +110,110 @@ void ResultsList::keepingSelection(const std::function<void()>& change) {
 }
 
 void ResultsList::removeWhere(const std::function<bool(const ResultEntry&)>& remove) {
-    finishSorts();
-    keepingSelection([&] {
-        auto& order = rows_.order();
-        order.erase(std::remove_if(order.begin(), order.end(), [&](std::int32_t data) { return remove(rows_.entryOf(data)); }),
-                    order.end());
-    });
+    finishChanges();
+    keepingSelection([&] { rows_.removeWhere(remove); });
 }
 
 void ResultsList::sort(const SortState& state) {
     view_->setSortArrow(state.column(), state.ascending(state.column()));
-    pendingSorts_.push_back(state);
-    if (!sorter_.busy()) startSorts();
+    pending_.push_back({state, nullptr});
+    if (!sorter_.busy()) startChanges();
 }
 
-void ResultsList::startSorts() {
-    while (!pendingSorts_.empty() && !sorter_.busy()) {
-        const SortState state = pendingSorts_.front();
-        pendingSorts_.pop_front();
-        // A short list sorts faster than a thread starts.
-        if (rows_.count() < kBackgroundSortRows || !sorter_.start(rows_.snapshot(), state))
-            keepingSelection([&] { SortRows(rows_, state); });
+void ResultsList::setFilter(std::wstring_view text) {
+    auto filter = std::make_shared<const RowFilter>(text, PlatformCaseFolding().units.data());
+    if (filter->empty()) filter.reset();
+    if (!filter && !filtered()) return;
+    // Typing on narrows the rows listed, unless they are still being worked on.
+    const bool narrowing = filter && filtered() && !sorting() && filter->narrows(*rows_.filter());
+    // The change of filter comes first: a sort under way begins again afterwards, over the rows it
+    // then finds; the rows an older text let through are no longer wanted.
+    if (sorter_.busy()) {
+        sorter_.cancel();
+        if (running_.sort) pending_.push_front({running_.sort, nullptr});
+    }
+    pending_.erase(std::remove_if(pending_.begin(), pending_.end(), [](const OrderChange& change) { return !change.sort; }),
+                   pending_.end());
+    // Taking the filter away lists every kept row again at once, in the list's order.
+    if (filter) {
+        rows_.setFilter(filter);
+    } else {
+        keepingSelection([&] { rows_.setFilter(nullptr); });
+    }
+    if (filter) pending_.push_front({std::nullopt, std::move(filter), narrowing});
+    if (onFiltered) onFiltered();
+    startChanges();
+}
+
+RowsSnapshot ResultsList::begin(OrderChange& change) {
+    listedAtStart_ = static_cast<std::size_t>(rows_.count());
+    if (change.sort) {
+        change.filter = rows_.filter();
+        change.sortedAll->clear();
+    }
+    return change.narrowing ? rows_.snapshot() : rows_.unfilteredRows();
+}
+
+BackgroundSort::Work ResultsList::workOf(const OrderChange& change) {
+    return [change](const RowsSnapshot& rows, const std::function<bool()>& cancelled) {
+        if (!change.sort) return FilteredOrder(rows, *change.filter, cancelled);
+        std::vector<std::int32_t> sorted = SortedOrder(rows, *change.sort, cancelled);
+        if (!change.filter || sorted.empty()) return sorted;
+        // Every kept row sorted, then those the filter lets through, in that order.
+        RowsSnapshot all = rows;
+        all.setOrder(sorted);
+        *change.sortedAll = std::move(sorted);
+        return FilteredOrder(all, *change.filter, cancelled);
+    };
+}
+
+void ResultsList::startChanges() {
+    while (!pending_.empty() && !sorter_.busy()) {
+        running_ = pending_.front();
+        pending_.pop_front();
+        const RowsSnapshot rows = begin(running_);
+        // A short list is done faster than a thread starts.
+        if (rows.size() < static_cast<std::size_t>(kBackgroundSortRows) || !sorter_.start(rows, workOf(running_)))
+            apply(running_, workOf(running_)(rows, {}));
     }
 }
 
-void ResultsList::finishSorts() {
-    if (sorter_.busy()) applySorted(sorter_.take());
-    for (; !pendingSorts_.empty(); pendingSorts_.pop_front())
-        keepingSelection([&] { SortRows(rows_, pendingSorts_.front()); });
+void ResultsList::finishChanges() {
+    if (sorter_.busy()) apply(running_, sorter_.take());
+    for (; !pending_.empty(); pending_.pop_front()) {
+        const RowsSnapshot rows = begin(pending_.front());
+        apply(pending_.front(), workOf(pending_.front())(rows, {}));
+    }
 }
 
-void ResultsList::applySorted(const std::vector<std::int32_t>& order) {
-    if (order.empty()) return;
-    keepingSelection([&] { std::copy(order.begin(), order.end(), rows_.order().begin()); });
+void ResultsList::apply(const OrderChange& change, const std::vector<std::int32_t>& order) {
+    // Rows added since the change began stay after the rows it worked on.
+    const auto replaceListed = [&] {
+        auto& listed = rows_.order();
+        std::deque<std::int32_t> next(order.begin(), order.end());
+        next.insert(next.end(), listed.begin() + static_cast<std::ptrdiff_t>(listedAtStart_), listed.end());
+        listed.swap(next);
+    };
+    if (!change.sort) {
+        // Typing on that hides nothing leaves the list as it is.
+        if (change.narrowing && order.size() == listedAtStart_) {
+            if (onFiltered) onFiltered();
+            return;
+        }
+        keepingSelection(replaceListed);
+        if (onFiltered) onFiltered();
+        return;
+    }
+    // An empty order is a sort given up (out of memory): the list keeps its order.
+    if (!change.filter) {
+        if (!order.empty()) keepingSelection([&] { std::copy(order.begin(), order.end(), rows_.order().begin()); });
+        return;
+    }
+    const std::vector<std::int32_t>& sorted = *change.sortedAll;
+    if (sorted.empty()) return;
+    std::vector<std::int32_t>& all = rows_.unfilteredOrder();
+    std::copy(sorted.begin(), sorted.end(), all.begin());
+    keepingSelection(replaceListed);
 }
 
 bool ResultsList::onRemoteDrive(const std::wstring& folder) {

@@ -4,6 +4,7 @@
 #include "results/background_sort.h"
 #include "results/icon_loader.h"
 #include "results/result_rows.h"
+#include "results/row_filter.h"
 #include "results/sort_order.h"
 #include "win/list_view.h"
 
@@ -12,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -41,8 +43,16 @@ public:
     // thread and reordered when the sort ends; sorts asked for meanwhile follow in the order asked.
     // Rows added during a sort stay after the rows it sorts.
     void sort(const SortState& state);
-    // A sort is under way or waiting.
-    bool sorting() const { return sorter_.busy() || !pendingSorts_.empty(); }
+    // Lists only the rows whose name or folder holds every word of `text`; an empty text lists every
+    // kept row. Rows arriving from now on are filtered as they come. A long list is filtered off the
+    // UI thread; a newer text gives up the work for an older one.
+    void setFilter(std::wstring_view text);
+    // The filter box hides rows that do not pass it.
+    bool filtered() const { return rows_.filter() != nullptr; }
+    // Runs when the filter has changed the rows listed.
+    std::function<void()> onFiltered;
+    // A sort or a filter is under way or waiting.
+    bool sorting() const { return sorter_.busy() || !pending_.empty(); }
     // The system image list index of a row's small icon. One that lives in the file is fetched off
     // the UI thread; until it comes, the row shows the icon of its kind.
     int iconOf(const ResultEntry& entry);
@@ -58,11 +68,22 @@ private:
     void keepingSelection(const std::function<void()>& change);
     bool onRemoteDrive(const std::wstring& folder);
     std::vector<std::int32_t> dataOf(const std::vector<int>& rows) const;
-    void startSorts();
-    // Ends every sort under way or waiting, in order, before the rows change otherwise.
-    void finishSorts();
-    // Puts the first rows in the sorted order; rows added since stay after them.
-    void applySorted(const std::vector<std::int32_t>& order);
+    // A change of the rows' order waiting its turn: a sort, or the rows a new filter lets through.
+    // While a filter is set a sort orders every kept row, hidden ones too, and lists those that pass.
+    struct OrderChange {
+        std::optional<SortState> sort;
+        std::shared_ptr<const RowFilter> filter;  // for a sort, the one set when it began
+        bool narrowing = false;                   // a filter that looks only at the rows listed
+        std::shared_ptr<std::vector<std::int32_t>> sortedAll = std::make_shared<std::vector<std::int32_t>>();
+    };
+    void startChanges();
+    // Ends every change under way or waiting, in order, before the rows change otherwise.
+    void finishChanges();
+    // Readies a change to begin now: the rows it works on, and its work.
+    RowsSnapshot begin(OrderChange& change);
+    static BackgroundSort::Work workOf(const OrderChange& change);
+    // Puts the rows the change worked on in their new order; rows added since stay after them.
+    void apply(const OrderChange& change, const std::vector<std::int32_t>& order);
 
     win::VirtualListView* view_ = nullptr;
     std::function<std::pair<int, std::wstring>()> sizeUnit_;
@@ -73,10 +94,12 @@ private:
     std::unique_ptr<IconLoader> iconLoader_;
     std::map<wchar_t, bool> remoteDrives_;
     std::chrono::steady_clock::time_point published_{};
-    std::deque<SortState> pendingSorts_;
+    std::deque<OrderChange> pending_;
+    OrderChange running_;            // the change the sorter works on
+    std::size_t listedAtStart_ = 0;  // rows listed when it began
     BackgroundSort sorter_{[this] {
-        applySorted(sorter_.take());
-        startSorts();
+        apply(running_, sorter_.take());
+        startChanges();
     }};
 };
 

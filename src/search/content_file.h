@@ -2,6 +2,7 @@
 // The content test on a real file: the phrases in the forms the system's code pages give them, the file
 // read in pieces of bounded size, opened for reading only and shared, so that it never locks anyone out.
 #include "search/content_scan.h"
+#include "win/case_folding_table.h"
 
 #include <functional>
 #include <optional>
@@ -10,8 +11,6 @@
 
 namespace findlark {
 
-// The platform's capitals of every code unit and ANSI byte, made once.
-const CaseFolding& PlatformCaseFolding();
 // Which code units the platform counts as parts of words, made once.
 const WordCharacters& PlatformWordCharacters();
 

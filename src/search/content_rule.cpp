@@ -57,17 +57,6 @@ bool BeyondAscii(std::u16string_view text) {
 
 }  // namespace
 
-CaseFolding AsciiCaseFolding() {
-    CaseFolding folding;
-    folding.units.resize(0x10000);
-    for (std::size_t c = 0; c < folding.units.size(); ++c)
-        folding.units[c] = static_cast<char16_t>(c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c);
-    for (std::size_t b = 0; b < folding.ansi.size(); ++b)
-        folding.ansi[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
-    return folding;
-}
-
-
 std::string FoldUtf8(std::string_view text, const CaseFolding& folding) {
     std::string out;
     out.reserve(text.size());

@@ -6,7 +6,7 @@
 // without a mark in other scripts has no shape to tell it). With "Match case" off, phrases and
 // content are compared by their capitals.
 #include "model/search_criteria.h"
-#include "search/case_folding.h"
+#include "model/case_folding.h"
 #include "search/text_regex.h"
 #include "search/word_characters.h"
 #include "model/utf8.h"

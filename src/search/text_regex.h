@@ -3,7 +3,7 @@
 // name, or a phrase in a line. Without case, letters are compared by their capitals, of every script,
 // by the table the content search folds by.
 #include "model/preview_line.h"
-#include "search/case_folding.h"
+#include "model/case_folding.h"
 
 #include <functional>
 #include <memory>

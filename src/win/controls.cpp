@@ -140,9 +140,13 @@ void RadioGroup::setEnabled(bool enabled) {
     for (RadioButton* button : buttons_) button->setEnabled(enabled);
 }
 
-void Edit::create(Container& parent, std::wstring_view text, Rect rect, DWORD extraStyle) {
-    Control::create(parent, WC_EDITW, text, ES_AUTOHSCROLL | kTab | extraStyle, WS_EX_CLIENTEDGE, rect);
+void Edit::create(Container& parent, std::wstring_view text, Rect rect, DWORD extraStyle, unsigned anchors) {
+    Control::create(parent, WC_EDITW, text, ES_AUTOHSCROLL | kTab | extraStyle, WS_EX_CLIENTEDGE, rect, anchors);
     ::SetWindowSubclass(hwnd(), &Edit::subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Edit::setCueBanner(const std::wstring& hint) {
+    ::SendMessageW(hwnd(), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(hint.c_str()));
 }
 
 Edit::~Edit() {

@@ -116,7 +116,10 @@ private:
 class Edit : public Control {
 public:
     ~Edit() override;
-    void create(Container& parent, std::wstring_view text, Rect rect, DWORD extraStyle = 0);
+    void create(Container& parent, std::wstring_view text, Rect rect, DWORD extraStyle = 0,
+                unsigned anchors = AnchorsDefault);
+    // The grey hint an empty box shows.
+    void setCueBanner(const std::wstring& hint);
     // Decides for every typed character whether the box takes it; unset, every character is taken.
     std::function<bool(wchar_t)> acceptChar;
     std::function<void()> onChange;

@@ -131,6 +131,17 @@ public:
         return found ? WindowText(found) : L"(no pane)";
     }
     HWND list() const { return child(main_, WC_LISTVIEWW); }
+    // The filter box: the edit placed on the main window itself.
+    HWND filterBox() const {
+        for (HWND window = ::GetWindow(main_, GW_CHILD); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+            if (::lstrcmpiW(ClassOf(window).c_str(), WC_EDITW) == 0) return window;
+        }
+        return nullptr;
+    }
+    // Keys as typed: each character, then Esc through the program's own message loop.
+    void type(HWND box, std::wstring_view text) const {
+        for (const wchar_t c : text) ::PostMessageW(box, WM_CHAR, c, 0);
+    }
     // A popup menu of the program open on the screen.
     HWND popupMenu() const {
         struct Search {
@@ -288,6 +299,16 @@ TEST_F(BlackBoxTest, EveryActionOnTheResultsWorksFromOutside) {
     program.command(CommandSortSize);
     ASSERT_TRUE(WaitFor([&] { return program.column(0) == Names{L"a.txt", L"c.txt", L"b.txt", L"dir"}; }));
     EXPECT_EQ(program.column(2), (Names{L"30 B", L"20 B", L"10 B", L"0 B"}));
+
+    // Typed into the filter box: only the matching row, counted; Esc lists them all again.
+    const HWND filter = program.filterBox();
+    ASSERT_TRUE(filter);
+    program.type(filter, L"B.T");
+    ASSERT_TRUE(WaitFor([&] { return program.column(0) == Names{L"b.txt"}; }));
+    EXPECT_EQ(program.status(), L"1 of 4 items shown");
+    ::PostMessageW(filter, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitFor([&] { return program.column(0) == Names{L"a.txt", L"c.txt", L"b.txt", L"dir"}; }));
+    EXPECT_EQ(WindowText(filter), L"");
 
     // Select all, export.
     program.command(CommandSelectAll);

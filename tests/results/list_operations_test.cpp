@@ -167,6 +167,31 @@ TEST_F(ListKeysTest, DeleteAsksUnlessThePreferenceSaysNot) {
     EXPECT_EQ(std::count(left.begin(), left.end(), L"c.txt"), 0);
 }
 
+// The filter box: Ctrl+F reaches it, it lists only matching rows and says how many, what acts on
+// the list acts on those rows only, and Esc empties it and goes back to the list.
+TEST_F(ListKeysTest, TheFilterBoxNarrowsTheListAndOnlyShownRowsAreActedOn) {
+    main().ListViewResults.focus();
+    press('F', true, false);
+    EXPECT_EQ(::GetFocus(), main().EditFilter.hwnd());
+    main().EditFilter.setText(L"  .TXT   B");
+    EXPECT_EQ(listed(), Names{L"b.txt"});
+    EXPECT_EQ(main().StatusBar.panelText(0), L"1 of 4 items shown");
+
+    press('A', true, false);  // Select All, then Delete: the hidden rows stay untouched
+    interaction.messageAnswers = {IDYES};
+    main().runMenuCommand(main().DeleteAll1.id());
+    EXPECT_FALSE(exists(L"b.txt"));
+    for (const wchar_t* kept : {L"A.txt", L"_u.txt", L"c.txt"}) EXPECT_TRUE(exists(kept)) << kept;
+    EXPECT_EQ(main().StatusBar.panelText(0), L"0 of 3 items shown");
+
+    MSG escape{main().EditFilter.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(main().preTranslateMessage(escape));
+    EXPECT_EQ(main().EditFilter.text(), L"");
+    EXPECT_EQ(::GetFocus(), main().ListViewResults.hwnd());
+    EXPECT_EQ(listed().size(), 3u);
+    EXPECT_EQ(main().StatusBar.panelText(0), L"Finished. 4 items found, 3 listed.");
+}
+
 TEST_F(ListKeysTest, RowsDragOutAsFilesAndWhatATargetMovedLeavesTheList) {
     select({L"b.txt", L"c.txt"});
     NMLISTVIEW drag{};

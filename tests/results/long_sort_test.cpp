@@ -129,3 +129,49 @@ TEST_F(LongSortTest, RowsAddedOrRemovedDuringASortAreNeitherLostNorRepeated) {
     testing_support::PumpMessages(std::chrono::milliseconds(50));
     EXPECT_EQ(list().count(), 0);
 }
+
+// The filter over a long list: done off the UI thread, sorted by the sort in effect, a newer text
+// wins over one still being worked on, rows arriving meanwhile are filtered as they come, and
+// clearing the box lists every kept row again in order.
+TEST_F(LongSortTest, AFilterOfALongListKeepsTheSortAndLosesNoRow) {
+    SortState bySize;
+    bySize.columnClick(SortBySize);
+    list().sort(bySize);
+    ASSERT_TRUE(waitForSorts());
+    list().setFilter(L"file1");
+    list().setFilter(L"FILE12 dir3");  // typed on before the first was done
+    EXPECT_TRUE(list().sorting());
+    const auto later = Rows(2000, kRows);  // a run still adding rows
+    list().append({{later, 0, later->size()}});
+    ASSERT_TRUE(waitForSorts());
+    const auto passes = [](const ResultEntry& row) {
+        return row.name.substr(0, 6) == L"file12" && *row.folder == L"C:\\dir3";
+    };
+    int expected = 0;
+    for (int i = 0; i < reference.count(); ++i) expected += passes(reference.entry(i));
+    int arrived = 0;
+    for (int i = 0; i < 2000; ++i) arrived += passes(list().rows().entryOf(kRows + i));
+    ASSERT_EQ(list().count(), expected + arrived);
+    for (int row = 0; row < list().count(); ++row) ASSERT_TRUE(passes(list().rows().entry(row))) << row;
+    for (int row = 1; row < expected; ++row) ASSERT_LE(list().rows().entry(row - 1).size, list().rows().entry(row).size);
+
+    // Rows deleted while filtered stay out when the box is cleared; the others come back in the
+    // sorted order, the rows that arrived since after them, as without a filter.
+    list().removeWhere([](const ResultEntry& row) { return row.size == 5; });
+    list().setFilter(L"");
+    EXPECT_FALSE(list().sorting());
+    SortRows(reference, bySize);
+    reference.append({later, 0, later->size()});
+    reference.removeWhere([&](const ResultEntry& row) { return row.size == 5 && passes(row); });
+    EXPECT_EQ(Order(list().rows()), Order(reference));
+
+    // A sort while filtered orders the hidden rows too.
+    list().setFilter(L"dir3");
+    SortState byName;
+    byName.columnClick(SortByName);
+    list().sort(byName);
+    ASSERT_TRUE(waitForSorts());
+    list().setFilter(L"");
+    SortRows(reference, byName);
+    EXPECT_EQ(Order(list().rows()), Order(reference));
+}

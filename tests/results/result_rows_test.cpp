@@ -1,5 +1,7 @@
 #include "results/result_rows.h"
 
+#include "results/row_filter.h"
+
 #include <gtest/gtest.h>
 
 namespace findlark {
@@ -77,6 +79,36 @@ TEST(ResultRows, SlicesOfABatchAndEveryNameComeBackWhole) {
     EXPECT_EQ(rows.entry(1).name, L"");
     EXPECT_EQ(rows.entry(2).fullPath(), L"E:\\\U0001F600x");
     EXPECT_EQ(rows.entry(0).folder, rows.entry(1).folder);
+}
+
+// Rows the filter hides are kept and come back with another filter; rows taken out never do.
+TEST(ResultRows, TheFilterHidesRowsAsTheyComeAndRemovedRowsStayOut) {
+    ResultRows rows;
+    rows.setFilter(std::make_shared<const RowFilter>(L"keep", nullptr));
+    rows.append(Rows({L"keep1", L"drop1", L"KEEP2"}));
+    rows.append(Rows({L"other"}, L"C:\\keep"));
+    ASSERT_EQ(rows.count(), 3);
+    EXPECT_EQ(rows.entry(1).name, L"KEEP2");
+    EXPECT_EQ(rows.entry(2).name, L"other");
+    EXPECT_EQ(rows.rowCount(), 4);
+
+    rows.removeWhere([](const ResultEntry& entry) { return entry.name == L"keep1"; });
+    EXPECT_EQ(rows.keptCount(), 3);
+    const RowsSnapshot kept = rows.unfilteredRows();
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept.entry(0).name, L"drop1");  // hidden, not gone
+    EXPECT_EQ(kept.entry(1).name, L"KEEP2");
+    EXPECT_EQ(kept.folderIndex(2), 1u);
+
+    rows.setFilter(nullptr);  // every kept row again, in the list's order
+    ASSERT_EQ(rows.count(), 3);
+    EXPECT_EQ(rows.entry(0).name, L"drop1");
+
+    rows.setFilter(std::make_shared<const RowFilter>(L"keep", nullptr));
+    rows.clear();  // a new run: counts start again, the filter stays
+    rows.append(Rows({L"keep3", L"drop3"}));
+    EXPECT_EQ(rows.count(), 1);
+    EXPECT_EQ(rows.keptCount(), 2);
 }
 
 }  // namespace
