@@ -103,6 +103,11 @@ int wmain(int argc, wchar_t** argv) {
     for (int waited = 0; form.searchState() == findlark::SearchState::Running && waited < 100; ++waited) Pump(100);
     Pump(300);
     saved += SaveWindowBitmap(form.hwnd(), folder + L"\\9-results.bmp");
+    // The same rows narrowed by the filter box.
+    form.EditFilter.setText(L"reg");
+    Pump(300);
+    saved += SaveWindowBitmap(form.hwnd(), folder + L"\\9-results-filtered.bmp");
+    form.EditFilter.setText(L"");
     // The preview pane: a search for text, its first row shown with its matching lines.
     const std::filesystem::path texts = std::filesystem::path(temporary) / L"FindlarkScreenshotTexts";
     std::filesystem::create_directories(texts);

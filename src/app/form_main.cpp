@@ -348,9 +348,15 @@ bool TFormMain::preTranslateMessage(MSG& message) {
     }
 }
 
-// The results' menu at the mouse, or for the Menu key and Shift+F10 below the focused row.
+// The results' menu at the mouse, or for the Menu key and Shift+F10 below the focused row; the
+// columns' menu on the header.
 void TFormMain::ListViewResultsContextMenu(LPARAM at) {
     POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    // On the header: the columns to show.
+    if (const RECT header = ListViewResults.headerRect(); at != -1 && ::PtInRect(&header, point)) {
+        results_.showColumnsMenu(point);
+        return;
+    }
     if (at == -1) {
         RECT row{};
         const int focused = ListViewResults.focusedRow();

@@ -141,7 +141,7 @@ public:
     void Open1Click() { files_.open(); }
     void Save1Click() { files_.save(); }
     // The results as a list.
-    void ListViewResultsColumnClick(int column) { results_.sortByColumn(column); }
+    void ListViewResultsColumnClick(int listColumn) { results_.sortByColumn(Results.columnAt(listColumn)); }
     void ListViewResultsDblClick() { results_.openFirstSelected(); }
     void ListViewResultsContextMenu(LPARAM at);
     void Name1Click() { results_.sortByMenu(SortByName); }

@@ -92,9 +92,11 @@ void TFormMain::FormCreate() {
     const int page = settings_.read(setting::ActivePageIndex);
     PageControlMain.setActiveIndex(page >= 0 && page < PageControlMain.count() ? page : PageIndexCommon);
     PageControlMainChange();
-    // 13. Column widths.
-    for (int column = 0; column < 4; ++column)
-        ListViewResults.setColumnWidth(column, settings_.read(setting::ColumnWidth[column]));
+    // 13. The columns shown, their order and widths.
+    static_assert(std::size(setting::ColumnWidth) == kColumnCount);
+    std::array<int, kColumnCount> widths{};
+    for (int column = 0; column < kColumnCount; ++column) widths[static_cast<std::size_t>(column)] = settings_.read(setting::ColumnWidth[column]);
+    Results.setColumns(ParseShownColumns(settings_.read(setting::ResultColumns)), widths);
     // The preview pane, below the list.
     preview_.setHeight(settings_.read(setting::PreviewPaneHeight));
     preview_.setContextLines(settings_.read(setting::PreviewContextLines));
@@ -159,8 +161,9 @@ void TFormMain::FormDestroy() {
     // 7-9. State, page, columns.
     settings_.write(setting::WindowState, maximized ? StoredMaximized : minimized ? StoredMinimized : StoredNormal);
     settings_.write(setting::ActivePageIndex, PageControlMain.activeIndex());
-    for (int column = 0; column < 4; ++column)
-        settings_.write(setting::ColumnWidth[column], ListViewResults.columnWidth(column));
+    const std::array<int, kColumnCount> widths = Results.columnWidths();
+    for (int column = 0; column < kColumnCount; ++column) settings_.write(setting::ColumnWidth[column], widths[static_cast<std::size_t>(column)]);
+    settings_.write(setting::ResultColumns, ShownColumnsText(Results.shownColumns()));
     // 10. The criteria, for the next run.
     if (settings_.read(setting::RememberSearchOptions)) SaveSearchOptions(automaticOptionsFile_);
 }

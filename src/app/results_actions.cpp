@@ -131,9 +131,38 @@ void ResultsActions::openItem(const std::wstring& path) {
 
 namespace {
 
-enum ContextCommand : UINT { ContextOpen = 1, ContextOpenFolder, ContextCopyPath, ContextShellFirst = 0x100, ContextShellLast = 0x7FFF };
+enum ContextCommand : UINT {
+    ContextOpen = 1,
+    ContextOpenFolder,
+    ContextCopyPath,
+    ContextColumnFirst = 0x10,
+    ContextShellFirst = 0x100,
+    ContextShellLast = 0x7FFF
+};
 
 }  // namespace
+
+void ResultsActions::showColumnsMenu(POINT at) {
+    const win::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) return;
+    std::vector<int> shown = results_.shownColumns();
+    for (int column = 0; column < kColumnCount; ++column) {
+        const bool on = std::find(shown.begin(), shown.end(), column) != shown.end();
+        // "Name" stays: a row needs something to click.
+        ::AppendMenuW(menu.get(), MF_STRING | (on ? MF_CHECKED : 0u) | (column == SortByName ? MF_GRAYED : 0u),
+                      ContextColumnFirst + static_cast<UINT>(column), kColumnCaptions[column]);
+    }
+    const UINT command = interaction_.trackPopupMenu(owner_.hwnd(), menu.get(), at);
+    if (command <= ContextColumnFirst || command >= ContextColumnFirst + kColumnCount) return;
+    const int column = static_cast<int>(command - ContextColumnFirst);
+    const auto found = std::find(shown.begin(), shown.end(), column);
+    if (found != shown.end()) {
+        shown.erase(found);
+    } else {
+        shown.push_back(column);
+    }
+    results_.setColumns(shown, results_.columnWidths());
+}
 
 void ResultsActions::showContextMenu(POINT at, bool extended) {
     const std::vector<std::wstring> paths = selectedPaths();
@@ -270,11 +299,8 @@ std::string ResultsActions::textOfRows() const {
 
 std::string ResultsActions::csvOfRows() const {
     std::vector<CsvRow> rows;
-    for (int row = 0; row < results_.count(); ++row) {
-        const ResultEntry entry = results_.rows().entry(row);
-        rows.push_back({std::wstring(entry.name), *entry.folder, entry.size, entry.modified});
-    }
-    return ExportCsv(rows);
+    for (int row = 0; row < results_.count(); ++row) rows.push_back(results_.csvRow(results_.rows().entry(row)));
+    return ExportCsv(rows, results_.shownColumns());
 }
 
 std::vector<OperationItem> ResultsActions::selectedItems() const {

@@ -59,6 +59,8 @@ public:
     // The menu of the selected rows at a point of the screen: our own items, then Explorer's for
     // them (its extended verbs too when Shift is held).
     void showContextMenu(POINT at, bool extended);
+    // The header's menu: every column with a check mark where it is shown; a choice shows or hides it.
+    void showColumnsMenu(POINT at);
     // Messages of that menu while it is open, which Explorer's items draw and fill themselves.
     bool handleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

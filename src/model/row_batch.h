@@ -12,10 +12,16 @@
 
 namespace findlark {
 
+// A row's creation and last access, as UTC file times: turned into local time only when shown.
+struct RowTimes {
+    std::uint64_t created = 0;
+    std::uint64_t accessed = 0;
+};
+
 class RowBatch {
 public:
     void add(std::wstring_view name, const std::shared_ptr<const std::wstring>& folder, std::int64_t size,
-             DateTime modified, std::uint32_t attributes);
+             DateTime modified, std::uint32_t attributes, RowTimes times = {});
     std::size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
 
@@ -26,6 +32,7 @@ public:
     std::int64_t sizeOf(std::size_t row) const { return rows_[row].size; }
     DateTime modified(std::size_t row) const { return rows_[row].modified; }
     std::uint32_t attributes(std::size_t row) const { return rows_[row].attributes; }
+    RowTimes times(std::size_t row) const { return rows_[row].times; }
 
 private:
     struct Row {
@@ -35,6 +42,7 @@ private:
         std::uint32_t attributes;
         std::int64_t size;
         DateTime modified;
+        RowTimes times;
     };
     std::vector<wchar_t> names_;
     std::vector<std::shared_ptr<const std::wstring>> folders_;

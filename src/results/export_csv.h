@@ -1,8 +1,9 @@
 #pragma once
-// The results list as CSV: a header and one record per row with every column, UTF-8 with a
+// The results list as CSV: a header and one record per row with the columns shown, UTF-8 with a
 // byte-order mark, sizes in bytes, dates in ISO 8601 (local time), fields quoted where RFC 4180
 // needs it, records ended by CR LF.
 #include "model/date_time.h"
+#include "results/result_columns.h"
 
 #include <cstdint>
 #include <string>
@@ -15,8 +16,13 @@ struct CsvRow {
     std::wstring folder;
     std::int64_t size = 0;  // as the list shows it
     DateTime modified = 0;
+    std::wstring type;
+    std::uint32_t attributes = 0;
+    DateTime created = 0;  // local time; 0 when unknown
+    DateTime accessed = 0;
 };
 
-std::string ExportCsv(const std::vector<CsvRow>& rows);
+// `columns`: column numbers (`SortColumn`) in their order on screen.
+std::string ExportCsv(const std::vector<CsvRow>& rows, const std::vector<int>& columns = {SortByName, SortByFolder, SortBySize, SortByDate});
 
 }  // namespace findlark

@@ -44,6 +44,7 @@ void ResultRows::append(const RowSlice& slice) {
         record.attributes = batch.attributes(row);
         record.size = batch.sizeOf(row);
         record.modified = batch.modified(row);
+        record.times = batch.times(row);
         const auto data = static_cast<std::int32_t>(records_.size());
         if (filtered) unfiltered->push_back(data);
         if (!filtered || filter_->passes(batch.name(row), folderWords, *folders_[folder])) order_.push_back(data);
@@ -54,7 +55,7 @@ void ResultRows::append(const RowSlice& slice) {
 namespace {
 
 ResultEntry EntryOf(const ResultRecord& record, std::wstring_view name, const std::wstring* folder, std::int32_t data) {
-    return {name, folder, data, record.size, record.modified, record.attributes};
+    return {name, folder, data, record.size, record.modified, record.attributes, record.times};
 }
 
 }  // namespace

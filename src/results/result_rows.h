@@ -24,6 +24,7 @@ struct ResultRecord {
     std::uint32_t attributes = 0;
     std::int64_t size = 0;
     DateTime modified = 0;  // local time
+    RowTimes times;         // UTC
 };
 
 // A row as the list shows it.
@@ -34,6 +35,7 @@ struct ResultEntry {
     std::int64_t size = 0;
     DateTime modified = 0;
     std::uint32_t attributes = 0;
+    RowTimes times;
 
     // Folder, "\" and name, joined without looking for a separator already there.
     std::wstring fullPath() const;

@@ -6,6 +6,7 @@
 #include "results/size_text.h"
 #include "win/case_folding_table.h"
 #include "win/long_path.h"
+#include "win/system_date_time.h"
 
 #include <shellapi.h>
 
@@ -60,7 +61,8 @@ void ResultsList::clear() {
     pending_.clear();
     rows_.clear();
     published_ = {};  // the next run's first rows show at once
-    view_->setSortArrow(-1, true);  // a new run's rows come in the walk's order
+    arrow_.reset();  // a new run's rows come in the walk's order
+    showSortArrow();
     iconsFromFiles_.clear();
     ++generation_;
     view_->setRowCount(0);
@@ -115,8 +117,11 @@ void ResultsList::removeWhere(const std::function<bool(const ResultEntry&)>& rem
 }
 
 void ResultsList::sort(const SortState& state) {
-    view_->setSortArrow(state.column(), state.ascending(state.column()));
-    pending_.push_back({state, nullptr});
+    arrow_ = state;
+    showSortArrow();
+    SortState named = state;
+    named.setTypeNames([this](const ResultEntry& entry) { return typeName(entry); });
+    pending_.push_back({named, nullptr});
     if (!sorter_.busy()) startChanges();
 }
 
@@ -256,29 +261,114 @@ int ResultsList::typeIcon(const ResultEntry& entry) {
     return iconsByType_[key] = SystemIconIndex(L"x" + key, attributes, SHGFI_USEFILEATTRIBUTES);
 }
 
+void ResultsList::showSortArrow() {
+    const auto at = arrow_ ? std::find(listColumns_.begin(), listColumns_.end(), arrow_->column()) : listColumns_.end();
+    view_->setSortArrow(at == listColumns_.end() ? -1 : static_cast<int>(at - listColumns_.begin()),
+                        arrow_ && arrow_->ascending(arrow_->column()));
+}
+
+void ResultsList::setColumns(const std::vector<int>& shown, const std::array<int, kColumnCount>& widths) {
+    widths_ = widths;
+    listColumns_ = {SortByName};
+    std::vector<win::ListColumn> columns;
+    for (const int column : shown) {
+        if (column == SortByName || column < 0 || column >= kColumnCount) continue;
+        listColumns_.push_back(column);
+        columns.push_back({kColumnCaptions[column], widths_[static_cast<std::size_t>(column)]});
+    }
+    view_->setColumnWidth(0, widths_[SortByName]);
+    view_->replaceColumnsAfterFirst(columns);
+    std::vector<int> order;
+    for (const int column : shown) {
+        const auto at = std::find(listColumns_.begin(), listColumns_.end(), column);
+        if (at != listColumns_.end() && std::find(order.begin(), order.end(), at - listColumns_.begin()) == order.end())
+            order.push_back(static_cast<int>(at - listColumns_.begin()));
+    }
+    if (order.size() == listColumns_.size()) view_->setColumnOrder(order);
+    showSortArrow();
+    view_->redrawAll();
+}
+
+std::vector<int> ResultsList::shownColumns() const {
+    std::vector<int> shown;
+    for (const int listColumn : view_->columnOrder()) {
+        if (listColumn >= 0 && listColumn < static_cast<int>(listColumns_.size()))
+            shown.push_back(listColumns_[static_cast<std::size_t>(listColumn)]);
+    }
+    return shown;
+}
+
+std::array<int, kColumnCount> ResultsList::columnWidths() const {
+    std::array<int, kColumnCount> widths = widths_;
+    for (std::size_t i = 0; i < listColumns_.size(); ++i)
+        widths[static_cast<std::size_t>(listColumns_[i])] = view_->columnWidth(static_cast<int>(i));
+    return widths;
+}
+
+int ResultsList::columnAt(int listColumn) const {
+    return listColumn >= 0 && listColumn < static_cast<int>(listColumns_.size()) ? listColumns_[static_cast<std::size_t>(listColumn)]
+                                                                                : SortByName;
+}
+
+std::wstring_view ResultsList::typeName(const ResultEntry& entry) {
+    const bool folder = entry.isFolder();
+    std::wstring key(folder ? L"\\" : L".");
+    for (const wchar_t c : ExtensionOf(entry.name, folder)) key += AsciiUpper(c);
+    const std::lock_guard<std::mutex> lock(typeNamesLock_);
+    const auto known = typeNames_.find(key);
+    if (known != typeNames_.end()) return known->second;
+    // The shell looks at the name and the attributes only, never at the file.
+    SHFILEINFOW file{};
+    const std::wstring probe = folder ? L"x" : L"x" + key;
+    ::SHGetFileInfoW(probe.c_str(), folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL, &file, sizeof(file),
+                     SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
+    return typeNames_.emplace(std::move(key), file.szTypeName).first->second;
+}
+
+DateTime ResultsList::localTime(std::uint64_t utc) const {
+    if (utc == 0) return 0;
+    const FILETIME time{static_cast<DWORD>(utc), static_cast<DWORD>(utc >> 32)};
+    return win::FromSystemTime(toLocal_(time));
+}
+
+CsvRow ResultsList::csvRow(const ResultEntry& entry) {
+    return {std::wstring(entry.name), *entry.folder,       entry.size, entry.modified, std::wstring(typeName(entry)),
+            entry.attributes,         localTime(entry.times.created), localTime(entry.times.accessed)};
+}
+
+std::wstring ResultsList::columnText(const ResultEntry& entry, int column) {
+    const auto dateText = [&](std::uint64_t utc) { return utc ? FormatDateText(localTime(utc)) : std::wstring(); };
+    switch (column) {
+    case SortByName:
+        return std::wstring(entry.name);
+    case SortByFolder:
+        return *entry.folder;
+    case SortBySize: {
+        const auto [unit, unitText] = sizeUnit_();
+        return FormatSizeText(entry.size, unit, unitText);
+    }
+    case SortByDate:
+        return FormatDateText(entry.modified);
+    case SortByType:
+        return std::wstring(typeName(entry));
+    case SortByExtension:
+        return std::wstring(ExtensionOf(entry.name, entry.isFolder()));
+    case SortByCreated:
+        return dateText(entry.times.created);
+    case SortByAccessed:
+        return dateText(entry.times.accessed);
+    case SortByAttributes:
+        return AttributeLetters(entry.attributes);
+    default:
+        return {};
+    }
+}
+
 void ResultsList::getDispInfo(NMLVDISPINFOW& info) {
     if (info.item.iItem < 0 || info.item.iItem >= rows_.count()) return;
     const ResultEntry entry = rows_.entry(info.item.iItem);
     if (info.item.mask & LVIF_IMAGE) info.item.iImage = iconOf(entry);
-    if (!(info.item.mask & LVIF_TEXT)) return;
-    switch (info.item.iSubItem) {
-    case 0:
-        CopyText(info, entry.name);
-        break;
-    case 1:
-        CopyText(info, *entry.folder);
-        break;
-    case 2: {
-        const auto [unit, unitText] = sizeUnit_();
-        CopyText(info, FormatSizeText(entry.size, unit, unitText));
-        break;
-    }
-    case 3:
-        CopyText(info, FormatDateText(entry.modified));
-        break;
-    default:
-        break;
-    }
+    if (info.item.mask & LVIF_TEXT) CopyText(info, columnText(entry, columnAt(info.item.iSubItem)));
 }
 
 }  // namespace findlark

@@ -2,16 +2,21 @@
 // The results list: an owner-data list view over the rows model. Texts are written when a row is
 // shown; icons come from the system image list, chosen by kind and extension.
 #include "results/background_sort.h"
+#include "results/export_csv.h"
 #include "results/icon_loader.h"
+#include "results/result_columns.h"
 #include "results/result_rows.h"
 #include "results/row_filter.h"
 #include "results/sort_order.h"
 #include "win/list_view.h"
+#include "win/system_time.h"
 
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <array>
 #include <map>
+#include <mutex>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,6 +58,20 @@ public:
     std::function<void()> onFiltered;
     // A sort or a filter is under way or waiting.
     bool sorting() const { return sorter_.busy() || !pending_.empty(); }
+    // The columns shown, in their order on screen (column numbers, `SortColumn`; "Name" always
+    // among them), and every column's width in design units, shown or not.
+    void setColumns(const std::vector<int>& shown, const std::array<int, kColumnCount>& widths);
+    std::vector<int> shownColumns() const;
+    std::array<int, kColumnCount> columnWidths() const;
+    // The column number of a column of the list control, as its clicks name it.
+    int columnAt(int listColumn) const;
+    // The text a row shows in a column.
+    std::wstring columnText(const ResultEntry& entry, int column);
+    // A row as the CSV export writes it.
+    CsvRow csvRow(const ResultEntry& entry);
+    // The shell's type name of a row's kind, from its extension alone (never from the file); any
+    // thread may ask.
+    std::wstring_view typeName(const ResultEntry& entry);
     // The system image list index of a row's small icon. One that lives in the file is fetched off
     // the UI thread; until it comes, the row shows the icon of its kind.
     int iconOf(const ResultEntry& entry);
@@ -85,7 +104,17 @@ private:
     // Puts the rows the change worked on in their new order; rows added since stay after them.
     void apply(const OrderChange& change, const std::vector<std::int32_t>& order);
 
+    void showSortArrow();
+    // The local time of a UTC file time; 0 for none.
+    DateTime localTime(std::uint64_t utc) const;
+
     win::VirtualListView* view_ = nullptr;
+    std::vector<int> listColumns_{SortByName, SortByFolder, SortBySize, SortByDate};  // by list column
+    std::array<int, kColumnCount> widths_{};  // of the columns not shown
+    std::optional<SortState> arrow_;          // the sort the header shows
+    std::mutex typeNamesLock_;
+    std::map<std::wstring, std::wstring> typeNames_;  // by extension in capitals; nodes never move
+    win::LocalTimeConverter toLocal_;
     std::function<std::pair<int, std::wstring>()> sizeUnit_;
     ResultRows rows_;
     std::map<std::wstring, int> iconsByType_;

@@ -1,6 +1,7 @@
 #include "results/sort_order.h"
 
 #include "model/ascii_case.h"
+#include "results/result_columns.h"
 
 #include <algorithm>
 #include <bit>
@@ -41,10 +42,39 @@ struct SortKey {
     std::int32_t data = 0;
 };
 
-SortKey KeyOf(const ResultEntry& entry, int column, std::uint64_t folderPrefix) {
+// Up to nine letters, seven bits each, the first one highest: compared as numbers, they go in the
+// order of their texts.
+std::uint64_t PackedLetters(std::wstring_view letters) {
+    std::uint64_t packed = 0;
+    for (std::size_t i = 0; i < 9; ++i) packed = packed << 7 | (i < letters.size() ? (letters[i] & 0x7F) : 0);
+    return packed;
+}
+
+void SetText(SortKey& key, std::wstring_view text) {
+    key.major = TextPrefix(text);
+    key.text = text.data();
+    key.length = static_cast<std::uint32_t>(text.size());
+}
+
+SortKey KeyOf(const ResultEntry& entry, int column, std::uint64_t folderPrefix, const TypeNames& typeNames) {
     SortKey key;
     key.data = entry.data;
     switch (column) {
+    case SortByType:
+        SetText(key, typeNames ? typeNames(entry) : ExtensionOf(entry.name, entry.isFolder()));
+        break;
+    case SortByExtension:
+        SetText(key, ExtensionOf(entry.name, entry.isFolder()));
+        break;
+    case SortByCreated:
+        key.major = entry.times.created;
+        break;
+    case SortByAccessed:
+        key.major = entry.times.accessed;
+        break;
+    case SortByAttributes:
+        key.major = PackedLetters(AttributeLetters(entry.attributes));
+        break;
     case SortByFolder:
         key.major = folderPrefix;
         key.text = entry.folder->data();
@@ -57,9 +87,7 @@ SortKey KeyOf(const ResultEntry& entry, int column, std::uint64_t folderPrefix) 
         key.major = std::bit_cast<std::uint64_t>(entry.modified);
         break;
     default:
-        key.major = TextPrefix(entry.name);
-        key.text = entry.name.data();
-        key.length = static_cast<std::uint32_t>(entry.name.size());
+        SetText(key, entry.name);
         break;
     }
     return key;
@@ -95,7 +123,7 @@ void SortState::columnClick(int column) {
 
 namespace {
 
-std::vector<SortKey> MakeSortKeys(const RowsSnapshot& rows, int column) {
+std::vector<SortKey> MakeSortKeys(const RowsSnapshot& rows, int column, const TypeNames& typeNames) {
     std::vector<SortKey> keys(rows.size());
     const std::wstring* lastFolder = nullptr;  // rows of a folder mostly lie together
     std::uint64_t folderPrefix = 0;
@@ -105,7 +133,7 @@ std::vector<SortKey> MakeSortKeys(const RowsSnapshot& rows, int column) {
             lastFolder = entry.folder;
             folderPrefix = TextPrefix(*entry.folder);
         }
-        keys[i] = KeyOf(entry, column, folderPrefix);
+        keys[i] = KeyOf(entry, column, folderPrefix, typeNames);
     }
     return keys;
 }
@@ -130,7 +158,7 @@ bool SortKeys(std::vector<SortKey>& keys, const SortState& state, const std::fun
 
 std::vector<std::int32_t> SortedOrder(const RowsSnapshot& rows, const SortState& state,
                                       const std::function<bool()>& cancelled) {
-    std::vector<SortKey> keys = MakeSortKeys(rows, state.column());
+    std::vector<SortKey> keys = MakeSortKeys(rows, state.column(), state.typeNames());
     if (!SortKeys(keys, state, cancelled)) return {};
     std::vector<std::int32_t> order(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].data;
@@ -139,7 +167,8 @@ std::vector<std::int32_t> SortedOrder(const RowsSnapshot& rows, const SortState&
 
 int SortState::compare(const ResultEntry& a, const ResultEntry& b) const {
     const auto prefix = [&](const ResultEntry& entry) { return column_ == SortByFolder ? TextPrefix(*entry.folder) : 0; };
-    return CompareKeys(KeyOf(a, column_, prefix(a)), KeyOf(b, column_, prefix(b)), column_, ascending(column_));
+    return CompareKeys(KeyOf(a, column_, prefix(a), typeNames_), KeyOf(b, column_, prefix(b), typeNames_), column_,
+                       ascending(column_));
 }
 
 void SortRows(ResultRows& rows, const SortState& state) {

@@ -12,7 +12,23 @@
 
 namespace findlark {
 
-enum SortColumn : int { SortByName = 0, SortByFolder = 1, SortBySize = 2, SortByDate = 3 };
+// The list's columns, by the number they are stored and sorted by.
+enum SortColumn : int {
+    SortByName = 0,
+    SortByFolder = 1,
+    SortBySize = 2,
+    SortByDate = 3,
+    SortByType = 4,
+    SortByExtension = 5,
+    SortByCreated = 6,
+    SortByAccessed = 7,
+    SortByAttributes = 8,
+};
+inline constexpr int kColumnCount = 9;
+
+// The shell's type name of a row, kept where it does not move while the rows are listed; called from
+// the thread that sorts.
+using TypeNames = std::function<std::wstring_view(const ResultEntry&)>;
 
 class SortState {
 public:
@@ -22,10 +38,14 @@ public:
     bool ascending(int column) const { return ascending_[static_cast<std::size_t>(column)]; }
     // Negative when `a` goes before `b` in the current order, zero when they are equal.
     int compare(const ResultEntry& a, const ResultEntry& b) const;
+    // Where the "Type" column's texts come from; without it, the extension stands for the type.
+    void setTypeNames(TypeNames names) { typeNames_ = std::move(names); }
+    const TypeNames& typeNames() const { return typeNames_; }
 
 private:
     int column_ = SortByName;
-    std::array<bool, 4> ascending_{};
+    TypeNames typeNames_;
+    std::array<bool, kColumnCount> ascending_{};
 };
 
 // Folds a-z to A-Z only and compares code units as unsigned values; a prefix goes first.

@@ -71,8 +71,8 @@ public:
     RowBatcher(RunEvents& events, std::chrono::milliseconds interval, MillisecondClock clock = &steadyMilliseconds)
         : events_(events), interval_(static_cast<std::uint64_t>(interval.count())), clock_(clock), lastFlush_(clock()) {}
     void add(std::wstring_view name, const std::shared_ptr<const std::wstring>& folder, std::int64_t size,
-             DateTime modified, std::uint32_t attributes) {
-        pending_.add(name, folder, size, modified, attributes);
+             DateTime modified, std::uint32_t attributes, RowTimes times = {}) {
+        pending_.add(name, folder, size, modified, attributes, times);
     }
     // Hands on what is pending when the interval has passed since the last hand-over, and the run's
     // first rows at once, so the list shows a match as soon as there is one; true when it did.

@@ -90,6 +90,7 @@ private:
         std::int64_t size;
         std::uint64_t written;
         std::uint32_t attributes;
+        RowTimes times;
     };
     void consider(const std::shared_ptr<const std::wstring>& folder, const EntryFacts& entry) {
         if (!filters_.passes(entry)) return;
@@ -108,17 +109,18 @@ private:
                 if (!waitForVerdict()) return;
             }
             pipeline_->submit(std::move(path));
-            pending_.push_back({std::wstring(entry.name), folder, entry.size, entry.written, entry.attributes});
+            pending_.push_back({std::wstring(entry.name), folder, entry.size, entry.written, entry.attributes,
+                                {entry.created, entry.accessed}});
             takeVerdicts();
             return;
         }
-        addRow(entry.name, folder, entry.size, entry.written, entry.attributes);
+        addRow(entry.name, folder, entry.size, entry.written, entry.attributes, {entry.created, entry.accessed});
     }
 
     void addRow(std::wstring_view name, const std::shared_ptr<const std::wstring>& folder, std::int64_t size,
-                std::uint64_t writtenTime, std::uint32_t attributes) {
+                std::uint64_t writtenTime, std::uint32_t attributes, RowTimes times) {
         const FILETIME written{static_cast<DWORD>(writtenTime), static_cast<DWORD>(writtenTime >> 32)};
-        batcher_.add(name, folder, size, win::FromSystemTime(toLocal_(written)), attributes);
+        batcher_.add(name, folder, size, win::FromSystemTime(toLocal_(written)), attributes, times);
         ++progress_.itemsFound;
     }
 
@@ -140,7 +142,7 @@ private:
                 ++progress_.unreadableFiles;
             }
         }
-        if (pass) addRow(row.name, row.folder, row.size, row.written, row.attributes);
+        if (pass) addRow(row.name, row.folder, row.size, row.written, row.attributes, row.times);
         return true;
     }
 

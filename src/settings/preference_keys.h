@@ -12,6 +12,10 @@ struct IntSetting {
     const wchar_t* key;
     int fallback;
 };
+struct TextSetting {
+    const wchar_t* key;
+    const wchar_t* fallback;
+};
 
 namespace setting {
 inline constexpr BoolSetting RememberWindowPosition{L"RememberWindowPosition", true};
@@ -29,8 +33,13 @@ inline constexpr IntSetting MainWindowWidth{L"MainWindowWidth", 443};
 inline constexpr IntSetting MainWindowHeight{L"MainWindowHeight", 633};
 inline constexpr IntSetting WindowState{L"WindowState", 0};
 inline constexpr IntSetting ActivePageIndex{L"ActivePageIndex", 0};
-inline constexpr IntSetting ColumnWidth[4] = {
-    {L"Column0Width", 155}, {L"Column1Width", 155}, {L"Column2Width", 155}, {L"Column3Width", 155}};
+// The results' columns by number: Name, In Folder, Size, Date Modified, Type, Extension, Date Created,
+// Date Accessed, Attributes; widths in design units.
+inline constexpr IntSetting ColumnWidth[9] = {
+    {L"Column0Width", 155}, {L"Column1Width", 155}, {L"Column2Width", 155}, {L"Column3Width", 155}, {L"Column4Width", 120},
+    {L"Column5Width", 70},  {L"Column6Width", 130}, {L"Column7Width", 130}, {L"Column8Width", 70}};
+// The columns shown, by number, in their order on screen.
+inline constexpr TextSetting ResultColumns{L"ResultColumns", L"0,1,2,3"};
 inline constexpr BoolSetting ShowTipOfTheDayOnStartup{L"ShowTipOfTheDayOnStartup", true};
 inline constexpr BoolSetting ShowPreviewPane{L"ShowPreviewPane", true};
 inline constexpr IntSetting PreviewPaneHeight{L"PreviewPaneHeight", 120};  // design units

@@ -27,6 +27,8 @@ public:
     int read(const IntSetting& setting) { return ReadInteger(kPreferences, setting.key, setting.fallback); }
     void write(const BoolSetting& setting, bool value) { WriteBool(kPreferences, setting.key, value); }
     void write(const IntSetting& setting, int value) { WriteInteger(kPreferences, setting.key, value); }
+    std::wstring read(const TextSetting& setting) { return ReadString(kPreferences, setting.key, setting.fallback); }
+    void write(const TextSetting& setting, std::wstring_view text) { WriteString(kPreferences, setting.key, text); }
 
 protected:
     // Nothing when the section or value is missing or is not text.

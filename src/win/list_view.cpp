@@ -10,17 +10,45 @@ void VirtualListView::create(Container& parent, Rect rect, unsigned anchors, con
     Control::create(parent, WC_LISTVIEWW, L"",
                     LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_GROUP,
                     WS_EX_CLIENTEDGE, rect, anchors);
-    ListView_SetExtendedListViewStyle(hwnd(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP | LVS_EX_INFOTIP);
-    Form& form = parent.form();
-    for (size_t i = 0; i < columns.size(); ++i) {
-        std::wstring caption = columns[i].caption;
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.fmt = columns[i].format;
-        column.cx = form.scale(columns[i].width);
-        column.pszText = caption.data();
-        ListView_InsertColumn(hwnd(), static_cast<int>(i), &column);
-    }
+    ListView_SetExtendedListViewStyle(hwnd(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP | LVS_EX_INFOTIP |
+                                                  LVS_EX_HEADERDRAGDROP);
+    for (size_t i = 0; i < columns.size(); ++i) insertColumn(static_cast<int>(i), columns[i]);
+}
+
+void VirtualListView::insertColumn(int index, const ListColumn& column) {
+    std::wstring caption = column.caption;
+    LVCOLUMNW item{};
+    item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    item.fmt = column.format;
+    item.cx = parent().form().scale(column.width);
+    item.pszText = caption.data();
+    ListView_InsertColumn(hwnd(), index, &item);
+}
+
+void VirtualListView::replaceColumnsAfterFirst(const std::vector<ListColumn>& columns) {
+    // The first column stays: a list view treats it apart and does not let it go.
+    while (columnCount() > 1) ListView_DeleteColumn(hwnd(), columnCount() - 1);
+    for (size_t i = 0; i < columns.size(); ++i) insertColumn(static_cast<int>(i + 1), columns[i]);
+}
+
+int VirtualListView::columnCount() const { return Header_GetItemCount(ListView_GetHeader(hwnd())); }
+
+std::vector<int> VirtualListView::columnOrder() const {
+    std::vector<int> order(static_cast<std::size_t>(columnCount()));
+    if (!order.empty()) ListView_GetColumnOrderArray(hwnd(), static_cast<int>(order.size()), order.data());
+    return order;
+}
+
+void VirtualListView::setColumnOrder(const std::vector<int>& order) {
+    std::vector<int> copy = order;
+    ListView_SetColumnOrderArray(hwnd(), static_cast<int>(copy.size()), copy.data());
+    redrawAll();
+}
+
+RECT VirtualListView::headerRect() const {
+    RECT rect{};
+    ::GetWindowRect(ListView_GetHeader(hwnd()), &rect);
+    return rect;
 }
 
 void VirtualListView::setRowCount(int count) {

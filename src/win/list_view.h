@@ -24,6 +24,14 @@ public:
     // Widths in design units, so that stored widths mean the same at every DPI.
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width);
+    // Puts `columns` in place of every column but the first.
+    void replaceColumnsAfterFirst(const std::vector<ListColumn>& columns);
+    int columnCount() const;
+    // The columns from left to right as the user sees them (header drags change it).
+    std::vector<int> columnOrder() const;
+    void setColumnOrder(const std::vector<int>& order);
+    // The header's place on the screen.
+    RECT headerRect() const;
     void onDpiChanged(UINT oldDpi, UINT newDpi) override;
     void setSmallImages(HIMAGELIST images);
 
@@ -49,6 +57,9 @@ public:
     // The tip of a row under the mouse: its text, whole.
     std::function<std::wstring(int row)> onInfoTip;
     LRESULT onNotify(NMHDR& header) override;
+
+private:
+    void insertColumn(int index, const ListColumn& column);
 };
 
 }  // namespace win

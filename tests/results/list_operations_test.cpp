@@ -1,8 +1,11 @@
 // The results as a list: sorting by header and menu, opening, selecting, exporting.
 #include "app/results_fixture.h"
 
+#include "results/modified_text.h"
+#include "results/result_columns.h"
 #include "results/sort_order.h"
 #include "support/clipboard_contents.h"
+#include "win/system_date_time.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -39,6 +42,77 @@ protected:
         ::SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
     }
 };
+
+// The header's menu shows the further columns; each shows the file's own facts as the platform gives
+// them, sorts by its rule and goes into the CSV in its place; choice, order and widths outlive a restart.
+TEST_F(ListOperationsTest, FurtherColumnsShowTheFilesFactsSortAndAreRemembered) {
+    const std::wstring hidden = tree.path(L"b.txt");
+    ASSERT_TRUE(::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    searchTree(L"*.*", false);
+    const auto headerMenu = [&](const wchar_t* choice) {
+        const RECT header = main().ListViewResults.headerRect();
+        interaction.popupChoices = {choice};
+        ::SendMessageW(main().ListViewResults.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main().ListViewResults.hwnd()),
+                       MAKELPARAM(header.left + 4, header.top + 3));
+    };
+    for (const wchar_t* column : {L"Date Created", L"Attributes", L"Type", L"Extension", L"Date Accessed"}) headerMenu(column);
+    ASSERT_FALSE(interaction.popupMenus.empty());
+    EXPECT_EQ(interaction.popupMenus.front(),
+              (Names{L"Name (on) (off)", L"In Folder (on)", L"Size (on)", L"Date Modified (on)", L"Type", L"Extension",
+                     L"Date Created", L"Date Accessed", L"Attributes"}));
+    EXPECT_EQ(main().Results.shownColumns(), (std::vector<int>{SortByName, SortByFolder, SortBySize, SortByDate, SortByCreated,
+                                                               SortByAttributes, SortByType, SortByExtension, SortByAccessed}));
+
+    // What the list shows for the hidden file, column by column, against what the platform says of it.
+    const Names names = listed();
+    const int row = static_cast<int>(std::find(names.begin(), names.end(), L"b.txt") - names.begin());
+    const auto cell = [&](int listColumn) {
+        wchar_t text[256] = {};
+        ListView_GetItemText(main().ListViewResults.hwnd(), row, listColumn, text, 256);
+        return std::wstring(text);
+    };
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    ASSERT_TRUE(::GetFileAttributesExW(hidden.c_str(), GetFileExInfoStandard, &facts));
+    const auto local = [](const FILETIME& utc) {
+        FILETIME local{};
+        SYSTEMTIME time{};
+        ::FileTimeToLocalFileTime(&utc, &local);
+        ::FileTimeToSystemTime(&local, &time);
+        return FormatDateText(win::FromSystemTime(time));
+    };
+    EXPECT_EQ(cell(4), local(facts.ftCreationTime));
+    EXPECT_EQ(cell(5), AttributeLetters(facts.dwFileAttributes));
+    EXPECT_NE(cell(5).find(L'H'), std::wstring::npos);
+    EXPECT_FALSE(cell(6).empty());  // the shell's name for ".txt"
+    EXPECT_EQ(cell(7), L"txt");
+    EXPECT_EQ(cell(8), local(facts.ftLastAccessTime));
+
+    clickHeader(5);  // by attributes: the only hidden file goes last
+    EXPECT_EQ(listed().back(), L"b.txt");
+    clickHeader(5);
+    EXPECT_EQ(listed().front(), L"b.txt");
+
+    // Hiding a column, then dragging "Size" to the front.
+    headerMenu(L"In Folder");
+    main().ListViewResults.setColumnOrder({1, 0, 2, 3, 4, 5, 6, 7});
+    main().ListViewResults.setColumnWidth(3, 99);  // "Date Created"
+    const std::vector<int> shown = main().Results.shownColumns();
+    EXPECT_EQ(shown, (std::vector<int>{SortBySize, SortByName, SortByDate, SortByCreated, SortByAttributes, SortByType,
+                                       SortByExtension, SortByAccessed}));
+    const std::wstring exported = tree.path(L"rows.csv");
+    interaction.fileAnswers = {exported};
+    interaction.fileTypeAnswers = {2};
+    main().runMenuCommand(main().Exportresults1.id());
+    const std::string csv = ReadBytes(exported);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "\xEF\xBB\xBF" "Size,Name,Date Modified,Date Created,Attributes,Type,Extension,Date Accessed");
+
+    end();
+    start();
+    EXPECT_EQ(main().Results.shownColumns(), shown);
+    EXPECT_EQ(main().Results.columnWidths()[SortByCreated], 99);
+    EXPECT_EQ(main().Results.columnWidths()[SortByFolder], 155);  // hidden, its width kept
+}
 
 TEST_F(ListOperationsTest, HeaderClicksSortAndReverseWithoutTouchingTheMenu) {
     clickHeader(SortBySize);

@@ -1,5 +1,8 @@
 #include "results/sort_order.h"
 
+#include "model/attributes.h"
+#include "results/result_columns.h"
+
 #include <gtest/gtest.h>
 
 namespace findlark {
@@ -7,7 +10,14 @@ namespace {
 
 ResultEntry Row(const wchar_t* name, std::int64_t size = 0, DateTime modified = 0, const std::wstring* folder = nullptr) {
     static const std::wstring kFolder = L"C:\\f";
-    return {name, folder ? folder : &kFolder, 0, size, modified, 0};
+    return {name, folder ? folder : &kFolder, 0, size, modified, 0, {}};
+}
+
+ResultEntry Item(const wchar_t* name, std::uint32_t attributes, RowTimes times = {}) {
+    ResultEntry row = Row(name);
+    row.attributes = attributes;
+    row.times = times;
+    return row;
 }
 
 TEST(SortOrder, ClicksSortAscendingFirstAndReverseOnlyTheSameColumn) {
@@ -41,6 +51,48 @@ TEST(SortOrder, TextFoldsOnlyAsciiLettersAndComparesCodeUnits) {
     byFolder.columnClick(SortByFolder);
     const std::wstring a = L"C:\\Alpha", b = L"c:\\beta";
     EXPECT_LT(byFolder.compare(Row(L"x", 0, 0, &a), Row(L"y", 0, 0, &b)), 0);
+}
+
+// Each of the further columns sorts by its own rule, ascending: `first` before `second`.
+TEST(SortOrder, TheFurtherColumnsSortByTheirOwnRule) {
+    constexpr std::uint32_t kFile = 0, kFolder = kAttributeDirectory;
+    const struct {
+        int column;
+        ResultEntry first, second;
+    } cases[] = {
+        {SortByExtension, Item(L"z.DOC", kFile), Item(L"a.txt", kFile)},
+        {SortByExtension, Item(L"zeta.gz", kFolder), Item(L"a.b", kFile)},  // a folder has none
+        {SortByType, Item(L"b.ini", kFile), Item(L"a.txt", kFile)},       // the type names below
+        {SortByCreated, Item(L"z", kFile, {100, 900}), Item(L"a", kFile, {200, 1})},
+        {SortByAccessed, Item(L"a", kFile, {200, 1}), Item(L"z", kFile, {100, 900})},
+        {SortByAttributes, Item(L"z", kAttributeArchive), Item(L"a", kAttributeHidden)},  // "A" < "H"
+        {SortByAttributes, Item(L"z", kAttributeHidden), Item(L"a", kAttributeHidden | kAttributeArchive)},  // "H" < "HA"
+        {SortByAttributes, Item(L"z", kAttributeReadOnly | kAttributeArchive), Item(L"a", kAttributeReadOnly | kAttributeHidden)},
+    };
+    for (const auto& c : cases) {
+        SortState state;
+        state.setTypeNames([](const ResultEntry& row) {
+            return ExtensionOf(row.name, false) == L"ini" ? std::wstring_view(L"Configuration settings")
+                                                           : std::wstring_view(L"Text Document");
+        });
+        state.columnClick(c.column);
+        EXPECT_LT(state.compare(c.first, c.second), 0) << c.column << " " << testing::PrintToString(std::wstring(c.first.name));
+        state.columnClick(c.column);
+        EXPECT_GT(state.compare(c.first, c.second), 0) << c.column;
+    }
+}
+
+TEST(ResultColumns, StoredChoicesAndTextsOfTheColumns) {
+    EXPECT_EQ(ParseShownColumns(L"0,1,2,3"), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(ParseShownColumns(L"3,8,0"), (std::vector<int>{3, 8, 0}));       // order kept, Name anywhere
+    EXPECT_EQ(ParseShownColumns(L"2,2,9,x,,-1,4"), (std::vector<int>{0, 2, 4}));  // Name always there
+    EXPECT_EQ(ParseShownColumns(L""), (std::vector<int>{0}));
+    EXPECT_EQ(ShownColumnsText({0, 6, 1}), L"0,6,1");
+    EXPECT_EQ(ExtensionOf(L"archive.tar.GZ", false), L"GZ");
+    EXPECT_EQ(ExtensionOf(L"Makefile", false), L"");
+    EXPECT_EQ(ExtensionOf(L".profile", false), L"profile");
+    EXPECT_EQ(AttributeLetters(kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive), L"RHSA");
+    EXPECT_EQ(AttributeLetters(kAttributeDirectory | kAttributeCompressed | kAttributeNormal), L"DC");
 }
 
 // Ascending: equal within 10^-12 of the value (about 4 ms for dates of this century); descending:

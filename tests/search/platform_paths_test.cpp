@@ -93,16 +93,16 @@ TEST_F(SearchTest, IconsComeFromTheKindNotFromTheFile) {
     const std::wstring shortParent = tree.root();
     tree.folder(L"short");
     tree.file(L"held.txt");
-    const ResultEntry deepFolder{L"a-rather-long-folder-name", &deepParent, 0, 0, 0, FILE_ATTRIBUTE_DIRECTORY};
-    const ResultEntry shortFolder{L"short", &shortParent, 1, 0, 0, FILE_ATTRIBUTE_DIRECTORY};
+    const ResultEntry deepFolder{L"a-rather-long-folder-name", &deepParent, 0, 0, 0, FILE_ATTRIBUTE_DIRECTORY, {}};
+    const ResultEntry shortFolder{L"short", &shortParent, 1, 0, 0, FILE_ATTRIBUTE_DIRECTORY, {}};
     EXPECT_EQ(form->Results.iconOf(deepFolder), form->Results.iconOf(shortFolder));
 
     // A text file held open by another program without sharing is never touched for its icon.
     const win::UniqueFileHandle held(
         ::CreateFileW(tree.path(L"held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held);
-    const ResultEntry heldFile{L"held.txt", &shortParent, 2, 0, 0, FILE_ATTRIBUTE_ARCHIVE};
-    const ResultEntry otherText{L"other.TXT", &shortParent, 3, 0, 0, FILE_ATTRIBUTE_ARCHIVE};
+    const ResultEntry heldFile{L"held.txt", &shortParent, 2, 0, 0, FILE_ATTRIBUTE_ARCHIVE, {}};
+    const ResultEntry otherText{L"other.TXT", &shortParent, 3, 0, 0, FILE_ATTRIBUTE_ARCHIVE, {}};
     EXPECT_EQ(form->Results.iconOf(heldFile), form->Results.iconOf(otherText));
     EXPECT_NE(form->Results.iconOf(heldFile), form->Results.iconOf(shortFolder));
 }

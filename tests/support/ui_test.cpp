@@ -95,6 +95,7 @@ UINT ScriptedInteraction::trackPopupMenu(HWND, HMENU menu, POINT) {
         ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
         std::wstring caption = (item.fType & MFT_SEPARATOR) ? L"-" : text;
         if (caption == choice && !chosen && !(item.fState & MFS_GRAYED)) chosen = item.wID;
+        if (item.fState & MFS_CHECKED) caption += L" (on)";
         if ((item.fState & MFS_GRAYED) && caption != L"-") caption += L" (off)";
         captions.push_back(caption);
     }
