@@ -184,7 +184,12 @@ void TFormMain::createControls() {
     ListViewResults.onBeginDrag = [this] { results_.dragSelected(); };
     ListViewResults.onFocusChanged = [this] { preview_.focusChanged(); };
     Results.onPublished = [this] { preview_.rowsShown(); };
-    Results.onFiltered = [this] { runner_.showCounts(); };
+    // The pane follows the rows shown: a hidden row's lines go, the first row shown takes the focus.
+    Results.onFiltered = [this] {
+        runner_.showCounts();
+        preview_.rowsShown();
+        preview_.focusChanged();
+    };
     SplitterPreview.create(*this);
     RichEditPreview.create(*this);
 

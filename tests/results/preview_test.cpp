@@ -101,6 +101,11 @@ TEST_F(PreviewTest, ANewRowTakesThePlaceOfTheReadInHand) {
     main().ListViewResults.setFocused(row(L"big.txt"));
     main().ListViewResults.setFocused(row(L"a.txt"));
     EXPECT_EQ(settled().substr(0, 22), L"2 matches in 2 lines\r\n");
+    // The filter hides the focused row: the first row shown takes its place; with none the pane empties.
+    main().EditFilter.setText(L"B.BIN");
+    EXPECT_EQ(settled(), L"Binary file, 14 bytes, 2 matches found\r\n");
+    main().EditFilter.setText(L"no such row");
+    EXPECT_EQ(settled(), L"");
 }
 
 TEST_F(PreviewTest, TheMenuHidesThePaneAndARestartKeepsItHidden) {
