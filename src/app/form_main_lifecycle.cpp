@@ -95,7 +95,8 @@ void TFormMain::FormCreate() {
     // 13. The columns shown, their order and widths.
     static_assert(std::size(setting::ColumnWidth) == kColumnCount);
     std::array<int, kColumnCount> widths{};
-    for (int column = 0; column < kColumnCount; ++column) widths[static_cast<std::size_t>(column)] = settings_.read(setting::ColumnWidth[column]);
+    for (int column = 0; column < kColumnCount; ++column)
+        widths[static_cast<std::size_t>(column)] = settings_.read(setting::ColumnWidth[column]);
     Results.setColumns(ParseShownColumns(settings_.read(setting::ResultColumns)), widths);
     // The preview pane, below the list.
     preview_.setHeight(settings_.read(setting::PreviewPaneHeight));
@@ -162,7 +163,8 @@ void TFormMain::FormDestroy() {
     settings_.write(setting::WindowState, maximized ? StoredMaximized : minimized ? StoredMinimized : StoredNormal);
     settings_.write(setting::ActivePageIndex, PageControlMain.activeIndex());
     const std::array<int, kColumnCount> widths = Results.columnWidths();
-    for (int column = 0; column < kColumnCount; ++column) settings_.write(setting::ColumnWidth[column], widths[static_cast<std::size_t>(column)]);
+    for (int column = 0; column < kColumnCount; ++column)
+        settings_.write(setting::ColumnWidth[column], widths[static_cast<std::size_t>(column)]);
     settings_.write(setting::ResultColumns, ShownColumnsText(Results.shownColumns()));
     // 10. The criteria, for the next run.
     if (settings_.read(setting::RememberSearchOptions)) SaveSearchOptions(automaticOptionsFile_);

@@ -179,15 +179,12 @@ void SearchRunner::showStatus(SearchStatus status) {
 void SearchRunner::showCounts() {
     if (session_.state() != SearchState::Idle) return;
     const int kept = results_.rows().keptCount();
-    std::wstring text = L"Finished. " + std::to_wstring(lastFound_) + L" items found";
     if (results_.filtered()) {
-        text = std::to_wstring(results_.count()) + L" of " + std::to_wstring(kept) + L" items shown";
-    } else if (kept != lastFound_) {
-        text += L", " + std::to_wstring(kept) + L" listed.";
-    } else {
-        text += L".";
+        controls_.status.setPanelText(0, std::to_wstring(results_.count()) + L" of " + std::to_wstring(kept) + L" items shown");
+        return;
     }
-    controls_.status.setPanelText(0, text);
+    controls_.status.setPanelText(0, L"Finished. " + std::to_wstring(lastFound_) + L" items found" +
+                                         (kept != lastFound_ ? L", " + std::to_wstring(kept) + L" listed." : L"."));
 }
 
 // While a run is under way the summary takes the place of the criteria pages, and the menus that

@@ -5,7 +5,6 @@
 #include "results/row_filter.h"
 
 #include <algorithm>
-
 #include <cstdint>
 
 namespace findlark {

@@ -11,13 +11,13 @@
 #include "win/list_view.h"
 #include "win/system_time.h"
 
+#include <array>
 #include <chrono>
 #include <deque>
 #include <functional>
-#include <array>
 #include <map>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>

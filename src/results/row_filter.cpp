@@ -1,8 +1,8 @@
 #include "results/row_filter.h"
 
 #include <algorithm>
-#include <bit>
 #include <atomic>
+#include <bit>
 #include <system_error>
 #include <thread>
 
