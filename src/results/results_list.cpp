@@ -98,15 +98,19 @@ void ResultsList::keepingSelection(const std::function<void()>& change) {
     const std::vector<int> selectedRows = view_->selectedRows();
     const std::vector<std::int32_t> selected = dataOf(selectedRows);
     const int focusedRow = view_->focusedRow();
-    const std::int32_t focused = focusedRow >= 0 && focusedRow < rows_.count() ? rows_.order()[static_cast<std::size_t>(focusedRow)] : -1;
+    std::int32_t focused = focusedRow >= 0 && focusedRow < rows_.count() ? rows_.order()[static_cast<std::size_t>(focusedRow)] : -1;
     change();
-    const std::unordered_set<std::int32_t> keep(selected.begin(), selected.end());
+    std::unordered_set<std::int32_t> keep(selected.begin(), selected.end());
     view_->clearSelection(selectedRows, focusedRow);
     view_->setRowCount(rows_.count());
+    // Looks no further than the last of those rows.
     for (int row = 0; (!keep.empty() || focused >= 0) && row < rows_.count(); ++row) {
         const std::int32_t data = rows_.order()[static_cast<std::size_t>(row)];
-        if (keep.count(data)) view_->setSelected(row, true);
-        if (data == focused) view_->setFocused(row);
+        if (keep.erase(data)) view_->setSelected(row, true);
+        if (data == focused) {
+            view_->setFocused(row);
+            focused = -1;
+        }
     }
     view_->redrawAll();
 }
@@ -129,8 +133,14 @@ void ResultsList::setFilter(std::wstring_view text) {
     auto filter = std::make_shared<const RowFilter>(text, PlatformCaseFolding().units.data());
     if (filter->empty()) filter.reset();
     if (!filter && !filtered()) return;
-    // Typing on narrows the rows listed, unless they are still being worked on.
-    const bool narrowing = filter && filtered() && !sorting() && filter->narrows(*rows_.filter());
+    // Typing on (or the first key) narrows the rows listed, unless they are still being worked on;
+    // taking a key back while every kept row is listed leaves them all listed.
+    const bool narrowing = filter && !sorting() && (!filtered() || filter->narrows(*rows_.filter()));
+    if (filter && filtered() && !sorting() && rows_.count() == rows_.keptCount() && rows_.filter()->narrows(*filter)) {
+        rows_.setFilter(std::move(filter));
+        if (onFiltered) onFiltered();
+        return;
+    }
     // The change of filter comes first: a sort under way begins again afterwards, over the rows it
     // then finds; the rows an older text let through are no longer wanted.
     if (sorter_.busy()) {
@@ -156,7 +166,9 @@ RowsSnapshot ResultsList::begin(OrderChange& change) {
         change.filter = rows_.filter();
         change.sortedAll->clear();
     }
-    return change.narrowing ? rows_.snapshot() : rows_.unfilteredRows();
+    // The rows listed lie in the unfiltered order as its subsequence: narrowing looks at them alone
+    // when they are few, and otherwise reads the unfiltered order, which is shared rather than copied.
+    return change.narrowing && rows_.count() < rows_.keptCount() / 2 ? rows_.snapshot() : rows_.unfilteredRows();
 }
 
 BackgroundSort::Work ResultsList::workOf(const OrderChange& change) {

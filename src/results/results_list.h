@@ -92,7 +92,7 @@ private:
     struct OrderChange {
         std::optional<SortState> sort;
         std::shared_ptr<const RowFilter> filter;  // for a sort, the one set when it began
-        bool narrowing = false;                   // a filter that looks only at the rows listed
+        bool narrowing = false;                   // a filter that hides a part of the rows listed
         std::shared_ptr<std::vector<std::int32_t>> sortedAll = std::make_shared<std::vector<std::int32_t>>();
     };
     void startChanges();

@@ -174,4 +174,14 @@ TEST_F(LongSortTest, AFilterOfALongListKeepsTheSortAndLosesNoRow) {
     list().setFilter(L"");
     SortRows(reference, byName);
     EXPECT_EQ(Order(list().rows()), Order(reference));
+
+    // A filter every row passes, then a key taken back: every row stays listed, nothing to work on.
+    list().setFilter(L"FILE");
+    ASSERT_TRUE(waitForSorts());
+    list().setFilter(L"fi");
+    EXPECT_FALSE(list().sorting());
+    EXPECT_EQ(Order(list().rows()), Order(reference));
+    list().setFilter(L"fi dir3");  // narrower again: worked on
+    ASSERT_TRUE(waitForSorts());
+    for (int row = 0; row < list().count(); ++row) ASSERT_EQ(*list().rows().entry(row).folder, L"C:\\dir3");
 }
