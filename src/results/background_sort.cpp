@@ -9,31 +9,70 @@ BackgroundSort::BackgroundSort(std::function<void()> done)
           if (finished_ && done_) done_();
       }) {}
 
-BackgroundSort::~BackgroundSort() { cancel(); }
+BackgroundSort::~BackgroundSort() {
+    {
+        std::unique_lock<std::mutex> held = waitIdle();
+        cancelled_ = true;
+        quit_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable()) thread_.join();
+}
 
 bool BackgroundSort::start(RowsSnapshot rows, Work work) {
     cancel();
-    rows_ = std::move(rows);
-    cancelled_ = false;
-    finished_ = false;
-    try {
-        thread_ = std::thread([this, work = std::move(work), target = callback_.target()]() noexcept {
-            try {
-                order_ = work(rows_, [this] { return cancelled_.load(); });
-            } catch (...) {
-                order_.clear();  // out of memory: the list keeps its order
-            }
-            finished_ = true;
-            ::PostMessageW(target, win::UiCallback::kMessage, 0, 0);
-        });
-    } catch (const std::system_error&) {
-        return false;
+    if (!thread_.joinable()) {
+        try {
+            thread_ = std::thread([this, target = callback_.target()] { serve(target); });
+        } catch (const std::system_error&) {
+            return false;
+        }
     }
+    {
+        const std::lock_guard<std::mutex> held(lock_);
+        rows_ = std::move(rows);
+        work_ = std::move(work);
+        cancelled_ = false;
+        finished_ = false;
+        working_ = true;
+    }
+    busy_ = true;
+    wake_.notify_all();
     return true;
 }
 
+void BackgroundSort::serve(HWND target) noexcept {
+    std::unique_lock<std::mutex> held(lock_);
+    for (;;) {
+        wake_.wait(held, [this] { return quit_ || work_; });
+        if (quit_) return;
+        const Work work = std::move(work_);
+        work_ = nullptr;
+        held.unlock();
+        std::vector<std::int32_t> order;
+        try {
+            order = work(rows_, [this] { return cancelled_.load(); });
+        } catch (...) {
+            order.clear();  // out of memory: the list keeps its order
+        }
+        held.lock();
+        order_ = std::move(order);
+        working_ = false;
+        finished_ = true;
+        idle_.notify_all();
+        ::PostMessageW(target, win::UiCallback::kMessage, 0, 0);
+    }
+}
+
+std::unique_lock<std::mutex> BackgroundSort::waitIdle() {
+    std::unique_lock<std::mutex> held(lock_);
+    idle_.wait(held, [this] { return !working_; });
+    return held;
+}
+
 std::vector<std::int32_t> BackgroundSort::take() {
-    if (thread_.joinable()) thread_.join();
+    const std::unique_lock<std::mutex> held = waitIdle();
+    busy_ = false;
     finished_ = false;
     rows_ = {};
     return std::move(order_);
@@ -41,7 +80,8 @@ std::vector<std::int32_t> BackgroundSort::take() {
 
 void BackgroundSort::cancel() {
     cancelled_ = true;
-    if (thread_.joinable()) thread_.join();
+    const std::unique_lock<std::mutex> held = waitIdle();
+    busy_ = false;
     finished_ = false;
     rows_ = {};
     order_.clear();

@@ -112,20 +112,21 @@ RowsSnapshot ResultRows::storage() const {
     RowsSnapshot snapshot;
     snapshot.records_ = records_.blocks();
     snapshot.names_ = names_.blocks();
+    snapshot.recordCount_ = records_.size();
     snapshot.folders_.reserve(folders_.size());
     for (const auto& folder : folders_) snapshot.folders_.push_back(folder.get());
     return snapshot;
 }
 
-const ResultRecord& RowsSnapshot::record(std::size_t position) const {
+const ResultRecord& RowsSnapshot::record(std::int32_t data) const {
     constexpr std::size_t kBlock = SegmentedVector<ResultRecord>::kBlockSize;
-    const auto index = static_cast<std::size_t>((*order_)[position]);
+    const auto index = static_cast<std::size_t>(data);
     return records_[index / kBlock][index % kBlock];
 }
 
-ResultEntry RowsSnapshot::entry(std::size_t position) const {
-    const ResultRecord& record = this->record(position);
-    return EntryOf(record, NameArena::get(names_, record.name), folders_[record.folder], (*order_)[position]);
+ResultEntry RowsSnapshot::entryOf(std::int32_t data) const {
+    const ResultRecord& record = this->record(data);
+    return EntryOf(record, NameArena::get(names_, record.name), folders_[record.folder], data);
 }
 
 }  // namespace findlark

@@ -48,9 +48,15 @@ class RowsSnapshot {
 public:
     std::size_t size() const { return order_ ? order_->size() : 0; }
     // The row at a position of the list as it was.
-    ResultEntry entry(std::size_t position) const;
+    ResultEntry entry(std::size_t position) const { return entryOf((*order_)[position]); }
+    std::int32_t dataAt(std::size_t position) const { return (*order_)[position]; }
+    const std::vector<std::int32_t>& order() const { return order_ ? *order_ : kNoRows; }
+    // Every row the run had added when the snapshot was taken, listed or not, by its data value
+    // (below `recordCount`): read in that order, rows lie next to each other in memory.
+    ResultEntry entryOf(std::int32_t data) const;
+    std::size_t recordCount() const { return recordCount_; }
     // The index of the row's folder, below `folderCount`: rows of one folder share it.
-    std::uint32_t folderIndex(std::size_t position) const { return record(position).folder; }
+    std::uint32_t folderIndexOf(std::int32_t data) const { return record(data).folder; }
     std::size_t folderCount() const { return folders_.size(); }
     // The same rows in another order, or fewer of them (data values).
     void setOrder(std::vector<std::int32_t> order) {
@@ -59,13 +65,15 @@ public:
 
 private:
     friend class ResultRows;
-    const ResultRecord& record(std::size_t position) const;
+    const ResultRecord& record(std::int32_t data) const;
+    static inline const std::vector<std::int32_t> kNoRows;
 
     // Shared, not copied, with the unfiltered order a filter keeps.
     std::shared_ptr<const std::vector<std::int32_t>> order_;
     std::vector<const ResultRecord*> records_;  // the blocks of the records
     std::vector<const wchar_t*> names_;         // the blocks of the names
     std::vector<const std::wstring*> folders_;
+    std::size_t recordCount_ = 0;
 };
 
 class RowFilter;

@@ -59,6 +59,7 @@ void ResultsList::attach(win::VirtualListView& view, std::function<std::pair<int
 void ResultsList::clear() {
     sorter_.cancel();  // before the names and folders it reads go
     pending_.clear();
+    filterMemory_.clear();
     rows_.clear();
     published_ = {};  // the next run's first rows show at once
     arrow_.reset();  // a new run's rows come in the walk's order
@@ -102,7 +103,8 @@ void ResultsList::keepingSelection(const std::function<void()>& change) {
     change();
     std::unordered_set<std::int32_t> keep(selected.begin(), selected.end());
     view_->clearSelection(selectedRows, focusedRow);
-    view_->setRowCount(rows_.count());
+    // Costs time in proportion to the list even when the count stays.
+    if (view_->rowCount() != rows_.count()) view_->setRowCount(rows_.count());
     // Looks no further than the last of those rows.
     for (int row = 0; (!keep.empty() || focused >= 0) && row < rows_.count(); ++row) {
         const std::int32_t data = rows_.order()[static_cast<std::size_t>(row)];
@@ -166,21 +168,24 @@ RowsSnapshot ResultsList::begin(OrderChange& change) {
         change.filter = rows_.filter();
         change.sortedAll->clear();
     }
+    if (change.filter) change.known = filterMemory_.find(*change.filter);
     // The rows listed lie in the unfiltered order as its subsequence: narrowing looks at them alone
     // when they are few, and otherwise reads the unfiltered order, which is shared rather than copied.
     return change.narrowing && rows_.count() < rows_.keptCount() / 2 ? rows_.snapshot() : rows_.unfilteredRows();
 }
 
 BackgroundSort::Work ResultsList::workOf(const OrderChange& change) {
-    return [change](const RowsSnapshot& rows, const std::function<bool()>& cancelled) {
-        if (!change.sort) return FilteredOrder(rows, *change.filter, cancelled);
+    return [change, &pool = filterThreads_](const RowsSnapshot& rows, const std::function<bool()>& cancelled) {
+        static const PassedRows kNone;
+        const PassedRows& known = change.known ? *change.known : kNone;
+        if (!change.sort) return FilteredOrder(rows, *change.filter, pool, cancelled, known, change.learnt.get());
         std::vector<std::int32_t> sorted = SortedOrder(rows, *change.sort, cancelled);
         if (!change.filter || sorted.empty()) return sorted;
         // Every kept row sorted, then those the filter lets through, in that order.
         RowsSnapshot all = rows;
         all.setOrder(sorted);
         *change.sortedAll = std::move(sorted);
-        return FilteredOrder(all, *change.filter, cancelled);
+        return FilteredOrder(all, *change.filter, pool, cancelled, known, change.learnt.get());
     };
 }
 
@@ -204,6 +209,7 @@ void ResultsList::finishChanges() {
 }
 
 void ResultsList::apply(const OrderChange& change, const std::vector<std::int32_t>& order) {
+    if (change.filter && !change.learnt->empty()) filterMemory_.remember(change.filter, change.learnt);
     // Rows added since the change began stay after the rows it worked on.
     const auto replaceListed = [&] {
         auto& listed = rows_.order();

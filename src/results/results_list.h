@@ -94,13 +94,15 @@ private:
         std::shared_ptr<const RowFilter> filter;  // for a sort, the one set when it began
         bool narrowing = false;                   // a filter that hides a part of the rows listed
         std::shared_ptr<std::vector<std::int32_t>> sortedAll = std::make_shared<std::vector<std::int32_t>>();
+        std::shared_ptr<const PassedRows> known = nullptr;  // what the same words let through before
+        std::shared_ptr<PassedRows> learnt = std::make_shared<PassedRows>();
     };
     void startChanges();
     // Ends every change under way or waiting, in order, before the rows change otherwise.
     void finishChanges();
     // Readies a change to begin now: the rows it works on, and its work.
     RowsSnapshot begin(OrderChange& change);
-    static BackgroundSort::Work workOf(const OrderChange& change);
+    BackgroundSort::Work workOf(const OrderChange& change);
     // Puts the rows the change worked on in their new order; rows added since stay after them.
     void apply(const OrderChange& change, const std::vector<std::int32_t>& order);
 
@@ -126,6 +128,8 @@ private:
     std::deque<OrderChange> pending_;
     OrderChange running_;            // the change the sorter works on
     std::size_t listedAtStart_ = 0;  // rows listed when it began
+    FilterMemory filterMemory_;
+    PartsPool filterThreads_;  // outlives the sorter's work
     BackgroundSort sorter_{[this] {
         apply(running_, sorter_.take());
         startChanges();

@@ -1,9 +1,7 @@
 #include "results/row_filter.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
-#include <system_error>
 #include <thread>
 
 namespace findlark {
@@ -80,60 +78,107 @@ bool RowFilter::passes(std::wstring_view name, std::wstring_view folder) const {
 
 namespace {
 
-// The rows of [begin, end) that pass.
-std::vector<std::int32_t> FilteredPart(const RowsSnapshot& rows, const RowFilter& filter, std::size_t begin,
-                                       std::size_t end, const std::function<bool()>& cancelled) {
-    std::vector<std::int32_t> shown;
-    // Each folder's words are looked for once; rows of one folder mostly come together.
-    std::vector<std::uint64_t> folderWords(rows.folderCount());
-    std::vector<bool> folderDone(rows.folderCount());
-    for (std::size_t position = begin; position < end; ++position) {
-        if ((position - begin) % 65536 == 0 && cancelled && cancelled()) return {};
-        const std::uint32_t folder = rows.folderIndex(position);
-        const ResultEntry entry = rows.entry(position);
-        if (!folderDone[folder]) {
-            folderWords[folder] = filter.wordsIn(*entry.folder);
-            folderDone[folder] = true;
+// Which rows pass, looking for each folder's words once.
+class RowTest {
+public:
+    RowTest(const RowsSnapshot& rows, const RowFilter& filter)
+        : rows_(rows), filter_(filter), folderWords_(rows.folderCount()), folderDone_(rows.folderCount()) {}
+    bool passes(std::int32_t data) {
+        const ResultEntry entry = rows_.entryOf(data);
+        const std::uint32_t folder = rows_.folderIndexOf(data);
+        if (!folderDone_[folder]) {
+            folderWords_[folder] = filter_.wordsIn(*entry.folder);
+            folderDone_[folder] = true;
         }
-        if (filter.passes(entry.name, folderWords[folder], *entry.folder)) shown.push_back(entry.data);
+        return filter_.passes(entry.name, folderWords_[folder], *entry.folder);
     }
-    return shown;
-}
+
+private:
+    const RowsSnapshot& rows_;
+    const RowFilter& filter_;
+    std::vector<std::uint64_t> folderWords_;
+    std::vector<bool> folderDone_;
+};
+
+constexpr std::size_t kCancelEvery = 65536;
 
 }  // namespace
 
 std::vector<std::int32_t> FilteredOrder(const RowsSnapshot& rows, const RowFilter& filter,
-                                        const std::function<bool()>& cancelled) {
-    // A long list is shared among the cores, each part kept in its order.
-    constexpr std::size_t kLeastPart = 100000;
-    const std::size_t parts = std::clamp<std::size_t>(std::min<std::size_t>(std::thread::hardware_concurrency(), 8), 1,
-                                                      std::max<std::size_t>(rows.size() / kLeastPart, 1));
-    std::vector<std::vector<std::int32_t>> shown(parts);
-    std::atomic<bool> failed{false};
-    const auto work = [&](std::size_t part) {
-        try {
-            shown[part] = FilteredPart(rows, filter, rows.size() * part / parts, rows.size() * (part + 1) / parts, cancelled);
-        } catch (...) {
-            failed = true;  // out of memory: the caller gets nothing, as when cancelled
-        }
+                                        PartsPool& pool, const std::function<bool()>& cancelled,
+                                        const PassedRows& known, PassedRows* learnt) {
+    const auto stop = [&](std::size_t done) { return done % kCancelEvery == 0 && cancelled && cancelled(); };
+    const auto passes = [&](RowTest& test, std::int32_t data) {
+        const auto index = static_cast<std::size_t>(data);
+        return index < known.size() ? known[index] : test.passes(data);
     };
-    std::vector<std::thread> helpers;
-    for (std::size_t part = 1; part < parts; ++part) {
-        try {
-            helpers.emplace_back(work, part);
-        } catch (const std::system_error&) {
-            work(part);  // no thread: this one does it
-        }
-    }
-    work(0);
-    for (std::thread& helper : helpers) helper.join();
-    if (failed || (cancelled && cancelled())) return {};
+    // A long list is shared among the cores.
+    constexpr std::size_t kLeastPart = 100000;
+    const auto partsFor = [](std::size_t count) {
+        return std::clamp<std::size_t>(std::min<std::size_t>(std::thread::hardware_concurrency(), 8), 1,
+                                       std::max<std::size_t>(count / kLeastPart, 1));
+    };
     std::vector<std::int32_t> joined;
+    if (rows.size() * 2 >= rows.recordCount()) {
+        // Most rows are wanted: those not known yet are tested in the order they are stored, memory
+        // read straight on rather than at the list's order's whim, then the list's order picks
+        // those that passed.
+        const std::size_t first = std::min(known.size(), rows.recordCount());
+        std::vector<std::uint8_t> passed(rows.recordCount() - first);
+        const auto testShare = [&](std::size_t, std::size_t begin, std::size_t end) {
+            RowTest rowTest(rows, filter);
+            for (std::size_t i = begin; i < end; ++i) {
+                if (stop(i - begin)) return;
+                passed[i] = rowTest.passes(static_cast<std::int32_t>(first + i));
+            }
+        };
+        const bool done = pool.run(passed.size(), partsFor(passed.size()), testShare);
+        if (!done || (cancelled && cancelled())) return {};
+        // Rows taken out lie among the records too, so this may be more than will be listed.
+        const auto knownEnd = known.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto passing = std::count(known.begin(), knownEnd, true) + std::count(passed.begin(), passed.end(), 1);
+        joined.reserve(std::min(rows.size(), static_cast<std::size_t>(passing)));
+        for (const std::int32_t data : rows.order()) {
+            const auto index = static_cast<std::size_t>(data);
+            if (index < first ? known[index] : passed[index - first] != 0) joined.push_back(data);
+        }
+        if (learnt && !passed.empty()) {
+            learnt->assign(known.begin(), knownEnd);
+            learnt->insert(learnt->end(), passed.begin(), passed.end());
+        }
+        return joined;
+    }
+    // A few rows: each part of the list in its order.
+    const std::size_t parts = partsFor(rows.size());
+    std::vector<std::vector<std::int32_t>> shown(parts);
+    const bool done = pool.run(rows.size(), parts, [&](std::size_t part, std::size_t begin, std::size_t end) {
+        RowTest test(rows, filter);
+        for (std::size_t position = begin; position < end; ++position) {
+            if (stop(position - begin)) return;
+            if (passes(test, rows.dataAt(position))) shown[part].push_back(rows.dataAt(position));
+        }
+    });
+    if (!done || (cancelled && cancelled())) return {};
     std::size_t total = 0;
     for (const auto& part : shown) total += part.size();
     joined.reserve(total);
     for (const auto& part : shown) joined.insert(joined.end(), part.begin(), part.end());
+    if (learnt && known.size() < rows.recordCount()) {
+        learnt->assign(rows.recordCount(), false);
+        for (const std::int32_t data : joined) (*learnt)[static_cast<std::size_t>(data)] = true;
+    }
     return joined;
+}
+
+std::shared_ptr<const PassedRows> FilterMemory::find(const RowFilter& filter) const {
+    const auto known = std::find_if(texts_.begin(), texts_.end(), [&](const auto& text) { return text.first->sameWords(filter); });
+    return known == texts_.end() ? nullptr : known->second;
+}
+
+void FilterMemory::remember(std::shared_ptr<const RowFilter> filter, std::shared_ptr<const PassedRows> passed) {
+    std::erase_if(texts_, [&](const auto& text) { return text.first->sameWords(*filter); });
+    texts_.emplace_front(std::move(filter), std::move(passed));
+    if (texts_.size() > kTexts) texts_.pop_back();
 }
 
 }  // namespace findlark

@@ -185,3 +185,40 @@ TEST_F(LongSortTest, AFilterOfALongListKeepsTheSortAndLosesNoRow) {
     ASSERT_TRUE(waitForSorts());
     for (int row = 0; row < list().count(); ++row) ASSERT_EQ(*list().rows().entry(row).folder, L"C:\\dir3");
 }
+
+// A key taken back lists what its text let through before, with the rows added since, and never the
+// rows of a run before.
+TEST_F(LongSortTest, ATextTypedAgainListsTheRowsOfThisRunOnly) {
+    const auto typeAndWait = [&](const wchar_t* text) {
+        list().setFilter(text);
+        return waitForSorts();
+    };
+    const auto listedPass = [&](const std::wstring& start) {
+        for (int row = 0; row < list().count(); ++row) {
+            if (list().rows().entry(row).name.substr(0, start.size()) != start) return false;
+        }
+        return true;
+    };
+    const auto passing = [&](const std::wstring& start) {
+        int count = 0;
+        for (std::int32_t data = 0; data < list().rows().rowCount(); ++data)
+            count += list().rows().entryOf(data).name.substr(0, start.size()) == start;
+        return count;
+    };
+    ASSERT_TRUE(typeAndWait(L"file12"));
+    ASSERT_TRUE(typeAndWait(L"file123"));
+    const auto later = Rows(2000, kRows);
+    list().append({{later, 0, later->size()}});
+    ASSERT_TRUE(typeAndWait(L"file12"));
+    EXPECT_EQ(list().count(), passing(L"file12"));
+    EXPECT_TRUE(listedPass(L"file12"));
+
+    list().clear();
+    const auto next = Rows(kRows, 3 * kRows);  // another run: the same data values, other names
+    list().append({{next, 0, next->size()}});
+    ASSERT_TRUE(typeAndWait(L"file123"));
+    ASSERT_TRUE(typeAndWait(L"file12"));
+    EXPECT_EQ(list().count(), passing(L"file12"));
+    EXPECT_TRUE(listedPass(L"file12"));
+}
+

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <new>
+#include <string>
 #include <vector>
 
 namespace findlark {
@@ -68,6 +73,74 @@ TEST(RowFilter, WordsPastTheSixtyFourthStillCount) {
     EXPECT_TRUE(RowFilter(text, nullptr).passes(name, L"C:\\"));
     EXPECT_FALSE(RowFilter(text + L"w70x", nullptr).passes(name, L"C:\\"));
     EXPECT_TRUE(RowFilter(text + L"w70x", nullptr).passes(name, L"C:\\W70X"));
+}
+
+// Rows of a long list, in an order of their own.
+struct LongList {
+    explicit LongList(int count) { add(0, count); }
+    void add(int first, int count) {
+        auto batch = std::make_shared<RowBatch>();
+        for (int i = first; i < first + count; ++i)
+            batch->add(L"n" + std::to_wstring((i * 7919) % 1000003), folders[static_cast<std::size_t>(i / 500 % 4)], i, 0, 0);
+        rows.append({batch, 0, batch->size()});
+    }
+    std::vector<std::int32_t> passing(const RowFilter& filter) const {
+        std::vector<std::int32_t> data;
+        for (int row = 0; row < rows.count(); ++row) {
+            const ResultEntry entry = rows.entry(row);
+            if (filter.passes(entry.name, *entry.folder)) data.push_back(entry.data);
+        }
+        return data;
+    }
+    std::vector<std::shared_ptr<const std::wstring>> folders{
+        std::make_shared<const std::wstring>(L"C:\\d1"), std::make_shared<const std::wstring>(L"C:\\d2"),
+        std::make_shared<const std::wstring>(L"C:\\d3"), std::make_shared<const std::wstring>(L"C:\\d4")};
+    ResultRows rows;
+};
+
+// A long list is shared among threads and read in the order its rows are stored, a list mostly
+// taken out in its own order; either way the rows come in the list's order, and what a pass learnt
+// stands in for testing those rows again while rows added since are still tested.
+TEST(FilteredOrder, GivesThePassingRowsInTheListsOrderWhicheverWayItGoes) {
+    LongList list(250000);
+    std::reverse(list.rows.order().begin(), list.rows.order().end());
+    const RowFilter filter(L"12 D3", nullptr);
+    PartsPool pool;
+    PassedRows learnt;
+    const std::vector<std::int32_t> first = FilteredOrder(list.rows.snapshot(), filter, pool, {}, {}, &learnt);
+    EXPECT_EQ(first, list.passing(filter));
+    EXPECT_FALSE(first.empty());
+    ASSERT_EQ(learnt.size(), 250000u);
+
+    list.add(250000, 3000);
+    EXPECT_EQ(FilteredOrder(list.rows.snapshot(), filter, pool, {}, learnt), list.passing(filter));
+    PassedRows wrong(learnt.size(), true);  // proves the known rows are not tested again
+    EXPECT_EQ(FilteredOrder(list.rows.snapshot(), filter, pool, {}, wrong).size(), 250000 + list.passing(filter).size() - first.size());
+
+    list.rows.removeWhere([](const ResultEntry& row) { return row.size % 3 != 0; });
+    PassedRows fromFew;
+    EXPECT_EQ(FilteredOrder(list.rows.snapshot(), filter, pool, {}, {}, &fromFew), list.passing(filter));
+    for (const std::int32_t data : list.passing(filter)) EXPECT_TRUE(fromFew[static_cast<std::size_t>(data)]);
+    EXPECT_TRUE(FilteredOrder(list.rows.snapshot(), filter, pool, [] { return true; }).empty());
+}
+
+// Every index of every share is worked on once, however many shares and threads, run after run,
+// and a share that throws is reported without stopping the pool.
+TEST(PartsPool, WorksOnEveryIndexOnceAndSurvivesAShareThatThrows) {
+    PartsPool pool;
+    for (const std::size_t parts : {1u, 2u, 5u, 3u}) {
+        for (const std::size_t count : {0u, 1u, 7u, 10000u}) {
+            std::vector<std::atomic<int>> seen(count);
+            EXPECT_TRUE(pool.run(count, parts, [&](std::size_t, std::size_t begin, std::size_t end) {
+                for (std::size_t i = begin; i < end; ++i) ++seen[i];
+            }));
+            for (std::size_t i = 0; i < count; ++i) ASSERT_EQ(seen[i], 1) << parts << " " << count << " " << i;
+        }
+    }
+    EXPECT_FALSE(pool.run(4, 4, [](std::size_t part, std::size_t, std::size_t) {
+        if (part == 2) throw std::bad_alloc();
+    }));
+    EXPECT_TRUE(pool.run(4, 4, [](std::size_t, std::size_t, std::size_t) {}));
 }
 
 }  // namespace
