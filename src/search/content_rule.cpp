@@ -6,10 +6,7 @@
 #include <cstring>
 
 namespace findlark {
-namespace {
 
-// How often each byte turns up in ordinary text and code, higher for more often (a coarse rank). The
-// zero byte is the commonest of all in UTF-16 text.
 int ByteCommonness(unsigned char b) {
     if (b == 0) return 10;
     if (b == ' ' || b == 'e' || b == 't' || b == 'a' || b == 'o' || b == 'i' || b == 'n') return 9;
@@ -22,6 +19,7 @@ int ByteCommonness(unsigned char b) {
     return 2;
 }
 
+namespace {
 
 // Code units as bytes, in the order a file of that kind holds them.
 std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {

@@ -31,6 +31,10 @@ struct ContentPhrase {
     std::optional<std::string> ansi;  // its bytes in the ANSI code page; nothing when a character has no exact form there
 };
 
+// How often a byte turns up in ordinary text and code, higher for more often (a coarse rank). The
+// zero byte is the commonest of all in UTF-16 text.
+int ByteCommonness(unsigned char b);
+
 // Finds one byte sequence: candidates for its least common byte first, then the whole sequence.
 class PhraseFinder {
 public:

@@ -133,7 +133,8 @@ MatchLocator::MatchLocator(const ContentRule* rule, PreviewLimits limits, AnsiDe
             break;
         }
         probesHoldIOrS_ = probesHoldIOrS_ || longest.find_first_of("IS") != std::string::npos;
-        probes_.emplace_back(std::move(longest));
+        const CaseFolding* folding = rule_->folding();
+        probes_.emplace_back(std::move(longest), folding ? &folding->ansi : nullptr);
     }
 }
 
@@ -244,22 +245,9 @@ public:
         }
         if (!last) return;
         end_ = static_cast<std::size_t>(last - data);
-        view_ = data;
-        if (const CaseFolding* folding = locator_.rule_->folding()) {
-            // Capitals by the ANSI table; a UTF-8 letter whose capital is ASCII (dotless i, long s)
-            // is not folded so, hence no skipping where one could hide.
-            locator_.folded8_.resize(end_);
-            bool high = false;
-            for (std::size_t i = 0; i < end_; ++i) {
-                high = high || data[i] >= 0x80;
-                locator_.folded8_[i] = static_cast<char>(folding->ansi[data[i]]);
-            }
-            if (high && locator_.probesHoldIOrS_) {
-                end_ = 0;
-                return;
-            }
-            view_ = reinterpret_cast<const unsigned char*>(locator_.folded8_.data());
-        }
+        // Capitals by the ANSI table; a UTF-8 letter whose capital is ASCII (dotless i, long s) is not
+        // folded so, hence no skipping where one could hide.
+        if (locator_.rule_->folding() && locator_.probesHoldIOrS_ && AnyHighByte(data, end_)) end_ = 0;
     }
 
     // From a line start: where the lines to take one by one begin, after those only counted.
@@ -268,9 +256,9 @@ public:
         if (!searched_ || candidate_ < at) {
             searched_ = true;
             candidate_ = end_;
-            for (const PhraseFinder& probe : locator_.probes_) {
-                if (const unsigned char* found = probe.find(view_ + at, candidate_ - at))
-                    candidate_ = static_cast<std::size_t>(found - view_);
+            for (const FoldedProbe& probe : locator_.probes_) {
+                if (const unsigned char* found = probe.find(data_ + at, candidate_ - at))
+                    candidate_ = static_cast<std::size_t>(found - data_);
             }
         }
         // The candidate's line and the context before it are taken; without a candidate, the
@@ -285,11 +273,9 @@ public:
         const unsigned char* begin = data_ + at;
         const unsigned char* finish = data_ + stop;
         // A lone CR ends a line too: such text is taken one line at a time.
-        for (const unsigned char* cr = begin;
-             (cr = static_cast<const unsigned char*>(std::memchr(cr, '\r', static_cast<std::size_t>(finish - cr)))); ++cr) {
-            if (cr + 1 >= finish || cr[1] != '\n') return at;
-        }
-        locator_.lineNumber_ += static_cast<std::uint64_t>(std::count(begin, finish, '\n'));
+        const LineBreaks breaks = CountLineBreaks(begin, finish);
+        if (breaks.loneCr) return at;
+        locator_.lineNumber_ += breaks.lineFeeds;
         locator_.before_.clear();
         return stop;
     }
@@ -297,7 +283,6 @@ public:
 private:
     MatchLocator& locator_;
     const unsigned char* data_;
-    const unsigned char* view_ = nullptr;
     std::size_t end_ = 0;  // after the piece's last LF: the lines it holds whole
     bool searched_ = false;
     std::size_t candidate_ = 0;  // where a probe occurs next, or end_

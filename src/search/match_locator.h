@@ -6,6 +6,7 @@
 #include "model/preview_line.h"
 #include "search/content_rule.h"
 #include "search/content_scan.h"
+#include "search/folded_probe.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -87,9 +88,8 @@ private:
         bool marked;  // "AND" and "OR" phrases; "NOT" ones are only noted as found
     };
     std::vector<Phrase> phrases_;
-    std::vector<PhraseFinder> probes_;  // their ASCII parts; empty when a phrase has none
+    std::vector<FoldedProbe> probes_;  // their ASCII parts; empty when a phrase has none
     bool probesHoldIOrS_ = false;
-    std::string folded8_;
     std::uint64_t bytes_ = 0;
     bool decided_ = false, binary_ = false, ended_ = false, finished_ = false, full_ = false;
     ContentEncoding encoding_ = ContentEncoding::Ansi;
