@@ -1,6 +1,7 @@
 // Walk benchmark: a bare single-threaded FindFirstFileExW walk of a tree against Findlark's search of
 // the same tree through the real worker, event queue and rows model, once with the look-ahead pool and
-// once listing one folder after another; the UI thread's responsiveness is measured meanwhile.
+// once listing one folder after another; the UI thread's responsiveness is measured meanwhile. First,
+// the bare walk with the top folders shared among the look-ahead's threads against it on one thread.
 // Usage: walk_bench.exe TREE_FOLDER [MASK ...]   (masks "*.*" and "*.txt" when none are given)
 //        walk_bench.exe --skip WITH_FOLDER WITHOUT_FOLDER   (a skipped node_modules against none)
 #include "app/form_main.h"
@@ -10,9 +11,11 @@
 #include "win/platform_init.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cwctype>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -45,6 +48,33 @@ Clock::duration TimeBareWalk(const std::wstring& tree) {
     const auto start = Clock::now();
     TreeCount count;
     BareWalk(tree, count);
+    return Clock::now() - start;
+}
+
+// The same bare walk with the tree's top folders shared among `threads` threads: how much a second
+// core can gain for any walk here.
+Clock::duration TimeSharedBareWalk(const std::wstring& tree, unsigned threads) {
+    const auto start = Clock::now();
+    std::vector<std::wstring> tops;
+    WIN32_FIND_DATAW entry;
+    const HANDLE find = ::FindFirstFileExW((tree + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                           FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) return Clock::now() - start;
+    do {
+        const wchar_t* n = entry.cFileName;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(n[0] == L'.' && (n[1] == 0 || (n[1] == L'.' && n[2] == 0))))
+            tops.push_back(tree + L"\\" + n);
+    } while (::FindNextFileW(find, &entry));
+    ::FindClose(find);
+    std::atomic<std::size_t> next{0};
+    std::vector<std::thread> walkers;
+    for (unsigned t = 0; t < threads; ++t) {
+        walkers.emplace_back([&] {
+            TreeCount count;
+            for (std::size_t k; (k = next++) < tops.size();) BareWalk(tops[k], count);
+        });
+    }
+    for (std::thread& walker : walkers) walker.join();
     return Clock::now() - start;
 }
 
@@ -152,6 +182,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf("entries in tree:            %lld\n", count.entries);
     std::printf("look-ahead threads:         %u\n", findlark::DefaultLookAheadThreads());
+    Clock::duration oneThread = Clock::duration::max(), shared = oneThread;
+    for (int round = 0; round < 3; ++round) {
+        oneThread = std::min(oneThread, TimeBareWalk(tree));
+        shared = std::min(shared, TimeSharedBareWalk(tree, findlark::DefaultLookAheadThreads()));
+    }
+    std::printf("bare walk, top folders shared among %u threads: %.3f s against %.3f s on one, ratio %.2f\n",
+                findlark::DefaultLookAheadThreads(), Seconds(shared), Seconds(oneThread), Seconds(shared) / Seconds(oneThread));
 
     win::SystemInteraction interaction;
     findlark::RegistryStore settings(bench::kSettingsKey);
