@@ -10,9 +10,9 @@ BackgroundSort::BackgroundSort(std::function<void()> done)
       }) {}
 
 BackgroundSort::~BackgroundSort() {
+    cancelled_ = true;  // the work in hand ends at its next look, not at its end
     {
-        std::unique_lock<std::mutex> held = waitIdle();
-        cancelled_ = true;
+        const std::unique_lock<std::mutex> held = waitIdle();
         quit_ = true;
     }
     wake_.notify_all();

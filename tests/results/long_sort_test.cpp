@@ -3,10 +3,14 @@
 #include "criteria/main_window_fixture.h"
 
 #include "model/ascii_case.h"
+#include "results/background_sort.h"
 #include "results/sort_order.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <set>
+#include <thread>
 
 using namespace findlark;
 
@@ -222,3 +226,20 @@ TEST_F(LongSortTest, ATextTypedAgainListsTheRowsOfThisRunOnly) {
     EXPECT_TRUE(listedPass(L"file12"));
 }
 
+// Closing while a long piece of work runs: the work is told to stop, so the thread ends at once rather
+// than when the work would have ended.
+TEST(BackgroundSortTest, WorkUnderWayEndsWhenTheSorterGoes) {
+    std::atomic<bool> began{false};
+    const auto start = std::chrono::steady_clock::now();
+    {
+        BackgroundSort sorter([] {});
+        ASSERT_TRUE(sorter.start({}, [&](const RowsSnapshot&, const std::function<bool()>& cancelled) {
+            began = true;
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (!cancelled() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return std::vector<std::int32_t>{};
+        }));
+        while (!began) std::this_thread::yield();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
